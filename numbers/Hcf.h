@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Status.h"
+
+#include <cstdint>
+#include <span>
+
+namespace numbers {
+
+struct HcfResult {
+    Status status;
+    std::int64_t value = 0; // never negative; up to 2147483648
+};
+
+// The highest common factor of the typed numbers.
+class Hcf {
+public:
+    // Folds Euclid's method over the magnitudes from left to right, stopping
+    // early at 1: HCF(x, 0) = |x|, HCF(0, 0) = 0. Refuses fewer than two numbers.
+    static HcfResult of(std::span<const std::int32_t> values);
+    // The HCF of two magnitudes; gcd(a, 0) = a.
+    static std::uint32_t gcd(std::uint32_t a, std::uint32_t b);
+};
+
+} // namespace numbers

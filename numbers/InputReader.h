@@ -1,0 +1,27 @@
+#pragma once
+
+#include "NumberList.h"
+#include "Status.h"
+
+#include <string_view>
+
+namespace numbers {
+
+// What reading the numbers box gives: the numbers, or the refusal of the first
+// offending token.
+struct Reading {
+    Status status;
+    NumberList list;
+};
+
+// Reads the text of the numbers box.
+class InputReader {
+public:
+    // Cuts the text at runs of blanks and tabs (no empty tokens) and converts
+    // every token with NumericText. The empty text gives an empty list. Refuses
+    // the first offending token in text order: not numeric, outside the Long
+    // range, or a 102nd number. Negative numbers and 0 are read as typed.
+    static Reading read(std::string_view text);
+};
+
+} // namespace numbers

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Status.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace numbers {
+
+struct LcmResult {
+    Status status;
+    std::int64_t LcmValue = 0;
+    std::string LcmFactors;             // " x 2 x 4 x 2 x 16384": rungs, then remaining numbers above 1
+    std::vector<std::uint32_t> rungs;   // the ladder's divisors in the order found
+    std::vector<std::uint32_t> remaining; // what is left of each number's magnitude
+    // The factor text as shown after "LCM Factors: ".
+    std::string shownFactors() const;
+};
+
+// The lowest common multiple by the division ladder.
+class LcmLadder {
+public:
+    // Works on the magnitudes. Any 0 gives 0 with LcmFactors " x 0". Otherwise,
+    // pass after pass, candidates 2, 3, 4, ... up to the pass maximum are tried
+    // once each in increasing order against the numbers as divided so far; a
+    // candidate makes a rung when it divides at least two numbers and shares no
+    // factor with any number it does not divide, and then divides each number it
+    // divides, once. Passes end with the first pass that makes no rung. Refuses
+    // an empty list and an LCM above 9223372036854775807.
+    static LcmResult of(std::span<const std::int32_t> values);
+};
+
+} // namespace numbers

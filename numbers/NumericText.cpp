@@ -1,0 +1,160 @@
+#include "NumericText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace numbers {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+int digitValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    const char lower = static_cast<char>(c | 0x20);
+    if (lower >= 'a' && lower <= 'f')
+        return lower - 'a' + 10;
+    return 99;
+}
+
+// "&H1F" / "&O17" after the prefix: the digits alone. Exact up to 2^53, which
+// is far beyond the Long range; larger values only need to stay large.
+std::optional<double> prefixedValue(std::string_view digits, int base)
+{
+    if (digits.empty())
+        return std::nullopt;
+    double value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c);
+        if (digit >= base)
+            return std::nullopt;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+// Decimal: [sign] digits [. digits] [e [sign] digits], at least one mantissa digit.
+std::optional<double> decimalValue(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaStart = i;
+
+    // Decimal exponent of the leading significant digit, to tell a huge value
+    // from a tiny one when the double range is left.
+    long long leadingExponent = 0;
+    bool seenSignificant = false;
+    long long digitsBeforePoint = 0;
+    while (i < n && isDigit(text[i])) {
+        if (!seenSignificant && text[i] != '0') {
+            seenSignificant = true;
+            leadingExponent = -digitsBeforePoint;
+        }
+        ++digitsBeforePoint;
+        ++i;
+    }
+    if (seenSignificant)
+        leadingExponent += digitsBeforePoint - 1;
+    long long digitsAfterPoint = 0;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            ++digitsAfterPoint;
+            if (!seenSignificant && text[i] != '0') {
+                seenSignificant = true;
+                leadingExponent = -digitsAfterPoint;
+            }
+            ++i;
+        }
+    }
+    if (digitsBeforePoint + digitsAfterPoint == 0)
+        return std::nullopt;
+
+    long long exponent = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        const std::size_t exponentStart = i;
+        while (i < n && isDigit(text[i])) {
+            if (exponent < 1'000'000'000)
+                exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (i == exponentStart)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != n)
+        return std::nullopt;
+
+    const double sign = negative ? -1.0 : 1.0;
+    if (!seenSignificant)
+        return sign * 0.0;
+    const long long decade = leadingExponent + exponent;
+    if (decade > 400)
+        return sign * std::numeric_limits<double>::infinity();
+    if (decade < -400)
+        return sign * 0.0;
+
+    double magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data() + mantissaStart, text.data() + n, magnitude);
+    if (error == std::errc::result_out_of_range)
+        return sign * (decade > 0 ? std::numeric_limits<double>::infinity() : 0.0);
+    if (error != std::errc() || end != text.data() + n)
+        return std::nullopt; // cannot happen after the grammar check above
+    return sign * magnitude;
+}
+
+} // namespace
+
+std::optional<double> NumericText::value(std::string_view text)
+{
+    const std::string_view t = trimmed(text);
+    if (t.size() >= 2 && t[0] == '&') {
+        const char prefix = static_cast<char>(t[1] | 0x20);
+        if (prefix == 'h')
+            return prefixedValue(t.substr(2), 16);
+        if (prefix == 'o')
+            return prefixedValue(t.substr(2), 8);
+        return std::nullopt;
+    }
+    return decimalValue(t);
+}
+
+std::optional<std::int32_t> NumericText::toLong(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        rounded = below + 1.0;
+    if (rounded < static_cast<double>(LongMin) || rounded > static_cast<double>(LongMax))
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+} // namespace numbers

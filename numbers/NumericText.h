@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace numbers {
+
+// The numeric test and the text-to-Long conversion shared by the numbers box
+// and the prime bound boxes.
+//
+// Numeric text: optional blanks or tabs around; then either an optional sign,
+// decimal digits with an optional '.' and fraction (at least one digit in all)
+// and an optional exponent ("e" or "E", optional sign, digits), or "&H" with
+// hexadecimal digits, or "&O" with octal digits (prefix letters in either case,
+// no sign). Nothing else: no currency signs, digit grouping or parentheses.
+class NumericText {
+public:
+    static constexpr std::int32_t LongMin = INT32_MIN;
+    static constexpr std::int32_t LongMax = INT32_MAX;
+
+    // The value of a numeric text, or nothing when the text is not numeric.
+    // Any length is accepted; values too large for a double come back as infinity.
+    static std::optional<double> value(std::string_view text);
+
+    // Rounds to the nearest whole number, an exact half to the even neighbour
+    // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2); nothing when the result lies outside
+    // -2147483648..2147483647 or the value is not finite.
+    static std::optional<std::int32_t> toLong(double value);
+};
+
+} // namespace numbers
