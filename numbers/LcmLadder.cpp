@@ -140,19 +140,23 @@ LcmResult LcmLadder::of(std::span<const std::int32_t> values)
         }
     }
 
+    result.remaining = std::move(numbers);
     result.LcmValue = 1;
+    bool fits = true;
     for (const std::uint32_t rung : result.rungs) {
         FactorText::appendPiece(result.LcmFactors, rung);
-        if (!multiplyInto(result.LcmValue, rung))
-            return {Status::refused("The LCM is too large to show (over 9223372036854775807)."), 0, {}, {}, {}};
+        fits = fits && multiplyInto(result.LcmValue, rung);
     }
-    for (const std::uint32_t n : numbers) {
-        if (!multiplyInto(result.LcmValue, n))
-            return {Status::refused("The LCM is too large to show (over 9223372036854775807)."), 0, {}, {}, {}};
+    for (const std::uint32_t n : result.remaining) {
+        fits = fits && multiplyInto(result.LcmValue, n);
         if (n > 1)
             FactorText::appendPiece(result.LcmFactors, n);
     }
-    result.remaining = std::move(numbers);
+    if (!fits) {
+        result.status = Status::refused("The LCM is too large to show (over 9223372036854775807).");
+        result.LcmValue = 0;
+        result.LcmFactors.clear();
+    }
     return result;
 }
 

@@ -15,6 +15,8 @@ struct LcmResult {
     std::string LcmFactors;             // " x 2 x 4 x 2 x 16384": rungs, then remaining numbers above 1
     std::vector<std::uint32_t> rungs;   // the ladder's divisors in the order found
     std::vector<std::uint32_t> remaining; // what is left of each number's magnitude
+    // A refused result (LCM too large) keeps its rungs and remaining numbers
+    // but has LcmValue 0 and no LcmFactors.
     // The factor text as shown after "LCM Factors: ".
     std::string shownFactors() const;
 };

@@ -1,0 +1,77 @@
+// libFuzzer target: any bytes as the numbers box, and as two prime bound boxes
+// (split at the first '|'). Checks the results, not only the absence of crashes.
+#include "Factorizer.h"
+#include "Hcf.h"
+#include "InputReader.h"
+#include "LcmLadder.h"
+#include "PrimeRange.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+using namespace numbers;
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::int64_t magnitude(std::int32_t v) { return v < 0 ? -static_cast<std::int64_t>(v) : v; }
+
+void runListCommands(std::span<const std::int32_t> values)
+{
+    const FactorResult factors = Factorizer::ofFirst(values);
+    check(factors.status.isOk() == !values.empty());
+    if (factors.status.isOk() && factors.number > 1) {
+        std::int64_t product = 1;
+        for (const std::int32_t f : factors.factors)
+            product *= f;
+        check(product == factors.number);
+    }
+
+    const HcfResult hcf = Hcf::of(values);
+    check(hcf.status.isOk() == (values.size() >= 2));
+    if (hcf.status.isOk()) {
+        check(hcf.value >= 0);
+        if (hcf.value > 1)
+            for (const std::int32_t v : values)
+                check(magnitude(v) % hcf.value == 0);
+    }
+
+    const LcmResult lcm = LcmLadder::of(values);
+    if (lcm.status.isOk() && lcm.LcmValue != 0)
+        for (const std::int32_t v : values)
+            check(lcm.LcmValue % magnitude(v) == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+
+    const Reading reading = InputReader::read(text);
+    if (reading.status.isOk())
+        runListCommands(reading.list.values());
+    else
+        check(!reading.status.message().empty());
+
+    const std::size_t bar = text.find('|');
+    if (bar != std::string_view::npos) {
+        const BoundReading first = PrimeRange::readBound(text.substr(0, bar), 1);
+        const BoundReading second = PrimeRange::readBound(text.substr(bar + 1), 2);
+        if (first.status.isOk() && second.status.isOk()) {
+            check(first.bound >= 1 && first.bound <= 225001 && second.bound >= 1 && second.bound <= 225001);
+            const auto primes = PrimeRange::primesBetween(first.bound, second.bound);
+            check(std::is_sorted(primes.begin(), primes.end()));
+            check(primes.empty() || primes.front() >= std::min(first.bound, second.bound));
+            check(primes.empty() || primes.back() <= std::max(first.bound, second.bound));
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,141 @@
+#include "InputReader.h"
+#include "NumericText.h"
+#include "PrimeRange.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using numbers::InputReader;
+using numbers::NumericText;
+using numbers::PrimeRange;
+
+namespace {
+
+struct ReadCase {
+    std::string text;
+    std::vector<std::int32_t> numbers; // expected when accepted
+    std::string refusal;               // expected message when refused
+};
+
+const std::string OutOfRange = " is out of range: enter numbers from -2147483648 to 2147483647.";
+
+const ReadCase readCases[] = {
+    ReadCase{"262144 16", {262144, 16}, ""},
+    ReadCase{"", {}, ""},
+    ReadCase{" \t  ", {}, ""},
+    ReadCase{"12  18", {12, 18}, ""},
+    ReadCase{" 12 18", {12, 18}, ""},
+    ReadCase{"12 18 ", {12, 18}, ""},
+    ReadCase{"12\t18", {12, 18}, ""},
+    ReadCase{"2.5 3.5 -2.5 .5 1e3 -7 +5 &H10 &O17", {2, 4, -2, 0, 1000, -7, 5, 16, 15}, ""},
+    ReadCase{"&hff &o7 &H7FFFFFFF 5. 1E+2 2500e-2", {255, 7, 2147483647, 5, 100, 25}, ""},
+    ReadCase{"2147483647 -2147483648 2147483647.4 -2147483648.5", {2147483647, INT32_MIN, 2147483647, INT32_MIN}, ""},
+    ReadCase{"abc 12", {}, "\"abc\" is not a number."},
+    ReadCase{"12 12abc x", {}, "\"12abc\" is not a number."},
+    ReadCase{"1,000", {}, "\"1,000\" is not a number."},
+    ReadCase{"$5", {}, "\"$5\" is not a number."},
+    ReadCase{"-&H10", {}, "\"-&H10\" is not a number."},
+    ReadCase{"99999999999", {}, "\"99999999999\"" + OutOfRange},
+    ReadCase{"1 2147483648 abc", {}, "\"2147483648\"" + OutOfRange},
+    ReadCase{"2147483647.5", {}, "\"2147483647.5\"" + OutOfRange},
+    ReadCase{"&H80000000", {}, "\"&H80000000\"" + OutOfRange},
+    ReadCase{"&O20000000000", {}, "\"&O20000000000\"" + OutOfRange},
+    ReadCase{"1e400", {}, "\"1e400\"" + OutOfRange},
+    ReadCase{"1e-400 0.000", {0, 0}, ""},
+    ReadCase{std::string(60, '7'), {}, "\"" + std::string(40, '7') + "...\"" + OutOfRange},
+};
+
+TEST(Reading, ReadsNumbersOrNamesTheFirstOffendingToken)
+{
+    for (const ReadCase &c : readCases) {
+        SCOPED_TRACE("text: \"" + c.text + "\"");
+        const numbers::Reading reading = InputReader::read(c.text);
+        if (c.refusal.empty()) {
+            ASSERT_TRUE(reading.status.isOk()) << reading.status.message();
+            const auto values = reading.list.values();
+            EXPECT_EQ(std::vector<std::int32_t>(values.begin(), values.end()), c.numbers);
+        } else {
+            EXPECT_FALSE(reading.status.isOk());
+            EXPECT_EQ(reading.status.message(), c.refusal);
+            EXPECT_EQ(reading.list.count(), 0);
+        }
+    }
+}
+
+TEST(NumericTest, RefusesEverythingButTheNumberForms)
+{
+    for (const char *token : {"e5", ".", "-", "+", "&H", "&Hg", "&O8", "&X10", "1e", "1e+", "1.2.3", "--1", "1-",
+                              "0x10", "1_000", "(5)", "5%", "١٢", "inf", "nan", "1d3"}) {
+        EXPECT_FALSE(NumericText::value(token).has_value()) << token;
+        EXPECT_EQ(InputReader::read(token).status.message(), "\"" + std::string(token) + "\" is not a number.");
+    }
+}
+
+TEST(ReadingLimits, AcceptsOneHundredAndOneNumbersButNotMore)
+{
+    std::string text;
+    for (int i = 1; i <= 101; ++i)
+        text += std::to_string(i) + " ";
+    const numbers::Reading full = InputReader::read(text);
+    ASSERT_TRUE(full.status.isOk());
+    EXPECT_EQ(full.list.count(), 101);
+    EXPECT_EQ(full.list.values().back(), 101);
+
+    EXPECT_EQ(InputReader::read(text + "102").status.message(), "Enter at most 101 numbers.");
+    // The first offending token in text order is the one named.
+    EXPECT_EQ(InputReader::read(text + "x 102").status.message(), "\"x\" is not a number.");
+    EXPECT_EQ(InputReader::read(text + "102 x").status.message(), "Enter at most 101 numbers.");
+}
+
+TEST(ReadingLimits, AReadingNeverKeepsNumbersOfAnEarlierOne)
+{
+    const numbers::Reading first = InputReader::read("12 18 30");
+    const numbers::Reading second = InputReader::read("7");
+    ASSERT_EQ(first.list.count(), 3);
+    ASSERT_EQ(second.list.count(), 1);
+    EXPECT_EQ(second.list.values().front(), 7);
+}
+
+TEST(LongConversion, RoundsHalvesToEvenAndRefusesWhatDoesNotFit)
+{
+    const struct {
+        double value;
+        std::optional<std::int32_t> expected;
+    } cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
+        {2.4999, 2}, {2.5001, 3}, {2147483647.49, 2147483647}, {-2147483648.5, INT32_MIN},
+        {2147483647.5, std::nullopt}, {-2147483648.51, std::nullopt},
+        {1e300, std::nullopt}, {HUGE_VAL, std::nullopt}, {-HUGE_VAL, std::nullopt}, {NAN, std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(NumericText::toLong(c.value), c.expected) << c.value;
+}
+
+TEST(BoundReading, AcceptsOneUpToJustBelow225001)
+{
+    const struct {
+        const char *text;
+        std::int32_t bound; // 0: refused
+    } cases[] = {
+        {"1", 1}, {"10", 10}, {" 225000 ", 225000}, {"\t7\t", 7}, {"225000.99", 225001}, {"225000.7", 225001},
+        {"225000.5", 225000}, {"1.5", 2}, {"2.5", 2}, {"3.5", 4}, {"&H10", 16}, {"1e3", 1000},
+        {"0", 0}, {"0.9", 0}, {"0.5", 0}, {"-3", 0}, {"225001", 0}, {"1e10", 0}, {"", 0}, {"   ", 0},
+        {"abc", 0}, {"1 2", 0}, {"12abc", 0}, {"&H7FFFFFFFFFFFFFFFFFFFF", 0},
+    };
+    for (const auto &c : cases) {
+        const numbers::BoundReading reading = PrimeRange::readBound(c.text, 2);
+        if (c.bound == 0) {
+            EXPECT_FALSE(reading.status.isOk()) << c.text;
+            EXPECT_EQ(reading.status.message(), "Enter positive valid number in Box 2.") << c.text;
+        } else {
+            EXPECT_TRUE(reading.status.isOk()) << c.text;
+            EXPECT_EQ(reading.bound, c.bound) << c.text;
+        }
+    }
+    EXPECT_EQ(PrimeRange::readBound("x", 1).status.message(), "Enter positive valid number in Box 1.");
+}
+
+} // namespace
