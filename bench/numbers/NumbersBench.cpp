@@ -1,0 +1,141 @@
+// Times the number cores against the straightforward rules they must agree
+// with, then prints a table of the figures, the ratio and the goal of each.
+#include "ReferenceCores.h"
+
+#include "Factorizer.h"
+#include "InputReader.h"
+#include "LcmLadder.h"
+#include "PrimeRange.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace numbers;
+
+namespace {
+
+std::vector<std::int32_t> nearTop(std::int32_t top)
+{
+    std::vector<std::int32_t> values;
+    for (std::int32_t i = 0; i < 101; ++i)
+        values.push_back(top - i);
+    return values;
+}
+
+std::string textOf(const std::vector<std::int32_t> &values)
+{
+    std::string text;
+    for (const std::int32_t v : values)
+        text += std::to_string(v) + " ";
+    return text;
+}
+
+void FactorList(benchmark::State &state)
+{
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Factorizer::factorList(n));
+}
+void FactorListStraightforward(benchmark::State &state)
+{
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReferenceCores::factorList(n));
+}
+
+void Primes(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PrimeRange::primesBetween(1, static_cast<std::int32_t>(state.range(0))));
+}
+void PrimesStraightforward(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReferenceCores::primes(1, static_cast<std::int32_t>(state.range(0))));
+}
+
+void Lcm101(benchmark::State &state)
+{
+    const std::vector<std::int32_t> values = nearTop(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LcmLadder::of(values));
+}
+void Lcm101Straightforward(benchmark::State &state)
+{
+    const std::vector<std::int32_t> values = nearTop(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReferenceCores::ladder(values));
+}
+
+void Read101(benchmark::State &state)
+{
+    const std::string text = textOf(nearTop(INT32_MAX));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(InputReader::read(text));
+}
+
+constexpr std::int64_t Worst = 2147483647;
+constexpr std::int64_t TwoBigPrimes = 2146654199; // 46327 x 46337
+constexpr std::int64_t SmallTop = 100000;
+
+BENCHMARK(FactorList)->Arg(Worst)->Arg(TwoBigPrimes)->Arg(1073741824)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FactorListStraightforward)->Arg(Worst)->Arg(TwoBigPrimes)->Arg(1073741824)->Iterations(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Primes)->Arg(225001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PrimesStraightforward)->Arg(225001)->Iterations(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Lcm101)->Arg(Worst)->Arg(SmallTop)->Unit(benchmark::kMicrosecond);
+// The candidate loop up to 2147483647 would take hours, so the ratio is taken near 100000.
+BENCHMARK(Lcm101Straightforward)->Arg(SmallTop)->Iterations(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Read101)->Unit(benchmark::kMicrosecond);
+
+// Collects the real time per iteration of every run, in microseconds.
+class CollectingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> micros;
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            micros[run.benchmark_name()] = run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void printRow(const CollectingReporter &r, const char *what, const std::string &fast, const std::string &slow, double goalMicros)
+{
+    const auto f = r.micros.find(fast);
+    if (f == r.micros.end())
+        return;
+    const auto s = r.micros.find(slow);
+    char slowText[32] = "-";
+    if (s != r.micros.end())
+        std::snprintf(slowText, sizeof slowText, "%.0f", s->second);
+    const std::string ratio = s == r.micros.end() ? "-" : std::to_string(static_cast<long long>(s->second / f->second)) + "x";
+    std::printf("| %-42s | %12.2f | %16s | %10s | %8.0f | %-3s |\n", what, f->second, slowText, ratio.c_str(),
+                goalMicros, f->second < goalMicros ? "yes" : "NO");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    CollectingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\n| %-42s | %12s | %16s | %10s | %8s | %-3s |\n", "case", "fast (us)", "straightforward", "ratio", "goal (us)", "met");
+    std::printf("|%s|%s|%s|%s|%s|%s|\n", std::string(44, '-').c_str(), std::string(14, '-').c_str(), std::string(18, '-').c_str(),
+                std::string(12, '-').c_str(), std::string(10, '-').c_str(), std::string(5, '-').c_str());
+    printRow(reporter, "factor list of 2147483647", "FactorList/2147483647", "FactorListStraightforward/2147483647/iterations:1", 20);
+    printRow(reporter, "factor list of 2146654199 = 46327 x 46337", "FactorList/2146654199", "FactorListStraightforward/2146654199/iterations:1", 20);
+    printRow(reporter, "factor list of 1073741824 = 2^30", "FactorList/1073741824", "FactorListStraightforward/1073741824/iterations:1", 20);
+    printRow(reporter, "primes 1..225001", "Primes/225001", "PrimesStraightforward/225001/iterations:1", 500);
+    printRow(reporter, "LCM ladder, 101 numbers near 2147483647", "Lcm101/2147483647", "", 5000);
+    printRow(reporter, "LCM ladder, 101 numbers near 100000", "Lcm101/100000", "Lcm101Straightforward/100000/iterations:1", 5000);
+    printRow(reporter, "reading 101 numbers", "Read101", "", 50);
+    return 0;
+}
