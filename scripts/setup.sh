@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, skipping
+# packages that are already there. Uses apt-get when run as root, else sudo.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth x11-utils imagemagick
+    fonts-liberation
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    apt=(apt-get)
+elif command -v sudo >/dev/null 2>&1; then
+    apt=(sudo apt-get)
+else
+    echo "Missing packages (${missing[*]}): run this script as root to install them." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
