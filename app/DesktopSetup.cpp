@@ -1,0 +1,22 @@
+#include "DesktopSetup.h"
+
+#include "CommandShell.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyle>
+
+void DesktopSetup::prepareEnvironment()
+{
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+}
+
+void DesktopSetup::prepareApplication()
+{
+    QApplication::setApplicationName(QString::fromUtf8(CommandShell::Title));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
+}

@@ -1,0 +1,16 @@
+#include "GameLauncher.h"
+
+#include <QDir>
+#include <QProcess>
+
+bool GameLauncher::start(const QString &directory)
+{
+    const QString program = QDir(directory).absoluteFilePath(QString::fromLatin1(FileName));
+    return QProcess::startDetached(program, {}, directory);
+}
+
+QString GameLauncher::failureMessage(const QString &directory)
+{
+    return QStringLiteral("Could not start \"%1\" in %2.")
+        .arg(QString::fromLatin1(FileName), QDir::toNativeSeparators(directory));
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// frmLCM, the calculator's only window.
+//
+// How input flows: each command button's handler runs inside the CommandShell
+// (busy cursor, clock, refusal boxes). It writes its waiting captions, reads
+// the numbers box Text1 through Read_Input (InputReader) or the two bound boxes
+// Text2 (PrimeRange::readBound), hands the numbers to a core of the numbers
+// library (Factorizer, Hcf, LcmLadder through FindLCM, PrimeRange through
+// ListPrimes) and writes the texts the core returns into the result captions,
+// then the elapsed time into Label2. A refusal from any core is shown as it
+// comes back and ends the command. Editing Text1 puts the result captions back
+// to their waiting texts, so no result outlives the numbers it belongs to.
+
+#include "NumberList.h"
+#include "Status.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CommandShell;
+class QCloseEvent;
+class QLineEdit;
+
+namespace Ui {
+class frmLCM;
+}
+
+class frmLCM : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window with every control at its starting caption and the
+    // keyboard focus on Find_LCM; runs none of the handlers.
+    explicit frmLCM(QWidget *parent = nullptr);
+    ~frmLCM() override;
+
+    // The LCM of the numbers last read into LcmValue and LcmFactors, worked on
+    // their magnitudes (any 0 gives 0); refuses an empty list or an LCM too
+    // large to show, leaving LcmValue 1 and LcmFactors empty.
+    numbers::Status FindLCM();
+    // Reads the text of Text1 into Numbers (its count is NumCount), 0 and
+    // negatives as typed; refuses a token that is not a number or out of range,
+    // or more than 101 numbers, leaving Numbers empty.
+    numbers::Status Read_Input();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Backz_Click();
+    void Exit_Click();
+    void Factorize_Click();
+    void Find_HCF_Click();
+    void Find_LCM_Click();
+    void FindPrime_Click();
+    void ListPrimes();
+    void Form_QueryUnload();
+    void Text1_Change();
+
+    std::unique_ptr<Ui::frmLCM> ui;
+    std::array<QLineEdit *, 2> Text2{};
+    std::unique_ptr<CommandShell> shell;
+
+    numbers::NumberList Numbers;
+    std::int64_t LcmValue = 0;
+    std::string LcmFactors;
+    std::array<std::int32_t, 2> PrimeBounds{};
+};

@@ -1,0 +1,160 @@
+// Ending the program: the Exit entry, a close request and a game that starts.
+// Each case runs the application's event loop and checks that the window ended
+// it; a guard ends a loop that nothing ends, failing the case instead of hanging.
+
+#include "BoxWatcher.h"
+#include "DesktopSetup.h"
+#include "frmLCM.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int GuardExitCode = 99;
+
+// Runs the event loop, does action inside it, and gives the loop's exit code.
+int runLoopAndDo(const std::function<void()> &action)
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(GuardExitCode); });
+    guard.start(10000);
+    QTimer::singleShot(0, action);
+    const int code = QApplication::exec();
+    guard.stop();
+    return code;
+}
+
+} // namespace
+
+class WindowExitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuEntryEndsProgram_data();
+    void menuEntryEndsProgram();
+    void closeRequestEndsProgram();
+    void gameStartsInCurrentDirectoryAndProgramEnds_data();
+    void gameStartsInCurrentDirectoryAndProgramEnds();
+
+private:
+    void chooseMenuEntry(const QString &name);
+
+    std::unique_ptr<frmLCM> window;
+    std::unique_ptr<BoxWatcher> boxes;
+};
+
+void WindowExitTest::init()
+{
+    window = std::make_unique<frmLCM>();
+    boxes = std::make_unique<BoxWatcher>(*window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void WindowExitTest::cleanup()
+{
+    boxes.reset();
+    window.reset();
+}
+
+void WindowExitTest::chooseMenuEntry(const QString &name)
+{
+    QMenuBar *menu = window->menuBar();
+    QAction *entry = window->findChild<QAction *>(name);
+    QVERIFY(entry != nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+}
+
+void WindowExitTest::menuEntryEndsProgram_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("Alt+X") << true;
+}
+
+void WindowExitTest::menuEntryEndsProgram()
+{
+    QFETCH(bool, byKeyboard);
+    const int code = runLoopAndDo([&] {
+        if (byKeyboard)
+            QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
+        else
+            chooseMenuEntry(QStringLiteral("Exit"));
+    });
+    QCOMPARE(code, 0);
+    QVERIFY(boxes->seen.isEmpty());
+}
+
+void WindowExitTest::closeRequestEndsProgram()
+{
+    const int code = runLoopAndDo([&] { window->close(); });
+    QCOMPARE(code, 0);
+    QVERIFY(!window->isVisible());
+}
+
+void WindowExitTest::gameStartsInCurrentDirectoryAndProgramEnds_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("Alt+G") << true;
+}
+
+void WindowExitTest::gameStartsInCurrentDirectoryAndProgramEnds()
+{
+    QFETCH(bool, byKeyboard);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    QFile game(directory.filePath(QStringLiteral("Marbleton.exe")));
+    QVERIFY(game.open(QIODevice::WriteOnly));
+    game.write("#!/bin/sh\npwd > started.txt\n");
+    game.close();
+    QVERIFY(game.setPermissions(game.permissions() | QFileDevice::ExeOwner));
+
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(directory.path()));
+    const int code = runLoopAndDo([&] {
+        if (byKeyboard)
+            QTest::keyClick(window.get(), Qt::Key_G, Qt::AltModifier);
+        else
+            chooseMenuEntry(QStringLiteral("Backz"));
+    });
+    QDir::setCurrent(previous);
+
+    QCOMPARE(code, 0);
+    QVERIFY(!window->isVisible());
+    QVERIFY(boxes->seen.isEmpty());
+
+    // The game runs on its own: wait for the marker it leaves in its working directory.
+    QFile marker(directory.filePath(QStringLiteral("started.txt")));
+    QTRY_VERIFY_WITH_TIMEOUT(marker.exists() && marker.size() > 0, 10000);
+    QVERIFY(marker.open(QIODevice::ReadOnly));
+    QCOMPARE(QDir(QString::fromLocal8Bit(marker.readAll()).trimmed()).canonicalPath(),
+             QDir(directory.path()).canonicalPath());
+}
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    DesktopSetup::prepareEnvironment();
+    QApplication app(argc, argv);
+    DesktopSetup::prepareApplication();
+    WindowExitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowExitTest.moc"
