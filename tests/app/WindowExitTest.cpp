@@ -3,7 +3,7 @@
 // it; a guard ends a loop that nothing ends, failing the case instead of hanging.
 
 #include "BoxWatcher.h"
-#include "DesktopSetup.h"
+#include "WindowSuiteMain.h"
 #include "frmLCM.h"
 
 #include <QAction>
@@ -148,13 +148,7 @@ void WindowExitTest::gameStartsInCurrentDirectoryAndProgramEnds()
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    DesktopSetup::prepareEnvironment();
-    QApplication app(argc, argv);
-    DesktopSetup::prepareApplication();
-    WindowExitTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWindowSuite<WindowExitTest>(argc, argv);
 }
 
 #include "WindowExitTest.moc"

@@ -3,7 +3,7 @@
 
 #include "BoxWatcher.h"
 #include "CommandShell.h"
-#include "DesktopSetup.h"
+#include "WindowSuiteMain.h"
 #include "frmLCM.h"
 
 #include <QAction>
@@ -526,13 +526,7 @@ void WindowTest::gameThatCannotStartLeavesWindowOpen()
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    DesktopSetup::prepareEnvironment();
-    QApplication app(argc, argv);
-    DesktopSetup::prepareApplication();
-    WindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runWindowSuite<WindowTest>(argc, argv);
 }
 
 #include "WindowTest.moc"
