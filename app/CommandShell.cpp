@@ -42,9 +42,9 @@ void CommandShell::run(const std::function<void()> &command)
     try {
         command();
     } catch (const std::exception &error) {
-        showBox(unexpectedErrorText(QString::fromLocal8Bit(error.what())));
+        refuse(unexpectedErrorText(QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        showBox(unexpectedErrorText(QStringLiteral("unknown error")));
+        refuse(unexpectedErrorText(QStringLiteral("unknown error")));
     }
 }
 
@@ -61,7 +61,9 @@ void CommandShell::showElapsed(const QString &suffix)
 
 void CommandShell::refuse(const QString &message)
 {
-    showBox(message);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Title), message, QMessageBox::Ok, &window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool CommandShell::accepted(const numbers::Status &status)
@@ -78,11 +80,4 @@ QString CommandShell::formatElapsed(double milliseconds)
         return QStringLiteral("0");
     const double whole = std::round(milliseconds) + 0.0; // + 0.0 turns -0 into 0
     return QString::number(whole, 'f', 0);
-}
-
-void CommandShell::showBox(const QString &message)
-{
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Title), message, QMessageBox::Ok, &window);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }

@@ -42,8 +42,6 @@ public:
     static QString formatElapsed(double milliseconds);
 
 private:
-    void showBox(const QString &message);
-
     QWidget &window;
     QLabel &statusLine;
     QElapsedTimer clock;

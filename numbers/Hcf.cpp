@@ -2,16 +2,27 @@
 
 #include "Magnitude.h"
 
+#include <bit>
+#include <utility>
+
 namespace numbers {
 
 std::uint32_t Hcf::gcd(std::uint32_t a, std::uint32_t b)
 {
-    while (b != 0) {
-        const std::uint32_t remainder = a % b;
-        a = b;
-        b = remainder;
-    }
-    return a;
+    // Binary method: shifts and subtractions instead of divisions.
+    if (a == 0)
+        return b;
+    if (b == 0)
+        return a;
+    const int shift = std::countr_zero(a | b);
+    a >>= std::countr_zero(a);
+    do {
+        b >>= std::countr_zero(b);
+        if (a > b)
+            std::swap(a, b);
+        b -= a;
+    } while (b != 0);
+    return a << shift;
 }
 
 HcfResult Hcf::of(std::span<const std::int32_t> values)

@@ -15,7 +15,7 @@ struct HcfResult {
 // The highest common factor of the typed numbers.
 class Hcf {
 public:
-    // Folds Euclid's method over the magnitudes from left to right, stopping
+    // Folds the gcd over the magnitudes from left to right, stopping
     // early at 1: HCF(x, 0) = |x|, HCF(0, 0) = 0. Refuses fewer than two numbers.
     static HcfResult of(std::span<const std::int32_t> values);
     // The HCF of two magnitudes; gcd(a, 0) = a.

@@ -7,8 +7,6 @@
 namespace numbers {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 // The token in double quotes, shortened (at a character boundary) when a long
 // paste would make the message unreadable.
 std::string quoted(std::string_view token)
@@ -36,12 +34,12 @@ Reading InputReader::read(std::string_view text)
     Reading reading{Status::ok(), NumberList()};
     std::size_t i = 0;
     while (true) {
-        while (i < text.size() && isBlank(text[i]))
+        while (i < text.size() && NumericText::isBlank(text[i]))
             ++i;
         if (i == text.size())
             break;
         const std::size_t start = i;
-        while (i < text.size() && !isBlank(text[i]))
+        while (i < text.size() && !NumericText::isBlank(text[i]))
             ++i;
         const std::string_view token = text.substr(start, i - start);
 

@@ -6,28 +6,10 @@
 #include "PrimeTable.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
 namespace numbers {
 namespace {
-
-std::uint32_t binaryGcd(std::uint32_t a, std::uint32_t b)
-{
-    if (a == 0)
-        return b;
-    if (b == 0)
-        return a;
-    const int shift = std::countr_zero(a | b);
-    a >>= std::countr_zero(a);
-    do {
-        b >>= std::countr_zero(b);
-        if (a > b)
-            std::swap(a, b);
-        b -= a;
-    } while (b != 0);
-    return a << shift;
-}
 
 // Appends every divisor of n above 1, given n's prime factors in ascending order.
 void appendDivisors(std::uint32_t n, std::vector<std::uint32_t> &out)
@@ -62,7 +44,7 @@ std::vector<std::uint32_t> candidatesOf(const std::vector<std::uint32_t> &number
     std::vector<std::uint32_t> sharedParts;
     for (std::size_t i = 0; i < numbers.size(); ++i)
         for (std::size_t j = i + 1; j < numbers.size(); ++j) {
-            const std::uint32_t g = binaryGcd(numbers[i], numbers[j]);
+            const std::uint32_t g = Hcf::gcd(numbers[i], numbers[j]);
             if (g > 1)
                 sharedParts.push_back(g);
         }
@@ -84,7 +66,7 @@ bool makesRung(std::uint32_t d, const std::vector<std::uint32_t> &numbers)
     for (const std::uint32_t n : numbers) {
         if (n % d == 0)
             ++divisible;
-        else if (binaryGcd(d, n) != 1)
+        else if (Hcf::gcd(d, n) != 1)
             return false;
     }
     return divisible >= 2;

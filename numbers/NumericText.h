@@ -19,6 +19,9 @@ public:
     static constexpr std::int32_t LongMin = INT32_MIN;
     static constexpr std::int32_t LongMax = INT32_MAX;
 
+    // The characters that separate numbers and may surround one: blank and tab.
+    static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
     // The value of a numeric text, or nothing when the text is not numeric.
     // Any length is accepted; values too large for a double come back as infinity.
     static std::optional<double> value(std::string_view text);
