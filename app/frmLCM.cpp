@@ -146,7 +146,7 @@ void frmLCM::Find_LCM_Click()
         FormLooks::setCaption(*ui->Label2, QStringLiteral("Pl. wait..."));
         if (!shell->accepted(Read_Input()) || !shell->accepted(FindLCM()))
             return;
-        FormLooks::setCaption(*ui->Lblcm, QStringLiteral("LCM = ") + QString::number(LcmValue));
+        FormLooks::setCaption(*ui->Lblcm, QStringLiteral("LCM = ") + text(LcmValue.get_str()));
         shell->showElapsed(QStringLiteral(" ms (LCM)"));
         FormLooks::setCaption(*ui->Label4,
                               QStringLiteral("LCM Factors: ") + text(numbers::FactorText::shown(LcmFactors)));

@@ -17,6 +17,8 @@
 
 #include <QMainWindow>
 
+#include <gmpxx.h>
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -40,8 +42,8 @@ public:
     ~frmLCM() override;
 
     // The LCM of the numbers last read into LcmValue and LcmFactors, worked on
-    // their magnitudes (any 0 gives 0); refuses an empty list or an LCM too
-    // large to show, leaving LcmValue 1 and LcmFactors empty.
+    // their magnitudes (any 0 gives 0), every digit of it; refuses an empty
+    // list, leaving LcmValue 1 and LcmFactors empty.
     numbers::Status FindLCM();
     // Reads the text of Text1 into Numbers (its count is NumCount), 0 and
     // negatives as typed; refuses a token that is not a number or out of range,
@@ -67,7 +69,7 @@ private:
     std::unique_ptr<CommandShell> shell;
 
     numbers::NumberList Numbers;
-    std::int64_t LcmValue = 0;
+    mpz_class LcmValue;
     std::string LcmFactors;
     std::array<std::int32_t, 2> PrimeBounds{};
 };

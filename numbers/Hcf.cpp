@@ -28,14 +28,19 @@ std::uint32_t Hcf::gcd(std::uint32_t a, std::uint32_t b)
 HcfResult Hcf::of(std::span<const std::int32_t> values)
 {
     if (values.size() < 2)
-        return {Status::refused("You must have two numbers to Find HCF."), 0};
+        return {Status::refused("You must have two numbers to Find HCF."), 0, {}};
+    HcfResult result{Status::ok(), 0, {}};
     std::uint32_t h = magnitude(values[0]);
     for (std::size_t j = 1; j < values.size(); ++j) {
-        h = gcd(h, magnitude(values[j]));
+        const std::uint32_t x = magnitude(values[j]);
+        const std::uint32_t g = gcd(h, x);
+        result.steps.push_back({h, x, g});
+        h = g;
         if (h == 1)
             break;
     }
-    return {Status::ok(), h};
+    result.value = h;
+    return result;
 }
 
 } // namespace numbers

@@ -6,7 +6,6 @@
 #include "PrimeTable.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace numbers {
 namespace {
@@ -72,16 +71,6 @@ bool makesRung(std::uint32_t d, const std::vector<std::uint32_t> &numbers)
     return divisible >= 2;
 }
 
-// value * factor, or false when the product leaves the 64-bit signed range.
-bool multiplyInto(std::int64_t &value, std::uint32_t factor)
-{
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(value, static_cast<std::int64_t>(factor), &product))
-        return false;
-    value = product;
-    return true;
-}
-
 } // namespace
 
 std::string LcmResult::shownFactors() const
@@ -114,6 +103,7 @@ LcmResult LcmLadder::of(std::span<const std::int32_t> values)
         for (const std::uint32_t d : candidatesOf(numbers)) {
             if (!makesRung(d, numbers))
                 continue;
+            result.rows.push_back(numbers);
             for (std::uint32_t &n : numbers)
                 if (n % d == 0)
                     n /= d;
@@ -124,20 +114,14 @@ LcmResult LcmLadder::of(std::span<const std::int32_t> values)
 
     result.remaining = std::move(numbers);
     result.LcmValue = 1;
-    bool fits = true;
     for (const std::uint32_t rung : result.rungs) {
         FactorText::appendPiece(result.LcmFactors, rung);
-        fits = fits && multiplyInto(result.LcmValue, rung);
+        result.LcmValue *= rung;
     }
     for (const std::uint32_t n : result.remaining) {
-        fits = fits && multiplyInto(result.LcmValue, n);
+        result.LcmValue *= n;
         if (n > 1)
             FactorText::appendPiece(result.LcmFactors, n);
-    }
-    if (!fits) {
-        result.status = Status::refused("The LCM is too large to show (over 9223372036854775807).");
-        result.LcmValue = 0;
-        result.LcmFactors.clear();
     }
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include "Status.h"
 
+#include <gmpxx.h>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,12 +13,11 @@ namespace numbers {
 
 struct LcmResult {
     Status status;
-    std::int64_t LcmValue = 0;
+    mpz_class LcmValue;                 // the exact LCM, every digit; 0 when any number is 0
     std::string LcmFactors;             // " x 2 x 4 x 2 x 16384": rungs, then remaining numbers above 1
     std::vector<std::uint32_t> rungs;   // the ladder's divisors in the order found
+    std::vector<std::vector<std::uint32_t>> rows; // rows[k]: the magnitudes just before rung k divided them
     std::vector<std::uint32_t> remaining; // what is left of each number's magnitude
-    // A refused result (LCM too large) keeps its rungs and remaining numbers
-    // but has LcmValue 0 and no LcmFactors.
     // The factor text as shown after "LCM Factors: ".
     std::string shownFactors() const;
 };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgmp-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils imagemagick
