@@ -1,9 +1,8 @@
 #include "CommandShell.h"
 
-#include "FormLooks.h"
+#include "CaptionLabel.h"
 #include "Status.h"
 
-#include <QLabel>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -34,7 +33,26 @@ QString unexpectedErrorText(const QString &what)
 
 } // namespace
 
-CommandShell::CommandShell(QWidget &window, QLabel &statusLine) : window(window), statusLine(statusLine) {}
+CommandShell::CommandShell(QWidget &window, CaptionLabel &statusLine) : window(window), statusLine(statusLine) {}
+
+void CommandShell::execute(const Command &command)
+{
+    run([&] {
+        if (!command.clockAfterWaiting)
+            startClock();
+        for (const Caption &caption : command.waiting)
+            caption.label->setText(caption.text);
+        if (command.clockAfterWaiting)
+            startClock();
+        if (!accepted(command.compute()))
+            return;
+        if (command.showBeforeTime)
+            command.showBeforeTime();
+        showElapsed(command.timeSuffix);
+        if (command.showAfterTime)
+            command.showAfterTime();
+    });
+}
 
 void CommandShell::run(const std::function<void()> &command)
 {
@@ -56,7 +74,7 @@ void CommandShell::startClock()
 void CommandShell::showElapsed(const QString &suffix)
 {
     const double milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    FormLooks::setCaption(statusLine, formatElapsed(milliseconds) + suffix);
+    statusLine.setText(formatElapsed(milliseconds) + suffix);
 }
 
 void CommandShell::refuse(const QString &message)

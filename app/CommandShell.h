@@ -1,27 +1,45 @@
 #pragma once
 
+#include "Status.h"
+
 #include <QElapsedTimer>
+#include <QList>
+#include <QString>
 
 #include <functional>
 
-class QLabel;
-class QString;
+class CaptionLabel;
 class QWidget;
-
-namespace numbers {
-class Status;
-}
 
 // What every command runs inside: the busy cursor over the window, the clock
 // whose reading ends up in the status line, refusals in message boxes, and a
 // safety net for anything a command throws.
 class CommandShell {
 public:
+    // A caption a command writes before its work.
+    struct Caption {
+        CaptionLabel *label;
+        QString text;
+    };
+    // One command, step by step: execute runs the steps in this order.
+    struct Command {
+        QList<Caption> waiting{};                    // written first, in order
+        bool clockAfterWaiting = false;              // start the clock after the waiting captions, not before
+        std::function<numbers::Status()> compute{};  // reads the input and works; a refusal ends the command
+        std::function<void()> showBeforeTime{};      // result captions written before the elapsed time
+        QString timeSuffix{};                        // follows the elapsed milliseconds: " ms (LCM)"
+        std::function<void()> showAfterTime{};       // what is written after the elapsed time
+    };
+
     // The application's title, carried by every message box.
     static constexpr const char *Title = "Factors, HCF & LCM";
 
     // window shows the busy cursor; statusLine receives the elapsed time.
-    CommandShell(QWidget &window, QLabel &statusLine);
+    CommandShell(QWidget &window, CaptionLabel &statusLine);
+
+    // Runs command inside run: the clock, the waiting captions, the work, its
+    // refusal or its results and the elapsed time, in the command's order.
+    void execute(const Command &command);
 
     // Runs command with the wait cursor over the window. Anything it throws is
     // reported in a critical box; the cursor is back to normal in every case.
@@ -43,6 +61,6 @@ public:
 
 private:
     QWidget &window;
-    QLabel &statusLine;
+    CaptionLabel &statusLine;
     QElapsedTimer clock;
 };

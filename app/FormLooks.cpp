@@ -1,23 +1,9 @@
 #include "FormLooks.h"
 
 #include <QCursor>
-#include <QLabel>
 #include <QPixmap>
 #include <QVariant>
-
-namespace {
-
-bool isAutoSize(const QLabel &label)
-{
-    return label.property("autoSize").toBool();
-}
-
-void fitToCaption(QLabel &label)
-{
-    label.resize(label.sizeHint());
-}
-
-} // namespace
+#include <QWidget>
 
 void FormLooks::apply(QWidget &form)
 {
@@ -35,17 +21,4 @@ void FormLooks::apply(QWidget &form)
         if (widget->property("handCursor").toBool() && !hand.isNull())
             widget->setCursor(QCursor(hand, 5, 0));
     }
-
-    // Sizes come last, once every font is final.
-    for (QLabel *label : form.findChildren<QLabel *>()) {
-        if (isAutoSize(*label))
-            fitToCaption(*label);
-    }
-}
-
-void FormLooks::setCaption(QLabel &label, const QString &caption)
-{
-    label.setText(caption);
-    if (isAutoSize(label))
-        fitToCaption(label);
 }

@@ -1,21 +1,27 @@
 #include "frmLCM.h"
 
+#include "CaptionLabel.h"
+#include "CaptionMenu.h"
 #include "CommandShell.h"
 #include "FormLooks.h"
 #include "GameLauncher.h"
+#include "PrimeListView.h"
+#include "ResultWorking.h"
 #include "ui_frmLCM.h"
 
 #include "FactorText.h"
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "InputReader.h"
-#include "LcmLadder.h"
 #include "PrimeRange.h"
+#include "WorkingText.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringList>
+
+#include <vector>
 
 // The pictures are compiled into this static library; registering them here
 // keeps them linked into every program that makes the window.
@@ -34,9 +40,15 @@ QString text(const std::string &core)
     return QString::fromStdString(core);
 }
 
+std::vector<std::int32_t> copyOf(std::span<const std::int32_t> values)
+{
+    return {values.begin(), values.end()};
+}
+
 } // namespace
 
-frmLCM::frmLCM(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmLCM>())
+frmLCM::frmLCM(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmLCM>()), working(new ResultWorking(*this))
 {
     registerPictures();
     ui->setupUi(this);
@@ -48,6 +60,20 @@ frmLCM::frmLCM(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::f
 
     shell = std::make_unique<CommandShell>(*this, *ui->Label2);
 
+    using Command = ResultWorking::Command;
+    CaptionMenu::attach(*ui->Label1, [this] { working->open(Command::Factors); });
+    CaptionMenu::attach(*ui->Label8, [this] { working->open(Command::Hcf); });
+    CaptionMenu::attach(*ui->Lblcm, [this] { working->open(Command::Lcm); });
+    CaptionMenu::attach(*ui->Label4, [this] { working->open(Command::Lcm); });
+    CaptionMenu::attach(*ui->Label12);
+    CaptionMenu::attach(*ui->Label2);
+
+    auto *showLatestWorking = new QAction(this);
+    showLatestWorking->setObjectName(QStringLiteral("ShowWorking"));
+    showLatestWorking->setShortcut(CaptionMenu::workingShortcut());
+    showLatestWorking->setShortcutContext(Qt::WindowShortcut);
+    addAction(showLatestWorking);
+
     // Connected after setupUi, so the starting text of Text1 is no change.
     connect(ui->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
     connect(ui->Find_HCF, &QPushButton::clicked, this, &frmLCM::Find_HCF_Click);
@@ -56,6 +82,7 @@ frmLCM::frmLCM(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::f
     connect(ui->Text1, &QLineEdit::textChanged, this, &frmLCM::Text1_Change);
     connect(ui->Exit, &QAction::triggered, this, &frmLCM::Exit_Click);
     connect(ui->Backz, &QAction::triggered, this, &frmLCM::Backz_Click);
+    connect(showLatestWorking, &QAction::triggered, working, &ResultWorking::openLatest);
 
     ui->Find_LCM->setFocus();
 }
@@ -66,12 +93,14 @@ numbers::Status frmLCM::FindLCM()
 {
     LcmValue = 1;
     LcmFactors.clear();
-    numbers::LcmResult result = numbers::LcmLadder::of(Numbers.values());
-    if (result.status.isOk()) {
-        LcmValue = result.LcmValue;
-        LcmFactors = std::move(result.LcmFactors);
+    LcmLadderResult.reset();
+    auto result = std::make_shared<numbers::LcmResult>(numbers::LcmLadder::of(Numbers.values()));
+    if (result->status.isOk()) {
+        LcmValue = result->LcmValue;
+        LcmFactors = result->LcmFactors;
+        LcmLadderResult = result;
     }
-    return result.status;
+    return result->status;
 }
 
 numbers::Status frmLCM::Read_Input()
@@ -91,6 +120,7 @@ void frmLCM::Backz_Click()
 {
     const QString directory = QDir::currentPath();
     if (GameLauncher::start(directory)) {
+        working->closeWindow();
         hide();
         QCoreApplication::exit(0);
         return;
@@ -100,103 +130,130 @@ void frmLCM::Backz_Click()
 
 void frmLCM::Exit_Click()
 {
+    working->closeWindow();
     QCoreApplication::exit(0);
 }
 
 void frmLCM::Factorize_Click()
 {
-    shell->run([this] {
-        shell->startClock();
-        FormLooks::setCaption(*ui->Label1, QStringLiteral("Factors ??"));
-        FormLooks::setCaption(*ui->Label2, QStringLiteral("Pl. wait..."));
-        if (!shell->accepted(Read_Input()))
-            return;
-        const numbers::FactorResult result = numbers::Factorizer::ofFirst(Numbers.values());
-        if (!shell->accepted(result.status))
-            return;
-        ui->Frame2->setTitle(QStringLiteral("Factors of the no. ") + QString::number(result.number));
-        FormLooks::setCaption(*ui->Label1, text(result.text));
-        shell->showElapsed(QStringLiteral(" ms (Factor)"));
-        ui->Label1->setToolTip(ui->Label1->text());
+    auto result = std::make_shared<numbers::FactorResult>();
+    shell->execute({
+        .waiting = {{ui->Label1, QStringLiteral("Factors ??")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
+        .compute =
+            [&] {
+                const numbers::Status read = Read_Input();
+                if (!read.isOk())
+                    return read;
+                *result = numbers::Factorizer::ofFirst(Numbers.values());
+                return result->status;
+            },
+        .showBeforeTime =
+            [&] {
+                ui->Frame2->setTitle(QStringLiteral("Factors of the no. ") + QString::number(result->number));
+                ui->Label1->showResult(text(result->text));
+            },
+        .timeSuffix = QStringLiteral(" ms (Factor)"),
+        .showAfterTime =
+            [&] {
+                working->recorded(ResultWorking::Command::Factors, *ui->Label1,
+                                  [result] { return numbers::WorkingText::ofFactors(*result); });
+            },
     });
 }
 
 void frmLCM::Find_HCF_Click()
 {
-    shell->run([this] {
-        shell->startClock();
-        FormLooks::setCaption(*ui->Label8, QStringLiteral("HCF ?"));
-        FormLooks::setCaption(*ui->Label2, QStringLiteral("Pl. wait..."));
-        if (!shell->accepted(Read_Input()))
-            return;
-        const numbers::HcfResult result = numbers::Hcf::of(Numbers.values());
-        if (!shell->accepted(result.status))
-            return;
-        FormLooks::setCaption(*ui->Label8, QStringLiteral("HCF = ") + QString::number(result.value));
-        shell->showElapsed(QStringLiteral(" ms (HCF)"));
+    auto result = std::make_shared<numbers::HcfResult>();
+    shell->execute({
+        .waiting = {{ui->Label8, QStringLiteral("HCF ?")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
+        .compute =
+            [&] {
+                const numbers::Status read = Read_Input();
+                if (!read.isOk())
+                    return read;
+                *result = numbers::Hcf::of(Numbers.values());
+                return result->status;
+            },
+        .showBeforeTime = [&] { ui->Label8->showResult(QStringLiteral("HCF = ") + QString::number(result->value)); },
+        .timeSuffix = QStringLiteral(" ms (HCF)"),
+        .showAfterTime =
+            [&] {
+                working->recorded(ResultWorking::Command::Hcf, *ui->Label8,
+                                  [result, values = copyOf(Numbers.values())] {
+                                      return numbers::WorkingText::ofHcf(values, *result);
+                                  });
+            },
     });
 }
 
 void frmLCM::Find_LCM_Click()
 {
-    shell->run([this] {
-        shell->startClock();
-        FormLooks::setCaption(*ui->Lblcm, QStringLiteral("LCM ?"));
-        FormLooks::setCaption(*ui->Label4, QStringLiteral("LCM Factors ??"));
-        FormLooks::setCaption(*ui->Label2, QStringLiteral("Pl. wait..."));
-        if (!shell->accepted(Read_Input()) || !shell->accepted(FindLCM()))
-            return;
-        FormLooks::setCaption(*ui->Lblcm, QStringLiteral("LCM = ") + text(LcmValue.get_str()));
-        shell->showElapsed(QStringLiteral(" ms (LCM)"));
-        FormLooks::setCaption(*ui->Label4,
-                              QStringLiteral("LCM Factors: ") + text(numbers::FactorText::shown(LcmFactors)));
+    shell->execute({
+        .waiting = {{ui->Lblcm, QStringLiteral("LCM ?")},
+                    {ui->Label4, QStringLiteral("LCM Factors ??")},
+                    {ui->Label2, QStringLiteral("Pl. wait...")}},
+        .compute =
+            [&] {
+                const numbers::Status read = Read_Input();
+                return read.isOk() ? FindLCM() : read;
+            },
+        .showBeforeTime = [&] { ui->Lblcm->showResult(QStringLiteral("LCM = ") + text(LcmValue.get_str())); },
+        .timeSuffix = QStringLiteral(" ms (LCM)"),
+        .showAfterTime =
+            [&] {
+                ui->Label4->showResult(QStringLiteral("LCM Factors: ") + text(numbers::FactorText::shown(LcmFactors)));
+                working->recorded(ResultWorking::Command::Lcm, *ui->Lblcm,
+                                  [result = LcmLadderResult, values = copyOf(Numbers.values())] {
+                                      return numbers::WorkingText::ofLcm(values, *result);
+                                  });
+            },
     });
 }
 
 void frmLCM::FindPrime_Click()
 {
-    shell->run([this] {
-        FormLooks::setCaption(*ui->Label2, QStringLiteral("Prime Time?"));
-        FormLooks::setCaption(*ui->Label12, QStringLiteral("Finding..."));
-        shell->startClock();
-        for (int box = 0; box < 2; ++box) {
-            const numbers::BoundReading reading =
-                numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), box + 1);
-            if (!reading.status.isOk()) {
-                Text2[box]->setText(QStringLiteral("1"));
-                shell->refuse(text(reading.status.message()));
-                return;
-            }
-            PrimeBounds[box] = reading.bound;
-        }
-        ListPrimes();
-        shell->showElapsed(QStringLiteral(" ms (Prime)"));
+    shell->execute({
+        .waiting = {{ui->Label2, QStringLiteral("Prime Time?")}, {ui->Label12, QStringLiteral("Finding...")}},
+        .clockAfterWaiting = true,
+        .compute =
+            [&] {
+                for (int box = 0; box < 2; ++box) {
+                    const numbers::BoundReading reading =
+                        numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), box + 1);
+                    if (!reading.status.isOk()) {
+                        Text2[box]->setText(QStringLiteral("1"));
+                        return reading.status;
+                    }
+                    PrimeBounds[box] = reading.bound;
+                }
+                return numbers::Status{};
+            },
+        .showBeforeTime = [&] { ListPrimes(); },
+        .timeSuffix = QStringLiteral(" ms (Prime)"),
     });
 }
 
 void frmLCM::ListPrimes()
 {
-    const std::vector<std::int32_t> primes = numbers::PrimeRange::primesBetween(PrimeBounds[0], PrimeBounds[1]);
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(primes.size()));
-    for (const std::int32_t prime : primes)
-        entries.append(QString::number(prime));
-    ui->List1->clear();
-    ui->List1->addItems(entries);
-    FormLooks::setCaption(*ui->Label12, text(numbers::PrimeRange::countCaption(primes.size())));
+    std::vector<std::int32_t> primes = numbers::PrimeRange::primesBetween(PrimeBounds[0], PrimeBounds[1]);
+    const std::size_t count = primes.size();
+    ui->List1->showPrimes(std::move(primes));
+    ui->Label12->setText(text(numbers::PrimeRange::countCaption(count)));
 }
 
 void frmLCM::Form_QueryUnload()
 {
+    working->closeWindow();
     QCoreApplication::exit(0);
 }
 
 void frmLCM::Text1_Change()
 {
-    FormLooks::setCaption(*ui->Label1, QStringLiteral("Factors ??"));
-    FormLooks::setCaption(*ui->Lblcm, QStringLiteral("LCM ?"));
-    FormLooks::setCaption(*ui->Label4, QStringLiteral("LCM Factors ??"));
+    ui->Label1->setText(QStringLiteral("Factors ??"));
+    ui->Lblcm->setText(QStringLiteral("LCM ?"));
+    ui->Label4->setText(QStringLiteral("LCM Factors ??"));
     ui->Frame2->setTitle(QStringLiteral("Factors of the 1st number"));
-    FormLooks::setCaption(*ui->Label2, QStringLiteral(".."));
-    FormLooks::setCaption(*ui->Label8, QStringLiteral("HCF ?"));
+    ui->Label2->setText(QStringLiteral(".."));
+    ui->Label8->setText(QStringLiteral("HCF ?"));
+    working->numbersChanged();
 }

@@ -2,16 +2,20 @@
 
 // frmLCM, the calculator's only window.
 //
-// How input flows: each command button's handler runs inside the CommandShell
-// (busy cursor, clock, refusal boxes). It writes its waiting captions, reads
-// the numbers box Text1 through Read_Input (InputReader) or the two bound boxes
-// Text2 (PrimeRange::readBound), hands the numbers to a core of the numbers
+// How input flows: each command button's handler hands the CommandShell one
+// command: its waiting captions, its work and its result captions. The shell
+// runs them in order with the busy cursor and the clock. The work reads the
+// numbers box Text1 through Read_Input (InputReader) or the two bound boxes
+// Text2 (PrimeRange::readBound) and hands the numbers to a core of the numbers
 // library (Factorizer, Hcf, LcmLadder through FindLCM, PrimeRange through
-// ListPrimes) and writes the texts the core returns into the result captions,
-// then the elapsed time into Label2. A refusal from any core is shown as it
-// comes back and ends the command. Editing Text1 puts the result captions back
-// to their waiting texts, so no result outlives the numbers it belongs to.
+// ListPrimes); the result captions are the texts the core returns, then the
+// elapsed time goes into Label2. A refusal from any core is shown as it comes
+// back and ends the command. Each result is also handed to ResultWorking, which
+// lays out its working only when the Working window asks for it. Editing Text1
+// puts the result captions back to their waiting texts, so no result (and no
+// working) outlives the numbers it belongs to.
 
+#include "LcmLadder.h"
 #include "NumberList.h"
 #include "Status.h"
 
@@ -25,6 +29,7 @@
 #include <string>
 
 class CommandShell;
+class ResultWorking;
 class QCloseEvent;
 class QLineEdit;
 
@@ -67,9 +72,11 @@ private:
     std::unique_ptr<Ui::frmLCM> ui;
     std::array<QLineEdit *, 2> Text2{};
     std::unique_ptr<CommandShell> shell;
+    ResultWorking *working;
 
     numbers::NumberList Numbers;
     mpz_class LcmValue;
     std::string LcmFactors;
+    std::shared_ptr<const numbers::LcmResult> LcmLadderResult; // the whole ladder behind LcmValue
     std::array<std::int32_t, 2> PrimeBounds{};
 };

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLabel>
+
+class QFontMetrics;
+
+// A caption of the form. An auto-size caption takes its text's size on one
+// line, keeping its top-left, but never runs past the inner edge of its frame
+// nor under a command button of the same frame beside it; a caption too long
+// for that room is drawn cut short with "…" at its end, while text() and what a
+// screen reader reads stay whole. A caption written with showResult also
+// carries its whole text as tooltip and counts as showing a result until the
+// next setText.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit CaptionLabel(QWidget *parent = nullptr);
+
+    // Whether the label sizes itself to its caption.
+    bool autoSize() const { return autoSizing; }
+    // Turns auto-size on or off; on, the label takes its caption's size at once.
+    void setAutoSize(bool on);
+
+    // Writes a start, waiting or status caption: no result is shown afterwards.
+    // Hides QLabel::setText, so every caption written through this class is sized.
+    void setText(const QString &caption);
+    // Writes a result caption and its whole text as tooltip, broken into lines
+    // no wider than the screen.
+    void showResult(const QString &caption);
+    // True from showResult until the next setText.
+    bool showsResult() const { return result; }
+    // True while the caption is drawn cut short.
+    bool isCutShort() const { return cutShort; }
+
+    // The widest the label may grow from its left edge: up to the inner edge of
+    // its frame, and for a caption beside a button of that frame, up to the
+    // button; unbounded for a caption outside any frame.
+    int room() const;
+
+    // caption with line feeds inserted so that no line is wider than maxWidth in
+    // metrics, breaking after a blank where one is on the line, else between
+    // characters; removing the inserted line feeds gives caption back.
+    static QString brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void fit();
+
+    bool autoSizing = false;
+    bool result = false;
+    bool cutShort = false;
+};
