@@ -1,6 +1,6 @@
 #include "WorkingWindow.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -32,17 +32,20 @@ WorkingWindow::WorkingWindow(QWidget *parent) : QWidget(parent, Qt::Window), tex
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text);
-
-    auto *closeKey = new QAction(this);
-    closeKey->setShortcut(QKeySequence(Qt::Key_Escape));
-    closeKey->setShortcutContext(Qt::WindowShortcut);
-    connect(closeKey, &QAction::triggered, this, &QWidget::close);
-    addAction(closeKey);
 }
 
 void WorkingWindow::showWorking(const QString &working)
 {
     text->setPlainText(working);
+}
+
+void WorkingWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString WorkingWindow::working() const

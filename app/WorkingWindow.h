@@ -22,6 +22,9 @@ public:
     // else to its left), or raises it where it already is.
     void openBeside(const QWidget &anchor);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QPlainTextEdit *text;
 };

@@ -1,6 +1,7 @@
 // Ending the program: the Exit entry, a close request and a game that starts.
 // Each case runs the application's event loop and checks that the window ended
-// it; a guard ends a loop that nothing ends, failing the case instead of hanging.
+// it, taking the Working window with it; a guard ends a loop that nothing ends,
+// failing the case instead of hanging.
 
 #include "BoxWatcher.h"
 #include "WindowSuiteMain.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +51,8 @@ private slots:
     void closeRequestEndsProgram();
     void gameStartsInCurrentDirectoryAndProgramEnds_data();
     void gameStartsInCurrentDirectoryAndProgramEnds();
+    void workingWindowGoesWithProgram_data();
+    void workingWindowGoesWithProgram();
 
 private:
     void chooseMenuEntry(const QString &name);
@@ -144,6 +148,46 @@ void WindowExitTest::gameStartsInCurrentDirectoryAndProgramEnds()
     QVERIFY(marker.open(QIODevice::ReadOnly));
     QCOMPARE(QDir(QString::fromLocal8Bit(marker.readAll()).trimmed()).canonicalPath(),
              QDir(directory.path()).canonicalPath());
+}
+
+void WindowExitTest::workingWindowGoesWithProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit entry") << "Exit";
+    QTest::newRow("close request") << "close";
+    QTest::newRow("game starts") << "Backz";
+}
+
+void WindowExitTest::workingWindowGoesWithProgram()
+{
+    QFETCH(QString, how);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    QFile game(directory.filePath(QStringLiteral("Marbleton.exe")));
+    QVERIFY(game.open(QIODevice::WriteOnly));
+    game.write("#!/bin/sh\nexit 0\n");
+    game.close();
+    QVERIFY(game.setPermissions(game.permissions() | QFileDevice::ExeOwner));
+
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Find_LCM")), Qt::LeftButton);
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget *working = window->findChild<QWidget *>(QStringLiteral("Working"));
+    QVERIFY(working != nullptr);
+    QVERIFY(working->isVisible());
+
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(directory.path()));
+    const int code = runLoopAndDo([&] {
+        if (how == QStringLiteral("close"))
+            window->close();
+        else
+            chooseMenuEntry(how);
+    });
+    QDir::setCurrent(previous);
+
+    QCOMPARE(code, 0);
+    QVERIFY(!working->isVisible());
+    QVERIFY(boxes->seen.isEmpty());
 }
 
 int main(int argc, char *argv[])

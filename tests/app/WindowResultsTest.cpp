@@ -1,0 +1,590 @@
+// What a user takes out of the window: captions that stay whole however long,
+// what Copy, Copy All and Ctrl+C put on the clipboard, the prime list after a
+// refill, a long paste, and the Working window with its menu entry.
+
+#include "BoxWatcher.h"
+#include "CaptionLabel.h"
+#include "ResultWorking.h"
+#include "WindowSuiteMain.h"
+#include "frmLCM.h"
+
+#include "Factorizer.h"
+#include "Hcf.h"
+#include "LcmLadder.h"
+#include "WorkingText.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+
+#include <gmpxx.h>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+QString rangeText(qint64 from, qint64 to)
+{
+    QStringList numbers;
+    for (qint64 value = from; value <= to; ++value)
+        numbers << QString::number(value);
+    return numbers.join(' ');
+}
+
+// The LCM of the numbers in text by a fold of GMP's lcm, independent of the ladder.
+QString foldedLcm(const QString &text)
+{
+    mpz_class lcm = 1;
+    for (const QString &token : text.split(' ', Qt::SkipEmptyParts)) {
+        const mpz_class value(token.toStdString());
+        mpz_lcm(lcm.get_mpz_t(), lcm.get_mpz_t(), value.get_mpz_t());
+    }
+    return QString::fromStdString(lcm.get_str());
+}
+
+std::vector<std::int32_t> valuesOf(const QString &text)
+{
+    std::vector<std::int32_t> values;
+    for (const QString &token : text.split(' ', Qt::SkipEmptyParts))
+        values.push_back(token.toInt());
+    return values;
+}
+
+QString lines(const QStringList &primes)
+{
+    QString text;
+    for (const QString &prime : primes)
+        text += prime + '\n';
+    return text;
+}
+
+} // namespace
+
+class WindowResultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // The room rule and whole texts.
+    void longCaptionStaysInItsRoomAndWhole_data();
+    void longCaptionStaysInItsRoomAndWhole();
+    void captionThatFitsIsNotCut_data();
+    void captionThatFitsIsNotCut();
+    void tooltipLinesKeepEveryCharacter_data();
+    void tooltipLinesKeepEveryCharacter();
+
+    // The clipboard.
+    void captionCopyPutsWholeTrimmedCaption_data();
+    void captionCopyPutsWholeTrimmedCaption();
+    void listCopiesPrimesAscendingOnePerLine_data();
+    void listCopiesPrimesAscendingOnePerLine();
+
+    // Input and list state.
+    void refilledListStartsAtTopUnselected();
+    void longPasteIsKeptWhole();
+
+    // The Working window.
+    void workingEntryEnabledOnlyOnResults_data();
+    void workingEntryEnabledOnlyOnResults();
+    void workingWindowOpensOnTheCaptionsWorking_data();
+    void workingWindowOpensOnTheCaptionsWorking();
+    void workingWindowFollowsResultsAndEdits();
+    void workingWindowIsReadOnlyFixedPitchAndClosesOnEsc();
+
+private:
+    template <typename T> T *control(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (found == nullptr)
+            throw std::runtime_error("no control named " + name.toStdString());
+        return found;
+    }
+    void setNumbers(const QString &numbers);
+    void click(const QString &button);
+    void listPrimes(const QString &from, const QString &to);
+    // Opens widget's right-click menu and notes each entry's enabled state;
+    // chooses the entry named choose when it is enabled.
+    QMap<QString, bool> menuOf(QWidget *widget, const QString &choose = {});
+    QWidget *workingWindow() const { return window->findChild<QWidget *>(QStringLiteral("Working")); }
+    QString workingText() const { return workingWindow()->findChild<QPlainTextEdit *>()->toPlainText(); }
+
+    std::unique_ptr<frmLCM> window;
+    std::unique_ptr<BoxWatcher> boxes;
+};
+
+void WindowResultsTest::init()
+{
+    window = std::make_unique<frmLCM>();
+    boxes = std::make_unique<BoxWatcher>(*window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QApplication::clipboard()->clear();
+}
+
+void WindowResultsTest::cleanup()
+{
+    boxes.reset();
+    window.reset();
+}
+
+void WindowResultsTest::setNumbers(const QString &numbers)
+{
+    control<QLineEdit>("Text1")->setText(numbers);
+}
+
+void WindowResultsTest::click(const QString &button)
+{
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+}
+
+void WindowResultsTest::listPrimes(const QString &from, const QString &to)
+{
+    control<QLineEdit>("Text2_0")->setText(from);
+    control<QLineEdit>("Text2_1")->setText(to);
+    click("FindPrime");
+}
+
+QMap<QString, bool> WindowResultsTest::menuOf(QWidget *widget, const QString &choose)
+{
+    QMap<QString, bool> entries;
+    QTimer::singleShot(0, widget, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        QAction *chosen = nullptr;
+        for (QAction *entry : menu->actions()) {
+            if (entry->isSeparator())
+                continue;
+            entries.insert(entry->text(), entry->isEnabled());
+            if (entry->text() == choose && entry->isEnabled())
+                chosen = entry;
+        }
+        menu->close();
+        if (chosen != nullptr)
+            chosen->trigger();
+    });
+    const QPoint inside(2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &event);
+    return entries;
+}
+
+// ---- The room rule -------------------------------------------------------
+
+void WindowResultsTest::longCaptionStaysInItsRoomAndWhole_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected"); // the whole caption
+
+    const QString top101 = rangeText(2147483547, 2147483647);
+    QTest::newRow("LCM of the 101 numbers below 2^31: 809 digits")
+        << top101 << "Find_LCM" << "Lblcm" << "LCM = " + foldedLcm(top101);
+    QTest::newRow("LCM with 11 digits, once under the button")
+        << "100000 100003" << "Find_LCM" << "Lblcm" << "LCM = 10000300000";
+    QTest::newRow("ladder of 1 to 20, once cut at the frame")
+        << rangeText(1, 20) << "Find_LCM" << "Label4" << QString();
+    QTest::newRow("ladder of the 101 numbers below 2^31") << top101 << "Find_LCM" << "Label4" << QString();
+    QTest::newRow("the widest HCF") << "-2147483648 0" << "Find_HCF" << "Label8" << "HCF = 2147483648";
+    QTest::newRow("the longest factor list, in its fixed box")
+        << "1073741824" << "Factorize" << "Label1" << QString(" 2" + QString(" x 2").repeated(29));
+}
+
+void WindowResultsTest::longCaptionStaysInItsRoomAndWhole()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, button);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+
+    setNumbers(numbers);
+    click(button);
+    auto *caption = control<CaptionLabel>(label);
+    if (!expected.isEmpty())
+        QCOMPARE(caption->text(), expected);
+    QVERIFY(caption->accessibleName().isEmpty() || caption->text().size() > 3);
+
+    // Inside the frame's inner edge.
+    auto *frame = qobject_cast<QGroupBox *>(caption->parentWidget());
+    QVERIFY(frame != nullptr);
+    const int inner = frame->width() - frame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, frame);
+    const QRect place = caption->geometry();
+    QVERIFY2(place.left() >= 0 && place.right() < inner,
+             qPrintable(QStringLiteral("%1 ends at %2, frame inside ends at %3").arg(label).arg(place.right()).arg(inner)));
+
+    // Clear of every button of the frame whose rows it shares, except the fixed
+    // factor box, which the button covers by design.
+    if (label != QStringLiteral("Label1")) {
+        for (const QPushButton *pushButton : frame->findChildren<QPushButton *>()) {
+            const QRect buttonPlace = pushButton->geometry();
+            const bool sharesRows = buttonPlace.top() <= place.bottom() && buttonPlace.bottom() >= place.top();
+            if (sharesRows)
+                QVERIFY2(place.right() < buttonPlace.left(), qPrintable(label + " runs under " + pushButton->objectName()));
+        }
+    }
+
+    // The tooltip is the whole caption; its lines fit on the screen.
+    const QString tip = caption->toolTip();
+    QCOMPARE(QString(tip).remove('\n'), caption->text());
+    const QFontMetrics metrics(QToolTip::font());
+    const int screenWidth = caption->screen()->availableGeometry().width();
+    for (const QString &line : tip.split('\n'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= screenWidth, qPrintable(line));
+}
+
+void WindowResultsTest::captionThatFitsIsNotCut_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("LCM = 262144") << "262144 16" << "Find_LCM" << "Lblcm";
+    QTest::newRow("LCM ladder of two") << "262144 16" << "Find_LCM" << "Label4";
+    QTest::newRow("HCF = 16") << "262144 16" << "Find_HCF" << "Label8";
+}
+
+void WindowResultsTest::captionThatFitsIsNotCut()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, button);
+    QFETCH(QString, label);
+    setNumbers(numbers);
+    click(button);
+    auto *caption = control<CaptionLabel>(label);
+    QVERIFY(!caption->isCutShort());
+    QCOMPARE(caption->size(), caption->sizeHint());
+}
+
+void WindowResultsTest::tooltipLinesKeepEveryCharacter_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<bool>("broken");
+    QTest::newRow("fits: unchanged") << "LCM = 262144" << 1000 << false;
+    QTest::newRow("digits only: broken between digits") << "LCM = " + QString("1234567890").repeated(90) << 200 << true;
+    QTest::newRow("factor ladder: broken after blanks") << "LCM Factors: " + QString(" 2 x 3 x").repeated(60) + " 5" << 150 << true;
+    QTest::newRow("a width below one character") << "12 34" << 1 << true;
+}
+
+void WindowResultsTest::tooltipLinesKeepEveryCharacter()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, maxWidth);
+    QFETCH(bool, broken);
+    const QFontMetrics metrics(QToolTip::font());
+    const QString tip = CaptionLabel::brokenIntoLines(caption, metrics, maxWidth);
+    QCOMPARE(QString(tip).remove('\n'), caption);
+    QCOMPARE(tip.contains('\n'), broken);
+    for (const QString &line : tip.split('\n')) {
+        QVERIFY(!line.isEmpty());
+        QVERIFY2(line.size() == 1 || metrics.horizontalAdvance(line) <= maxWidth, qPrintable(line));
+    }
+    if (QTest::currentDataTag() == QByteArray("factor ladder: broken after blanks")) {
+        for (const QString &line : tip.split('\n').mid(0, tip.count('\n')))
+            QVERIFY2(line.endsWith(' '), qPrintable(line));
+    }
+}
+
+// ---- The clipboard -------------------------------------------------------
+
+void WindowResultsTest::captionCopyPutsWholeTrimmedCaption_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("copied");
+    const QString top101 = rangeText(2147483547, 2147483647);
+    QTest::newRow("factors: leading blank trimmed") << "12" << "Label1" << "2 x 2 x 3";
+    QTest::newRow("HCF") << "12 18 30" << "Label8" << "HCF = 6";
+    QTest::newRow("LCM") << "262144 16" << "Lblcm" << "LCM = 262144";
+    QTest::newRow("LCM factors") << "262144 16" << "Label4" << "LCM Factors:  2 x 4 x 2 x 16384";
+    QTest::newRow("LCM cut short on screen, whole on the clipboard")
+        << top101 << "Lblcm" << "LCM = " + foldedLcm(top101);
+    QTest::newRow("prime count") << "262144 16" << "Label12" << "4 Primes";
+    QTest::newRow("status line") << "262144 16" << "Label2" << QString();
+}
+
+void WindowResultsTest::captionCopyPutsWholeTrimmedCaption()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, label);
+    QFETCH(QString, copied);
+    setNumbers(numbers);
+    click("Factorize");
+    click("Find_HCF");
+    click("Find_LCM");
+    listPrimes("1", "10");
+    auto *caption = control<CaptionLabel>(label);
+    if (copied.isEmpty())
+        copied = caption->text().trimmed();
+
+    const QMap<QString, bool> entries = menuOf(caption, QStringLiteral("&Copy"));
+    QVERIFY(entries.value(QStringLiteral("&Copy")));
+    QCOMPARE(QApplication::clipboard()->text(), copied);
+}
+
+void WindowResultsTest::listCopiesPrimesAscendingOnePerLine_data()
+{
+    QTest::addColumn<QList<int>>("clicks");      // rows clicked, in order
+    QTest::addColumn<QList<int>>("modifiers");   // the modifier held for each click
+    QTest::addColumn<QString>("how");            // "Ctrl+C", "Copy" or "Copy All"
+    QTest::addColumn<QStringList>("copied");
+
+    const int none = Qt::NoModifier;
+    const int shift = Qt::ShiftModifier;
+    const int ctrl = Qt::ControlModifier;
+    // The primes 1..30: 2 3 5 7 11 13 17 19 23 29
+    QTest::newRow("Ctrl+C copies the clicked row, not the current one only")
+        << QList<int>{3} << QList<int>{none} << "Ctrl+C" << QStringList{"7"};
+    QTest::newRow("Shift+click selects a range")
+        << QList<int>{1, 4} << QList<int>{none, shift} << "Ctrl+C" << QStringList{"3", "5", "7", "11"};
+    QTest::newRow("Ctrl+click picked out of order comes out ascending")
+        << QList<int>{6, 0, 3} << QList<int>{none, ctrl, ctrl} << "Ctrl+C" << QStringList{"2", "7", "17"};
+    QTest::newRow("Ctrl+A selects every prime")
+        << QList<int>{-1} << QList<int>{none} << "Ctrl+C"
+        << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
+    QTest::newRow("menu Copy copies the selection")
+        << QList<int>{8, 2} << QList<int>{none, ctrl} << "Copy" << QStringList{"5", "23"};
+    QTest::newRow("Copy All ignores the selection")
+        << QList<int>{2} << QList<int>{none} << "Copy All"
+        << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
+}
+
+void WindowResultsTest::listCopiesPrimesAscendingOnePerLine()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QList<int>, modifiers);
+    QFETCH(QString, how);
+    QFETCH(QStringList, copied);
+
+    listPrimes("1", "30");
+    auto *list = control<QAbstractItemView>("List1");
+    QCOMPARE(list->model()->rowCount(), 10);
+    list->setFocus();
+    for (int i = 0; i < clicks.size(); ++i) {
+        if (clicks[i] < 0) {
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            continue;
+        }
+        const QModelIndex index = list->model()->index(clicks[i], 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::KeyboardModifiers(modifiers[i]),
+                          list->visualRect(index).center());
+    }
+
+    if (how == QStringLiteral("Ctrl+C"))
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    else
+        QVERIFY(menuOf(list->viewport(), how == QStringLiteral("Copy") ? "&Copy" : "Copy &All").size() == 2);
+
+    const QString text = QApplication::clipboard()->text();
+    QCOMPARE(text, lines(copied));
+    for (const QChar character : text)
+        QVERIFY(character == '\n' || (character >= '0' && character <= '9'));
+}
+
+// ---- Input and list state ------------------------------------------------
+
+void WindowResultsTest::refilledListStartsAtTopUnselected()
+{
+    auto *list = control<QAbstractItemView>("List1");
+    listPrimes("1", "100");
+    list->scrollToBottom();
+    list->setCurrentIndex(list->model()->index(list->model()->rowCount() - 1, 0));
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    QVERIFY(list->selectionModel()->hasSelection());
+
+    listPrimes("1", "50");
+    QCOMPARE(list->model()->rowCount(), 15);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    QCOMPARE(list->indexAt(QPoint(4, 4)).row(), 0);
+    QVERIFY(!list->selectionModel()->hasSelection());
+}
+
+void WindowResultsTest::longPasteIsKeptWhole()
+{
+    const QString pasted = QStringLiteral("12 18") + QString(40000, ' ') + QStringLiteral("5");
+    QApplication::clipboard()->setText(pasted);
+    auto *box = control<QLineEdit>("Text1");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text().size(), pasted.size());
+    QCOMPARE(box->text(), pasted);
+
+    click("Find_HCF");
+    QVERIFY(boxes->seen.isEmpty());
+    QCOMPARE(control<CaptionLabel>("Label8")->text(), QStringLiteral("HCF = 1"));
+}
+
+// ---- The Working window --------------------------------------------------
+
+void WindowResultsTest::workingEntryEnabledOnlyOnResults_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QStringList>("buttons"); // clicked in order; "edit" types into the numbers box
+    QTest::addColumn<QStringList>("enabled"); // captions whose entry is enabled afterwards
+
+    QTest::newRow("start texts") << "262144 16" << QStringList{} << QStringList{};
+    QTest::newRow("after each result")
+        << "262144 16" << QStringList{"Factorize", "Find_HCF", "Find_LCM"}
+        << QStringList{"Label1", "Label8", "Lblcm", "Label4"};
+    QTest::newRow("waiting texts after an edit")
+        << "262144 16" << QStringList{"Factorize", "Find_HCF", "Find_LCM", "edit"} << QStringList{};
+    QTest::newRow("waiting text of a refused HCF, other results kept")
+        << "12" << QStringList{"Find_LCM", "Factorize", "Find_HCF"} << QStringList{"Label1", "Lblcm", "Label4"};
+    QTest::newRow("waiting texts of a refused LCM after its result")
+        << "5 x" << QStringList{"Find_HCF"} << QStringList{};
+}
+
+void WindowResultsTest::workingEntryEnabledOnlyOnResults()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, enabled);
+
+    if (QTest::currentDataTag() == QByteArray("waiting texts of a refused LCM after its result")) {
+        click("Find_LCM"); // a result for "262144 16"
+        QVERIFY(menuOf(control<CaptionLabel>("Lblcm")).value("Show &Working"));
+        setNumbers(numbers);
+        click("Find_LCM"); // refused: "x" is not a number
+        QCOMPARE(boxes->seen.size(), 1);
+    } else if (numbers != control<QLineEdit>("Text1")->text()) {
+        setNumbers(numbers);
+    }
+    for (const QString &button : buttons) {
+        if (button == QStringLiteral("edit"))
+            QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("7"));
+        else
+            click(button);
+    }
+    for (const char *label : {"Label1", "Label8", "Lblcm", "Label4"}) {
+        const QMap<QString, bool> entries = menuOf(control<CaptionLabel>(label));
+        QCOMPARE(entries.keys(), (QList<QString>{"&Copy", "Show &Working"}));
+        QVERIFY2(entries.value("Show &Working") == enabled.contains(label), label);
+    }
+    QVERIFY(!menuOf(control<CaptionLabel>("Label12")).contains("Show &Working"));
+    QVERIFY(workingWindow()->isHidden());
+}
+
+void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking_data()
+{
+    QTest::addColumn<QString>("label");     // where the entry is chosen; empty: the shortcut
+    QTest::addColumn<QString>("expected");  // "factors", "hcf" or "lcm"
+    QTest::newRow("factor caption") << "Label1" << "factors";
+    QTest::newRow("HCF caption") << "Label8" << "hcf";
+    QTest::newRow("LCM caption") << "Lblcm" << "lcm";
+    QTest::newRow("LCM factor caption") << "Label4" << "lcm";
+    QTest::newRow("shortcut: the latest result") << "" << "hcf";
+}
+
+void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    const QString numbers = QStringLiteral("360 -84 0 126");
+    setNumbers(numbers);
+    click("Find_LCM");
+    click("Factorize");
+    click("Find_HCF");
+
+    if (label.isEmpty())
+        QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        menuOf(control<CaptionLabel>(label), QStringLiteral("Show &Working"));
+
+    QWidget *working = workingWindow();
+    QVERIFY(working->isVisible());
+    QVERIFY(working->isWindow());
+    QVERIFY(!working->isModal());
+    QCOMPARE(working->windowTitle(), QStringLiteral("Working - Factors, HCF & LCM"));
+    QVERIFY2(!working->frameGeometry().intersects(window->frameGeometry()), "opens beside the main window");
+
+    const std::vector<std::int32_t> values = valuesOf(numbers);
+    std::string text;
+    if (expected == QStringLiteral("factors"))
+        text = numbers::WorkingText::ofFactors(numbers::Factorizer::ofFirst(values));
+    else if (expected == QStringLiteral("hcf"))
+        text = numbers::WorkingText::ofHcf(values, numbers::Hcf::of(values));
+    else
+        text = numbers::WorkingText::ofLcm(values, numbers::LcmLadder::of(values));
+    QCOMPARE(workingText(), QString::fromStdString(text));
+}
+
+void WindowResultsTest::workingWindowFollowsResultsAndEdits()
+{
+    setNumbers(QStringLiteral("12 18 30"));
+    click("Find_HCF");
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(workingWindow()->isVisible());
+    std::vector<std::int32_t> values = valuesOf(QStringLiteral("12 18 30"));
+    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofHcf(values, numbers::Hcf::of(values))));
+
+    // A new result of another command replaces the text.
+    click("Find_LCM");
+    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofLcm(values, numbers::LcmLadder::of(values))));
+
+    // An edit of the numbers box says the working is gone.
+    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral(" 7"));
+    QCOMPARE(workingText(), ResultWorking::numbersChangedText());
+    QCOMPARE(workingText(), QStringLiteral("The numbers have changed: run a command to see its working."));
+
+    // A refused command leaves the notice; the next result replaces it.
+    setNumbers(QStringLiteral("8"));
+    click("Find_HCF");
+    QCOMPARE(boxes->seen.size(), 1);
+    QCOMPARE(workingText(), ResultWorking::numbersChangedText());
+    click("Factorize");
+    values = valuesOf(QStringLiteral("8"));
+    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofFactors(numbers::Factorizer::ofFirst(values))));
+    QVERIFY(workingWindow()->isVisible());
+}
+
+void WindowResultsTest::workingWindowIsReadOnlyFixedPitchAndClosesOnEsc()
+{
+    click("Find_LCM");
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget *working = workingWindow();
+    QVERIFY(QTest::qWaitForWindowActive(working));
+    auto *text = working->findChild<QPlainTextEdit *>();
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(text->font().family(), QStringLiteral("Liberation Mono"));
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+
+    // Ctrl+A and Ctrl+C copy the whole text; typing changes nothing.
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QTest::keyClicks(text, QStringLiteral("x"));
+    QCOMPARE(text->toPlainText(), before);
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    if (!before.isEmpty())
+        QCOMPARE(QApplication::clipboard()->text(), before);
+
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(working->isHidden());
+    QVERIFY(window->isVisible());
+}
+
+int main(int argc, char *argv[])
+{
+    return runWindowSuite<WindowResultsTest>(argc, argv);
+}
+
+#include "WindowResultsTest.moc"
