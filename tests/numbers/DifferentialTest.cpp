@@ -209,7 +209,7 @@ TEST(Differential, ReadingGivesBackTheNumbersWrittenWithAnySeparators)
 {
     std::mt19937 random(3);
     std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
-    const char *separators[] = {" ", "  ", "\t", " \t "};
+    const char *separators[] = {" ", "  ", "\t", " \t ", "\r\n", "\u00A0", "\u3000", "\u200B", "\uFEFF", "\u2028 "};
     for (int i = 0; i < 300; ++i) {
         std::vector<std::int32_t> values(static_cast<std::size_t>(1 + i % 101));
         std::string text = i % 2 ? " " : "";
@@ -218,7 +218,7 @@ TEST(Differential, ReadingGivesBackTheNumbersWrittenWithAnySeparators)
             char hex[16];
             std::snprintf(hex, sizeof hex, "&H%X", static_cast<unsigned>(v));
             text += (v >= 0 && random() % 3 == 0) ? std::string(hex) : std::to_string(v);
-            text += separators[random() % 4];
+            text += separators[random() % std::size(separators)];
         }
         const Reading reading = InputReader::read(text);
         ASSERT_TRUE(reading.status.isOk()) << text;
