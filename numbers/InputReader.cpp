@@ -37,7 +37,7 @@ Reading InputReader::read(std::string_view text)
             break;
         const std::size_t start = i;
         while (i < text.size() && NumericText::separatorAt(text, i) == 0)
-            i += Utf8Text::at(text, i).length;
+            i += Utf8Text::lengthAt(text, i);
         const std::string_view token = text.substr(start, i - start);
 
         const std::optional<double> value = NumericText::value(token);

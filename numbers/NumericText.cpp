@@ -19,7 +19,7 @@ std::string_view trimmed(std::string_view text)
     std::size_t end = start; // just after the last character that is not a separator
     for (std::size_t i = start; i < text.size();) {
         const std::size_t separator = NumericText::separatorAt(text, i);
-        i += separator > 0 ? separator : Utf8Text::at(text, i).length;
+        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
         if (separator == 0)
             end = i;
     }
@@ -150,6 +150,8 @@ bool NumericText::isSeparator(char32_t code)
 
 std::size_t NumericText::separatorAt(std::string_view text, std::size_t at)
 {
+    if (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        return isSeparator(static_cast<unsigned char>(text[at])) ? 1 : 0;
     const Utf8Text::Character c = Utf8Text::at(text, at);
     return c.wellFormed && isSeparator(c.code) ? c.length : 0;
 }

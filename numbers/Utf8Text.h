@@ -20,6 +20,14 @@ public:
     // Overlong forms, surrogates and values above U+10FFFF are malformed.
     static Character at(std::string_view text, std::size_t at);
 
+    // The length in bytes of the character at byte at, quick for ASCII; 0 at the end.
+    static std::size_t lengthAt(std::string_view text, std::size_t at)
+    {
+        if (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+            return 1;
+        return Utf8Text::at(text, at).length;
+    }
+
     // True for the characters that cannot be seen: control (Cc) and format (Cf) characters.
     static bool isInvisible(char32_t code);
 
