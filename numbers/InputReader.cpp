@@ -1,25 +1,22 @@
 #include "InputReader.h"
 
 #include "NumericText.h"
+#include "Utf8Text.h"
 
 #include <string>
 
 namespace numbers {
 namespace {
 
-// The token in double quotes, shortened (at a character boundary) when a long
-// paste would make the message unreadable.
+// The token in double quotes, its first 40 characters then "..." when longer,
+// so that a long paste keeps the message readable; characters that cannot be
+// seen are named as <U+XXXX>.
 std::string quoted(std::string_view token)
 {
-    constexpr std::size_t longest = 40;
-    std::string shown(token);
-    if (token.size() > longest) {
-        std::size_t cut = longest;
-        while (cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0) == 0x80)
-            --cut; // do not split a UTF-8 sequence
-        shown = std::string(token.substr(0, cut)) + "...";
-    }
-    return "\"" + shown + "\"";
+    std::string text = "\"";
+    text += Utf8Text::shownShortened(token, 40);
+    text += '"';
+    return text;
 }
 
 Reading refused(std::string message)
@@ -34,13 +31,13 @@ Reading InputReader::read(std::string_view text)
     Reading reading{Status::ok(), NumberList()};
     std::size_t i = 0;
     while (true) {
-        while (i < text.size() && NumericText::isBlank(text[i]))
-            ++i;
+        while (const std::size_t separator = NumericText::separatorAt(text, i))
+            i += separator;
         if (i == text.size())
             break;
         const std::size_t start = i;
-        while (i < text.size() && !NumericText::isBlank(text[i]))
-            ++i;
+        while (i < text.size() && NumericText::separatorAt(text, i) == 0)
+            i += Utf8Text::lengthAt(text, i);
         const std::string_view token = text.substr(start, i - start);
 
         const std::optional<double> value = NumericText::value(token);

@@ -17,8 +17,9 @@ struct Reading {
 // Reads the text of the numbers box.
 class InputReader {
 public:
-    // Cuts the text at runs of blanks and tabs (no empty tokens) and converts
-    // every token with NumericText. The empty text gives an empty list. Refuses
+    // Cuts the UTF-8 text at runs of separators (NumericText::isSeparator; no
+    // empty tokens) and converts every token with NumericText; a malformed byte
+    // is a character of its token. The empty text gives an empty list. Refuses
     // the first offending token in text order: not numeric, outside the Long
     // range, or a 102nd number. Negative numbers and 0 are read as typed.
     static Reading read(std::string_view text);

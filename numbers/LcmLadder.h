@@ -30,8 +30,8 @@ public:
     // once each in increasing order against the numbers as divided so far; a
     // candidate makes a rung when it divides at least two numbers and shares no
     // factor with any number it does not divide, and then divides each number it
-    // divides, once. Passes end with the first pass that makes no rung. Refuses
-    // an empty list and an LCM above 9223372036854775807.
+    // divides, once. Passes end with the first pass that makes no rung. The LCM
+    // is exact, every digit; only an empty list is refused.
     static LcmResult of(std::span<const std::int32_t> values);
 };
 

@@ -1,5 +1,7 @@
 #include "NumericText.h"
 
+#include "Utf8Text.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,11 +13,17 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && NumericText::isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && NumericText::isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    std::size_t start = 0;
+    while (const std::size_t length = NumericText::separatorAt(text, start))
+        start += length;
+    std::size_t end = start; // just after the last character that is not a separator
+    for (std::size_t i = start; i < text.size();) {
+        const std::size_t separator = NumericText::separatorAt(text, i);
+        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
+        if (separator == 0)
+            end = i;
+    }
+    return text.substr(start, end - start);
 }
 
 int digitValue(char c)
@@ -127,6 +135,26 @@ std::optional<double> decimalValue(std::string_view text)
 }
 
 } // namespace
+
+bool NumericText::isSeparator(char32_t code)
+{
+    switch (code) {
+    case 0x0009: case 0x000A: case 0x000B: case 0x000C: case 0x000D: case 0x0020:
+    case 0x0085: case 0x00A0: case 0x1680: case 0x2028: case 0x2029: case 0x202F:
+    case 0x205F: case 0x3000: case 0x200B: case 0xFEFF:
+        return true;
+    default:
+        return code >= 0x2000 && code <= 0x200A;
+    }
+}
+
+std::size_t NumericText::separatorAt(std::string_view text, std::size_t at)
+{
+    if (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        return isSeparator(static_cast<unsigned char>(text[at])) ? 1 : 0;
+    const Utf8Text::Character c = Utf8Text::at(text, at);
+    return c.wellFormed && isSeparator(c.code) ? c.length : 0;
+}
 
 std::optional<double> NumericText::value(std::string_view text)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -9,7 +10,7 @@ namespace numbers {
 // The numeric test and the text-to-Long conversion shared by the numbers box
 // and the prime bound boxes.
 //
-// Numeric text: optional blanks or tabs around; then either an optional sign,
+// Numeric text: optional separators around (see isSeparator); then either an optional sign,
 // decimal digits with an optional '.' and fraction (at least one digit in all)
 // and an optional exponent ("e" or "E", optional sign, digits), or "&H" with
 // hexadecimal digits, or "&O" with octal digits (prefix letters in either case,
@@ -19,8 +20,13 @@ public:
     static constexpr std::int32_t LongMin = INT32_MIN;
     static constexpr std::int32_t LongMax = INT32_MAX;
 
-    // The characters that separate numbers and may surround one: blank and tab.
-    static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+    // The characters that separate numbers and may surround one: any Unicode
+    // white space (blank, tab, line feed, carriage return, vertical tab, form
+    // feed, U+0085, no-break space, the other space characters, the line and
+    // paragraph separators), the zero-width space U+200B and the byte-order mark U+FEFF.
+    static bool isSeparator(char32_t code);
+    // The length in bytes of the separator that starts at byte at of UTF-8 text; 0 when none does.
+    static std::size_t separatorAt(std::string_view text, std::size_t at);
 
     // The value of a numeric text, or nothing when the text is not numeric.
     // Any length is accepted; values too large for a double come back as infinity.

@@ -6,6 +6,7 @@
 #include "InputReader.h"
 #include "LcmLadder.h"
 #include "PrimeRange.h"
+#include "WorkingText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +26,70 @@ std::vector<std::int32_t> nearTop(std::int32_t top)
         values.push_back(top - i);
     return values;
 }
+
+bool isPrime(std::uint32_t n)
+{
+    if (n < 2)
+        return false;
+    for (std::uint32_t d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
+// The 101 largest primes below 2^31: the slowest numbers to factorize, and an LCM of 943 digits.
+std::vector<std::int32_t> largestPrimes()
+{
+    std::vector<std::int32_t> values;
+    for (std::uint32_t n = 2147483647; values.size() < 101; n -= 2)
+        if (isPrime(n))
+            values.push_back(static_cast<std::int32_t>(n));
+    return values;
+}
+
+// The 101 largest divisors of 2095133040 = 2^4 x 3^4 x 5 x 7 x 11 x 13 x 17 x 19,
+// the highly composite number below 2^31 with the most divisors (1600).
+std::vector<std::int32_t> highlyCompositeDivisors()
+{
+    constexpr std::int32_t Highly = 2095133040;
+    std::vector<std::int32_t> values;
+    for (std::int32_t k = 1; values.size() < 101; ++k)
+        if (Highly % k == 0)
+            values.push_back(Highly / k);
+    return values;
+}
+
+// The worst ladder constructed: the first 101 primes p0 = 2 .. p100 = 547 in a
+// ring, number i the highest power of p(i) x p(i+1) below 2^31. Every prime is
+// shared by one pair, so the ladder has 101 holder sets and 152 rungs, each
+// dividing two numbers, and a table of 153 rows.
+std::vector<std::int32_t> primePowerRing()
+{
+    std::vector<std::uint64_t> primes;
+    for (std::uint32_t n = 2; primes.size() < 101; ++n)
+        if (isPrime(n))
+            primes.push_back(n);
+    std::vector<std::int32_t> values;
+    for (std::size_t i = 0; i < primes.size(); ++i) {
+        const std::uint64_t pair = primes[i] * primes[(i + 1) % primes.size()];
+        std::uint64_t n = pair;
+        while (n * pair <= 2147483647u)
+            n *= pair;
+        values.push_back(static_cast<std::int32_t>(n));
+    }
+    return values;
+}
+
+const std::vector<std::int32_t> &namedList(std::int64_t which)
+{
+    static const std::vector<std::vector<std::int32_t>> lists{nearTop(2147483647), largestPrimes(),
+                                                              highlyCompositeDivisors(), primePowerRing()};
+    return lists[static_cast<std::size_t>(which)];
+}
+constexpr std::int64_t NearTop = 0;
+constexpr std::int64_t LargestPrimes = 1;
+constexpr std::int64_t HighlyComposite = 2;
+constexpr std::int64_t Ring = 3;
 
 std::string textOf(const std::vector<std::int32_t> &values)
 {
@@ -71,6 +136,20 @@ void Lcm101Straightforward(benchmark::State &state)
         benchmark::DoNotOptimize(ReferenceCores::ladder(values));
 }
 
+void LcmOf(benchmark::State &state)
+{
+    const std::vector<std::int32_t> &values = namedList(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LcmLadder::of(values));
+}
+// The ladder and its working text, as the Working window needs them.
+void LcmWorkingOf(benchmark::State &state)
+{
+    const std::vector<std::int32_t> &values = namedList(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WorkingText::ofLcm(values, LcmLadder::of(values)));
+}
+
 void Read101(benchmark::State &state)
 {
     const std::string text = textOf(nearTop(INT32_MAX));
@@ -89,6 +168,8 @@ BENCHMARK(PrimesStraightforward)->Arg(225001)->Iterations(1)->Unit(benchmark::kM
 BENCHMARK(Lcm101)->Arg(Worst)->Arg(SmallTop)->Unit(benchmark::kMicrosecond);
 // The candidate loop up to 2147483647 would take hours, so the ratio is taken near 100000.
 BENCHMARK(Lcm101Straightforward)->Arg(SmallTop)->Iterations(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LcmOf)->Arg(LargestPrimes)->Arg(HighlyComposite)->Arg(Ring)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LcmWorkingOf)->Arg(NearTop)->Arg(LargestPrimes)->Arg(HighlyComposite)->Arg(Ring)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Read101)->Unit(benchmark::kMicrosecond);
 
 // Collects the real time per iteration of every run, in microseconds.
@@ -134,8 +215,15 @@ int main(int argc, char **argv)
     printRow(reporter, "factor list of 2146654199 = 46327 x 46337", "FactorList/2146654199", "FactorListStraightforward/2146654199/iterations:1", 20);
     printRow(reporter, "factor list of 1073741824 = 2^30", "FactorList/1073741824", "FactorListStraightforward/1073741824/iterations:1", 20);
     printRow(reporter, "primes 1..225001", "Primes/225001", "PrimesStraightforward/225001/iterations:1", 500);
-    printRow(reporter, "LCM ladder, 101 numbers near 2147483647", "Lcm101/2147483647", "", 5000);
+    printRow(reporter, "LCM ladder, 101 numbers near 2147483647", "Lcm101/2147483647", "", 1000);
+    printRow(reporter, "LCM ladder, 101 largest primes below 2^31", "LcmOf/1", "", 3000);
+    printRow(reporter, "LCM ladder, 101 divisors of 2095133040", "LcmOf/2", "", 3000);
+    printRow(reporter, "LCM ladder, worst: prime-pair power ring", "LcmOf/3", "", 3000);
     printRow(reporter, "LCM ladder, 101 numbers near 100000", "Lcm101/100000", "Lcm101Straightforward/100000/iterations:1", 5000);
     printRow(reporter, "reading 101 numbers", "Read101", "", 50);
+    printRow(reporter, "LCM working text, 101 near 2147483647", "LcmWorkingOf/0", "", 10000);
+    printRow(reporter, "LCM working text, 101 largest primes", "LcmWorkingOf/1", "", 10000);
+    printRow(reporter, "LCM working text, divisors of 2095133040", "LcmWorkingOf/2", "", 10000);
+    printRow(reporter, "LCM working text, worst: prime-pair ring", "LcmWorkingOf/3", "", 10000);
     return 0;
 }

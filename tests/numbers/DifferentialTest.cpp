@@ -104,6 +104,35 @@ TEST(Differential, LadderMatchesTheCandidateLoopUpToTheMaximum)
         const LcmResult fast = LcmLadder::of(values);
         const ReferenceCores::Ladder slow = ReferenceCores::ladder(values);
         EXPECT_EQ(fast.rungs, slow.rungs) << join(values);
+        EXPECT_EQ(fast.rows, slow.before) << join(values);
+        EXPECT_EQ(fast.remaining, slow.remaining) << join(values);
+    }
+}
+
+// Lists of divisors of highly composite numbers: they share many primes in
+// many holder sets, the case where looking for rungs from factorizations could
+// go wrong (a composite rung, a rung that opens only after an earlier one).
+TEST(Differential, LadderMatchesTheCandidateLoopOnHighlyCompositeLists)
+{
+    const std::int32_t composites[] = {720720, 360360, 55440, 50400, 45360, 27720, 10080, 5040, 2520, 720, 360, 240, 60, 12};
+    std::mt19937 random(1208);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(composites) - 1);
+    std::uniform_int_distribution<int> size(2, 101);
+    for (int i = 0; i < 40; ++i) {
+        std::vector<std::int32_t> values(static_cast<std::size_t>(i < 20 ? 2 + i % 6 : size(random)));
+        for (std::int32_t &v : values) {
+            // A divisor of a highly composite number, at most 50400 so the candidate loop stays quick.
+            std::int32_t n = composites[pick(random)];
+            while (n > 1 && (n > 50400 || random() % 3 == 0)) {
+                const std::vector<std::int32_t> factors = Factorizer::factorList(n);
+                n /= factors[random() % factors.size()];
+            }
+            v = random() % 4 == 0 ? -n : n;
+        }
+        const LcmResult fast = LcmLadder::of(values);
+        const ReferenceCores::Ladder slow = ReferenceCores::ladder(values);
+        EXPECT_EQ(fast.rungs, slow.rungs) << join(values);
+        EXPECT_EQ(fast.rows, slow.before) << join(values);
         EXPECT_EQ(fast.remaining, slow.remaining) << join(values);
     }
 }
@@ -180,7 +209,7 @@ TEST(Differential, ReadingGivesBackTheNumbersWrittenWithAnySeparators)
 {
     std::mt19937 random(3);
     std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
-    const char *separators[] = {" ", "  ", "\t", " \t "};
+    const char *separators[] = {" ", "  ", "\t", " \t ", "\r\n", "\u00A0", "\u3000", "\u200B", "\uFEFF", "\u2028 "};
     for (int i = 0; i < 300; ++i) {
         std::vector<std::int32_t> values(static_cast<std::size_t>(1 + i % 101));
         std::string text = i % 2 ? " " : "";
@@ -189,7 +218,7 @@ TEST(Differential, ReadingGivesBackTheNumbersWrittenWithAnySeparators)
             char hex[16];
             std::snprintf(hex, sizeof hex, "&H%X", static_cast<unsigned>(v));
             text += (v >= 0 && random() % 3 == 0) ? std::string(hex) : std::to_string(v);
-            text += separators[random() % 4];
+            text += separators[random() % std::size(separators)];
         }
         const Reading reading = InputReader::read(text);
         ASSERT_TRUE(reading.status.isOk()) << text;

@@ -138,4 +138,85 @@ TEST(BoundReading, AcceptsOneUpToJustBelow225001)
     EXPECT_EQ(PrimeRange::readBound("x", 1).status.message(), "Enter positive valid number in Box 1.");
 }
 
+std::string repeated(const std::string &piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// Every separator, as UTF-8: white space, the zero-width space and the byte-order mark.
+const char *const separators[] = {
+    " ", "\t", "\n", "\r", "\v", "\f", "\u0085", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003",
+    "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F",
+    "\u3000", "\u200B", "\uFEFF",
+};
+
+TEST(Separators, EveryWhiteSpaceZeroWidthSpaceAndByteOrderMarkSeparatesNumbers)
+{
+    for (const char *separator : separators) {
+        const std::string s = separator;
+        SCOPED_TRACE("separator bytes: " + std::to_string(s.size()) + ", first " + std::to_string(static_cast<unsigned char>(s[0])));
+        for (const std::string &text : {"12" + s + "18", s + "12" + s + s + "18" + s, "12" + s + " " + s + "18"}) {
+            const numbers::Reading reading = InputReader::read(text);
+            ASSERT_TRUE(reading.status.isOk()) << reading.status.message();
+            EXPECT_EQ(std::vector<std::int32_t>(reading.list.values().begin(), reading.list.values().end()),
+                      (std::vector<std::int32_t>{12, 18}));
+        }
+        const numbers::BoundReading bound = PrimeRange::readBound(s + "7" + s, 1);
+        EXPECT_TRUE(bound.status.isOk());
+        EXPECT_EQ(bound.bound, 7);
+        EXPECT_FALSE(PrimeRange::readBound("1" + s + "2", 1).status.isOk());
+    }
+}
+
+TEST(Separators, ALongPasteIsReadToItsEnd)
+{
+    for (const std::string &gap : {std::string(40000, ' '), repeated("\u00A0", 20000), repeated("\r\n\t ", 10000)}) {
+        const numbers::Reading reading = InputReader::read("12 18" + gap + "5");
+        ASSERT_TRUE(reading.status.isOk());
+        EXPECT_EQ(std::vector<std::int32_t>(reading.list.values().begin(), reading.list.values().end()),
+                  (std::vector<std::int32_t>{12, 18, 5}));
+    }
+}
+
+// Look-alikes of separators and broken UTF-8 stay inside their token: nothing is
+// split or read where the text does not say so, and the message stays readable.
+TEST(Separators, MalformedBytesAndLookAlikesAreCharactersOfTheirToken)
+{
+    const struct {
+        std::string text;
+        std::string shown; // inside the quotes of "... is not a number."
+    } cases[] = {
+        {"12\xC2" "18", "12\uFFFD18"},             // a no-break space cut short
+        {"12\xC0\xA0" "18", "12\uFFFD\uFFFD18"},   // an overlong blank
+        {"12\xE2\x80" "18", "12\uFFFD\uFFFD18"},   // an en quad cut short
+        {"12\xED\xA0\x80", "12\uFFFD\uFFFD\uFFFD"}, // a surrogate
+        {"\xFF", "\uFFFD"},
+        {"12\u180E" "18", "12<U+180E>18"},         // Mongolian vowel separator: format, no longer a space
+        {"12\u2060" "18", "12<U+2060>18"},         // word joiner
+        {"1\u00AD" "000", "1<U+00AD>000"},         // soft hyphen
+        {"5\x01", "5<U+0001>"},
+        {"5\x7F", "5<U+007F>"},
+        {"\u200E" "5", "<U+200E>5"},               // left-to-right mark
+        {"5\U000E0041", "5<U+E0041>"},             // a tag character
+        {"\u00E9\u20AC\U0001F600", "\u00E9\u20AC\U0001F600"}, // visible characters as typed
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(InputReader::read(c.text).status.message(), "\"" + c.shown + "\" is not a number.") << c.shown;
+}
+
+TEST(RefusalMessage, ShortensALongTokenToFortyCharactersNotBytes)
+{
+    for (const std::string piece : {"x", "\u00E9", "\u20AC", "\U0001F600"}) {
+        SCOPED_TRACE("piece bytes: " + std::to_string(piece.size()));
+        EXPECT_EQ(InputReader::read(repeated(piece, 60)).status.message(), "\"" + repeated(piece, 40) + "...\" is not a number.");
+        EXPECT_EQ(InputReader::read(repeated(piece, 41)).status.message(), "\"" + repeated(piece, 40) + "...\" is not a number.");
+        EXPECT_EQ(InputReader::read(repeated(piece, 40)).status.message(), "\"" + repeated(piece, 40) + "\" is not a number.");
+    }
+    // A character named as <U+XXXX> counts as one.
+    EXPECT_EQ(InputReader::read(repeated("\x01", 50)).status.message(), "\"" + repeated("<U+0001>", 40) + "...\" is not a number.");
+}
+
 } // namespace

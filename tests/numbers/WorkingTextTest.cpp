@@ -1,0 +1,202 @@
+#include "Factorizer.h"
+#include "Hcf.h"
+#include "LcmLadder.h"
+#include "WorkingText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace numbers;
+
+namespace {
+
+struct WorkingCase {
+    std::vector<std::int32_t> values;
+    std::string text;
+};
+
+TEST(FactorsWorking, LaysOutTheDivisionLadderAlignedAndTheExponentForm)
+{
+    const WorkingCase cases[] = {
+        {{360}, "Factors of 360\n\n2 | 360\n2 | 180\n2 |  90\n3 |  45\n3 |  15\n5 |   5\n  |   1\n\n360 = 2^3 x 3^2 x 5"},
+        {{97}, "Factors of 97\n\n97 | 97\n   |  1\n\n97 is a prime number."},
+        {{12, 18}, "Factors of 12\n\n2 | 12\n2 |  6\n3 |  3\n  |  1\n\n12 = 2^2 x 3"},
+        {{2146654199}, "Factors of 2146654199\n\n46327 | 2146654199\n46337 |      46337\n      |          1\n\n"
+                       "2146654199 = 46327 x 46337"},
+        {{2147483647}, "Factors of 2147483647\n\n2147483647 | 2147483647\n           |          1\n\n2147483647 is a prime number."},
+        {{2}, "Factors of 2\n\n2 | 2\n  | 1\n\n2 is a prime number."},
+        {{1}, "Factors of 1\n\nOnly numbers above 1 have prime factors."},
+        {{0}, "Factors of 0\n\nOnly numbers above 1 have prime factors."},
+        {{-12}, "Factors of -12\n\nOnly numbers above 1 have prime factors."},
+        {{INT32_MIN}, "Factors of -2147483648\n\nOnly numbers above 1 have prime factors."},
+    };
+    for (const WorkingCase &c : cases)
+        EXPECT_EQ(WorkingText::ofFactors(Factorizer::ofFirst(c.values)), c.text) << c.values.front();
+
+    const std::string twoToThe30 = WorkingText::ofFactors(Factorizer::ofFirst(std::vector<std::int32_t>{1073741824}));
+    EXPECT_TRUE(twoToThe30.starts_with("Factors of 1073741824\n\n2 | 1073741824\n2 |  536870912\n")) << twoToThe30;
+    EXPECT_TRUE(twoToThe30.ends_with("\n2 |          2\n  |          1\n\n1073741824 = 2^30")) << twoToThe30;
+}
+
+TEST(HcfWorking, ShowsEuclidsDivisionsOnTheMagnitudesAndStopsAtOne)
+{
+    const WorkingCase cases[] = {
+        {{12, 18, 30}, "HCF of 12, 18, 30\n\nHCF(12, 18):\n18 = 1 x 12 + 6\n12 = 2 x 6 + 0\nHCF(12, 18) = 6\n\n"
+                       "HCF(6, 30):\n30 = 5 x 6 + 0\nHCF(6, 30) = 6\n\nHCF = 6"},
+        {{4, 9, 12}, "HCF of 4, 9, 12\n\nHCF(4, 9):\n9 = 2 x 4 + 1\n4 = 4 x 1 + 0\nHCF(4, 9) = 1\n"
+                     "The HCF is already 1: the other numbers cannot change it.\n\nHCF = 1"},
+        {{7, 0}, "HCF of 7, 0\n\nHCF(7, 0) = 7\n\nHCF = 7"},
+        {{0, -4}, "HCF of 0, -4\n\nHCF(0, 4) = 4\n\nHCF = 4"},
+        {{0, 0}, "HCF of 0, 0\n\nHCF(0, 0) = 0\n\nHCF = 0"},
+        // The last number brings the HCF to 1: nothing remains, so no early-stop line.
+        {{9, 6, 4}, "HCF of 9, 6, 4\n\nHCF(9, 6):\n9 = 1 x 6 + 3\n6 = 2 x 3 + 0\nHCF(9, 6) = 3\n\n"
+                    "HCF(3, 4):\n4 = 1 x 3 + 1\n3 = 3 x 1 + 0\nHCF(3, 4) = 1\n\nHCF = 1"},
+        {{-4, 6}, "HCF of -4, 6\n\nHCF(4, 6):\n6 = 1 x 4 + 2\n4 = 2 x 2 + 0\nHCF(4, 6) = 2\n\nHCF = 2"},
+        {{5, 5}, "HCF of 5, 5\n\nHCF(5, 5):\n5 = 1 x 5 + 0\nHCF(5, 5) = 5\n\nHCF = 5"},
+        {{INT32_MIN, 2147483647}, "HCF of -2147483648, 2147483647\n\nHCF(2147483648, 2147483647):\n"
+                                  "2147483648 = 1 x 2147483647 + 1\n2147483647 = 2147483647 x 1 + 0\n"
+                                  "HCF(2147483648, 2147483647) = 1\n\nHCF = 1"},
+        {{INT32_MIN, 0, 1024}, "HCF of -2147483648, 0, 1024\n\nHCF(2147483648, 0) = 2147483648\n\n"
+                               "HCF(2147483648, 1024):\n2147483648 = 2097152 x 1024 + 0\nHCF(2147483648, 1024) = 1024\n\nHCF = 1024"},
+        {{5}, "You must have two numbers to Find HCF."},
+    };
+    for (const WorkingCase &c : cases)
+        EXPECT_EQ(WorkingText::ofHcf(c.values, Hcf::of(c.values)), c.text) << c.text;
+}
+
+TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
+{
+    const WorkingCase cases[] = {
+        {{262144, 16}, "LCM of 262144, 16\n\n2 | 262144  16\n4 | 131072   8\n2 |  32768   2\n  |  16384   1\n\n"
+                       "LCM = 2 x 4 x 2 x 16384 = 262144"},
+        {{8, 12, 16}, "LCM of 8, 12, 16\n\n2 | 8  12  16\n2 | 4   6   8\n2 | 2   3   4\n  | 1   3   2\n\nLCM = 2 x 2 x 2 x 3 x 2 = 48"},
+        {{4, 9}, "LCM of 4, 9\n\nLCM = 4 x 9 = 36"},
+        {{0, 5}, "LCM of 0, 5\n\nOne of the numbers is 0, so the LCM is 0.\n\nLCM = 0"},
+        {{7, -3, 0}, "LCM of 7, -3, 0\n\nOne of the numbers is 0, so the LCM is 0.\n\nLCM = 0"},
+        {{-8, 8}, "LCM of -8, 8\n\n2 | 8  8\n4 | 4  4\n  | 1  1\n\nLCM = 2 x 4 = 8"},
+        {{2, 2}, "LCM of 2, 2\n\n2 | 2  2\n  | 1  1\n\nLCM = 2"},
+        {{5}, "LCM of 5\n\nLCM = 5"},
+        {{1, -1}, "LCM of 1, -1\n\nLCM = 1"},
+        {{12, 18, 30}, "LCM of 12, 18, 30\n\n2 | 12  18  30\n3 |  6   9  15\n  |  2   3   5\n\nLCM = 2 x 3 x 2 x 3 x 5 = 180"},
+        {{INT32_MIN, 2147483647}, "LCM of -2147483648, 2147483647\n\nLCM = 2147483648 x 2147483647 = 4611686016279904256"},
+        {{65537, 131074, 3}, "LCM of 65537, 131074, 3\n\n65537 | 65537  131074  3\n      |     1       2  3\n\n"
+                             "LCM = 65537 x 2 x 3 = 393222"},
+    };
+    for (const WorkingCase &c : cases)
+        EXPECT_EQ(WorkingText::ofLcm(c.values, LcmLadder::of(c.values)), c.text) << c.text;
+    EXPECT_EQ(WorkingText::ofLcm({}, LcmLadder::of({})), "Enter at least one number.");
+}
+
+// Numbers made of small primes, so that the ladder has many rungs.
+std::int32_t smooth(std::mt19937 &random)
+{
+    static const std::int64_t primes[] = {2, 2, 2, 3, 3, 5, 7, 11, 13, 17, 19, 23};
+    std::int64_t n = 1;
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(primes) - 1);
+    for (int tries = 0; tries < 40; ++tries) {
+        const std::int64_t p = primes[pick(random)];
+        if (n * p > INT32_MAX)
+            break;
+        n *= p;
+    }
+    return static_cast<std::int32_t>(n);
+}
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<mpz_class> numbersIn(const std::string &text)
+{
+    std::vector<mpz_class> found;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        if (word.find_first_not_of("0123456789") == std::string::npos)
+            found.emplace_back(word);
+    return found;
+}
+
+// Reads the table back: each row divided by its rung gives the next row, the
+// rungs and what remains above 1 multiply to the LCM, and that is the true LCM.
+void expectReplayableTable(const std::vector<std::int32_t> &values, const std::string &text)
+{
+    for (const unsigned char c : text)
+        ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << "not plain ASCII: " << int(c);
+    const std::vector<std::string> lines = linesOf(text);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_FALSE(text.ends_with("\n"));
+    for (const std::string &line : lines)
+        EXPECT_FALSE(line.ends_with(" ")) << "[" << line << "]";
+
+    std::vector<mpz_class> rungs;
+    std::vector<std::vector<mpz_class>> rows;
+    std::size_t rowLength = 0;
+    for (std::size_t i = 2; i + 2 < lines.size(); ++i) {
+        const std::size_t bar = lines[i].find(" | ");
+        ASSERT_NE(bar, std::string::npos) << lines[i];
+        if (rowLength == 0)
+            rowLength = lines[i].size();
+        EXPECT_EQ(lines[i].size(), rowLength) << "columns not aligned: " << lines[i];
+        const std::vector<mpz_class> left = numbersIn(lines[i].substr(0, bar));
+        if (!left.empty())
+            rungs.push_back(left.front());
+        rows.push_back(numbersIn(lines[i].substr(bar + 3)));
+        ASSERT_EQ(rows.back().size(), values.size()) << lines[i];
+    }
+    ASSERT_EQ(rows.size(), rungs.empty() ? 0 : rungs.size() + 1);
+    for (std::size_t k = 0; k < rungs.size(); ++k)
+        for (std::size_t c = 0; c < values.size(); ++c) {
+            const mpz_class &v = rows[k][c];
+            EXPECT_EQ(rows[k + 1][c], v % rungs[k] == 0 ? mpz_class(v / rungs[k]) : v) << "rung " << rungs[k] << ", column " << c;
+        }
+
+    mpz_class expected = 1;
+    for (const std::int32_t v : values)
+        mpz_lcm_ui(expected.get_mpz_t(), expected.get_mpz_t(), v < 0 ? 0ul - static_cast<unsigned long>(static_cast<std::int64_t>(v)) : static_cast<unsigned long>(v));
+    const std::string &last = lines.back();
+    ASSERT_TRUE(last.starts_with("LCM = ")) << last;
+    const std::size_t equals = last.rfind(" = ");
+    EXPECT_EQ(mpz_class(last.substr(equals + 3)), expected);
+    if (equals > 3) {
+        mpz_class product = 1;
+        for (const mpz_class &piece : numbersIn(last.substr(6, equals - 6)))
+            product *= piece;
+        EXPECT_EQ(product, expected) << last;
+    }
+    if (!rungs.empty()) {
+        mpz_class product = 1;
+        for (const mpz_class &r : rungs)
+            product *= r;
+        for (const mpz_class &n : rows.back())
+            product *= n;
+        EXPECT_EQ(product, expected);
+    }
+}
+
+TEST(LcmWorking, EveryRowDividedByItsRungGivesTheNextAndTheProductIsTheLcm)
+{
+    std::mt19937 random(8082026);
+    std::uniform_int_distribution<int> size(1, 101);
+    std::uniform_int_distribution<std::int32_t> any(1, INT32_MAX);
+    for (int i = 0; i < 150; ++i) {
+        std::vector<std::int32_t> values(static_cast<std::size_t>(i < 10 ? 1 + i : size(random)));
+        for (std::int32_t &v : values) {
+            v = i % 3 == 0 ? any(random) : smooth(random);
+            if (random() % 5 == 0)
+                v = -v;
+        }
+        SCOPED_TRACE("list " + std::to_string(i));
+        expectReplayableTable(values, WorkingText::ofLcm(values, LcmLadder::of(values)));
+    }
+}
+
+} // namespace
