@@ -523,6 +523,7 @@ void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking()
         text = numbers::WorkingText::ofHcf(values, numbers::Hcf::of(values));
     else
         text = numbers::WorkingText::ofLcm(values, numbers::LcmLadder::of(values));
+    QVERIFY(!text.empty());
     QCOMPARE(workingText(), QString::fromStdString(text));
 }
 
