@@ -31,14 +31,12 @@ void CaptionLabel::setAutoSize(bool on)
 void CaptionLabel::setText(const QString &caption)
 {
     result = false;
-    QLabel::setText(caption);
-    fit();
+    write(caption);
 }
 
 void CaptionLabel::showResult(const QString &caption)
 {
-    QLabel::setText(caption);
-    fit();
+    write(caption);
     const QScreen *shownOn = screen();
     const int screenWidth = shownOn != nullptr ? shownOn->availableGeometry().width() : 640;
     setToolTip(brokenIntoLines(caption, QFontMetrics(QToolTip::font()), std::max(1, screenWidth - 2 * TipMargin)));
@@ -107,6 +105,16 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
     style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
                           isEnabled(), shown, foregroundRole());
+}
+
+void CaptionLabel::write(const QString &caption)
+{
+    QLabel::setText(caption);
+    // A label with an accessible name is read by that name; its caption, whole,
+    // is read as the description.
+    if (!accessibleName().isEmpty())
+        setAccessibleDescription(caption);
+    fit();
 }
 
 void CaptionLabel::fit()

@@ -7,10 +7,10 @@ class QFontMetrics;
 // A caption of the form. An auto-size caption takes its text's size on one
 // line, keeping its top-left, but never runs past the inner edge of its frame
 // nor under a command button of the same frame beside it; a caption too long
-// for that room is drawn cut short with "…" at its end, while text() and what a
-// screen reader reads stay whole. A caption written with showResult also
-// carries its whole text as tooltip and counts as showing a result until the
-// next setText.
+// for that room is drawn cut short with "…" at its end, while text() and what
+// a screen reader reads (the name, or for a named label the description) stay
+// whole. A caption written with showResult also carries its whole text as
+// tooltip and counts as showing a result until the next setText.
 class CaptionLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -49,6 +49,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void write(const QString &caption);
     void fit();
 
     bool autoSizing = false;
