@@ -19,9 +19,6 @@ public:
 
     // Lists primes (ascending), scrolled to the top with no row selected.
     void showPrimes(std::vector<std::int32_t> primes);
-    // The model of the listed primes.
-    const PrimeListModel &primes() const { return *model; }
-
     // Puts the selected primes on the clipboard.
     void copySelected();
     // Puts every listed prime on the clipboard.

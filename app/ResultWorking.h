@@ -37,9 +37,6 @@ public:
     // Closes the window; the program is ending.
     void closeWindow();
 
-    // The window, hidden until first opened.
-    WorkingWindow &window() { return *shown; }
-
     // The text an open window shows once the numbers box changes.
     static QString numbersChangedText();
 

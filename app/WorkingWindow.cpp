@@ -48,11 +48,6 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-QString WorkingWindow::working() const
-{
-    return text->toPlainText();
-}
-
 void WorkingWindow::openBeside(const QWidget &anchor)
 {
     if (!isVisible()) {

@@ -16,8 +16,6 @@ public:
 
     // Replaces the text shown, scrolled to its start.
     void showWorking(const QString &working);
-    // The text shown.
-    QString working() const;
     // Shows the window beside anchor (to its right where the screen has room,
     // else to its left), or raises it where it already is.
     void openBeside(const QWidget &anchor);

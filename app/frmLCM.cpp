@@ -48,12 +48,13 @@ std::vector<std::int32_t> copyOf(std::span<const std::int32_t> values)
 } // namespace
 
 frmLCM::frmLCM(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmLCM>()), working(new ResultWorking(*this))
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmLCM>())
 {
     registerPictures();
     ui->setupUi(this);
     Text2 = {ui->Text2_0, ui->Text2_1};
     FormLooks::apply(*this);
+    working = new ResultWorking(*this);
 
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());

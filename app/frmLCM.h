@@ -72,7 +72,7 @@ private:
     std::unique_ptr<Ui::frmLCM> ui;
     std::array<QLineEdit *, 2> Text2{};
     std::unique_ptr<CommandShell> shell;
-    ResultWorking *working;
+    ResultWorking *working = nullptr; // owned by the window
 
     numbers::NumberList Numbers;
     mpz_class LcmValue;

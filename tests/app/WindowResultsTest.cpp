@@ -127,6 +127,7 @@ private:
 
     std::unique_ptr<frmLCM> window;
     std::unique_ptr<BoxWatcher> boxes;
+    QMap<QString, QKeySequence> shownShortcuts; // the shortcut each menu entry shows
 };
 
 void WindowResultsTest::init()
@@ -173,6 +174,8 @@ QMap<QString, bool> WindowResultsTest::menuOf(QWidget *widget, const QString &ch
             if (entry->isSeparator())
                 continue;
             entries.insert(entry->text(), entry->isEnabled());
+            if (!entry->shortcut().isEmpty())
+                shownShortcuts.insert(entry->text(), entry->shortcut());
             if (entry->text() == choose && entry->isEnabled())
                 chosen = entry;
         }
@@ -482,6 +485,7 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults()
         const QMap<QString, bool> entries = menuOf(control<CaptionLabel>(label));
         QCOMPARE(entries.keys(), (QList<QString>{"&Copy", "Show &Working"}));
         QVERIFY2(entries.value("Show &Working") == enabled.contains(label), label);
+        QCOMPARE(shownShortcuts.value("Show &Working"), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
     }
     QVERIFY(!menuOf(control<CaptionLabel>("Label12")).contains("Show &Working"));
     QVERIFY(workingWindow()->isHidden());
