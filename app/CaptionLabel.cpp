@@ -17,6 +17,8 @@ namespace {
 constexpr int ButtonGap = 2;
 // Pixels a tooltip keeps free at each side of the screen for its own frame.
 constexpr int TipMargin = 24;
+// The widest a tooltip line grows on a wide screen, for reading.
+constexpr int TipReadingWidth = 640;
 
 } // namespace
 
@@ -39,7 +41,8 @@ void CaptionLabel::showResult(const QString &caption)
     write(caption);
     const QScreen *shownOn = screen();
     const int screenWidth = shownOn != nullptr ? shownOn->availableGeometry().width() : 640;
-    setToolTip(brokenIntoLines(caption, QFontMetrics(QToolTip::font()), std::max(1, screenWidth - 2 * TipMargin)));
+    const int lineWidth = std::clamp(screenWidth - 2 * TipMargin, 1, TipReadingWidth);
+    setToolTip(brokenIntoLines(caption, QFontMetrics(QToolTip::font()), lineWidth));
     result = true;
 }
 
@@ -69,20 +72,25 @@ QString CaptionLabel::brokenIntoLines(const QString &caption, const QFontMetrics
     lines.reserve(caption.size() + caption.size() / 16 + 1);
     qsizetype lineStart = 0;     // index in lines where the current line begins
     qsizetype lastBlankEnd = -1; // index in lines just after the line's last blank
+    int widthAtBlank = 0;        // the width of the line up to lastBlankEnd
     int width = 0;
     for (const QChar character : caption) {
         const int advance = metrics.horizontalAdvance(character);
         if (width + advance > maxWidth && lines.size() > lineStart) {
-            const qsizetype breakAt = lastBlankEnd > lineStart && lastBlankEnd < lines.size() ? lastBlankEnd : lines.size();
+            // After a blank when that keeps at least half a line, else here.
+            const bool afterBlank = lastBlankEnd > lineStart && widthAtBlank >= maxWidth / 2;
+            const qsizetype breakAt = afterBlank ? lastBlankEnd : lines.size();
             lines.insert(breakAt, QLatin1Char('\n'));
             lineStart = breakAt + 1;
             lastBlankEnd = -1;
-            width = metrics.horizontalAdvance(lines.mid(lineStart));
+            width = afterBlank ? width - widthAtBlank : 0;
         }
         lines.append(character);
         width += advance;
-        if (character == QLatin1Char(' '))
+        if (character == QLatin1Char(' ')) {
             lastBlankEnd = lines.size();
+            widthAtBlank = width;
+        }
     }
     return lines;
 }

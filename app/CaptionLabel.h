@@ -27,7 +27,7 @@ public:
     // Hides QLabel::setText, so every caption written through this class is sized.
     void setText(const QString &caption);
     // Writes a result caption and its whole text as tooltip, broken into lines
-    // no wider than the screen.
+    // no wider than the screen (nor than 640 pixels, for reading).
     void showResult(const QString &caption);
     // True from showResult until the next setText.
     bool showsResult() const { return result; }
@@ -40,8 +40,9 @@ public:
     int room() const;
 
     // caption with line feeds inserted so that no line is wider than maxWidth in
-    // metrics, breaking after a blank where one is on the line, else between
-    // characters; removing the inserted line feeds gives caption back.
+    // metrics, breaking after the line's last blank where that keeps at least
+    // half a line, else between characters; removing the inserted line feeds
+    // gives caption back.
     static QString brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth);
 
 protected:
