@@ -81,6 +81,8 @@ private slots:
     void autoSizeLabelsFollowTheirCaption();
 
     void unexpectedErrorIsReportedAndWindowKeepsWorking();
+    void commandStepsRunInOrder_data();
+    void commandStepsRunInOrder();
     void elapsedTimeFormat_data();
     void elapsedTimeFormat();
 
@@ -490,6 +492,52 @@ void WindowTest::unexpectedErrorIsReportedAndWindowKeepsWorking()
 
     click("Find_LCM");
     QCOMPARE(caption("Lblcm"), QStringLiteral("LCM = 262144"));
+}
+
+void WindowTest::commandStepsRunInOrder_data()
+{
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QStringList>("steps"); // each step with what the status line and caption showed then
+    QTest::newRow("accepted: results around the elapsed time")
+        << false
+        << QStringList{"compute: wait / caption waiting", "before: wait / caption waiting",
+                       "after: time / caption result"};
+    QTest::newRow("refused: no result and no time") << true << QStringList{"compute: wait / caption waiting"};
+}
+
+void WindowTest::commandStepsRunInOrder()
+{
+    QFETCH(bool, refused);
+    QFETCH(QStringList, steps);
+    CaptionLabel status;
+    CaptionLabel result;
+    CommandShell shell(*window, status);
+    QStringList seen;
+    const auto note = [&](const QString &step) {
+        const QString time = status.text().endsWith(QStringLiteral(" ms (Test)")) ? QStringLiteral("time")
+                                                                                  : QStringLiteral("wait");
+        seen << QStringLiteral("%1: %2 / caption %3").arg(step, time, result.text());
+    };
+    shell.execute({
+        .waiting = {{&result, QStringLiteral("waiting")}, {&status, QStringLiteral("Pl. wait...")}},
+        .compute =
+            [&] {
+                note(QStringLiteral("compute"));
+                return refused ? numbers::Status::refused("no") : numbers::Status::ok();
+            },
+        .showBeforeTime =
+            [&] {
+                note(QStringLiteral("before"));
+                result.showResult(QStringLiteral("result"));
+            },
+        .timeSuffix = QStringLiteral(" ms (Test)"),
+        .showAfterTime = [&] { note(QStringLiteral("after")); },
+    });
+    QCOMPARE(seen, steps);
+    QCOMPARE(status.text() == QStringLiteral("Pl. wait..."), refused);
+    QCOMPARE(result.showsResult(), !refused);
+    QCOMPARE(boxes->seen.size(), refused ? 1 : 0);
+    verifyCursorIsNormal();
 }
 
 void WindowTest::elapsedTimeFormat_data()
