@@ -1,10 +1,14 @@
 // libFuzzer target: any bytes as the numbers box, and as two prime bound boxes
-// (split at the first '|'). Checks the results, not only the absence of crashes.
+// (split at the first '|'). Checks the results, not only the absence of crashes:
+// the working texts are plain ASCII with no blank at a line's end, and a
+// refusal message is well-formed UTF-8 whatever bytes came in.
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "InputReader.h"
 #include "LcmLadder.h"
 #include "PrimeRange.h"
+#include "Utf8Text.h"
+#include "WorkingText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,6 +27,23 @@ void check(bool condition)
 
 std::int64_t magnitude(std::int32_t v) { return v < 0 ? -static_cast<std::int64_t>(v) : v; }
 
+// Plain ASCII lines joined by line feeds, none ending with a blank, no line feed at the end.
+void checkWorking(const std::string &text)
+{
+    check(!text.empty() && text.back() != '\n');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        check(c == '\n' || (c >= 0x20 && c < 0x7F));
+        check(c != ' ' || (i + 1 < text.size() && text[i + 1] != '\n'));
+    }
+}
+
+void checkWellFormed(const std::string &text)
+{
+    for (std::size_t i = 0; i < text.size(); i += Utf8Text::at(text, i).length)
+        check(Utf8Text::at(text, i).wellFormed);
+}
+
 void runListCommands(std::span<const std::int32_t> values)
 {
     const FactorResult factors = Factorizer::ofFirst(values);
@@ -33,6 +54,8 @@ void runListCommands(std::span<const std::int32_t> values)
             product *= f;
         check(product == factors.number);
     }
+    if (factors.status.isOk())
+        checkWorking(WorkingText::ofFactors(factors));
 
     const HcfResult hcf = Hcf::of(values);
     check(hcf.status.isOk() == (values.size() >= 2));
@@ -41,12 +64,17 @@ void runListCommands(std::span<const std::int32_t> values)
         if (hcf.value > 1)
             for (const std::int32_t v : values)
                 check(magnitude(v) % hcf.value == 0);
+        checkWorking(WorkingText::ofHcf(values, hcf));
     }
 
     const LcmResult lcm = LcmLadder::of(values);
     if (lcm.status.isOk() && lcm.LcmValue != 0)
         for (const std::int32_t v : values)
             check(lcm.LcmValue % magnitude(v) == 0);
+    if (lcm.status.isOk()) {
+        check(lcm.rows.size() == lcm.rungs.size());
+        checkWorking(WorkingText::ofLcm(values, lcm));
+    }
 }
 
 } // namespace
@@ -58,8 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const Reading reading = InputReader::read(text);
     if (reading.status.isOk())
         runListCommands(reading.list.values());
-    else
+    else {
         check(!reading.status.message().empty());
+        checkWellFormed(reading.status.message());
+    }
 
     const std::size_t bar = text.find('|');
     if (bar != std::string_view::npos) {

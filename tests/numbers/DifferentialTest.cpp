@@ -193,6 +193,30 @@ TEST(Differential, LadderGivesTheLcmOfTheGcdsAndSoundRungs)
     EXPECT_LT(beyond64Bits, 400);
 }
 
+TEST(Differential, LadderGivesEveryDigitOfTheLcmOfTheLargestNumbers)
+{
+    std::vector<std::int32_t> nearTop;
+    std::vector<std::int32_t> largestPrimes;
+    for (std::int32_t n = INT32_MAX; largestPrimes.size() < 101; --n) {
+        if (nearTop.size() < 101)
+            nearTop.push_back(n);
+        if (Factorizer::factorList(n).size() == 1)
+            largestPrimes.push_back(n);
+    }
+    const struct {
+        const std::vector<std::int32_t> &values;
+        std::size_t digits;
+    } cases[] = {{nearTop, 809}, {largestPrimes, 943}};
+    for (const auto &c : cases) {
+        mpz_class lcm = 1;
+        for (const std::int32_t v : c.values)
+            mpz_lcm_ui(lcm.get_mpz_t(), lcm.get_mpz_t(), magnitude(v));
+        const LcmResult result = LcmLadder::of(c.values);
+        EXPECT_EQ(result.LcmValue, lcm);
+        EXPECT_EQ(result.LcmValue.get_str().size(), c.digits);
+    }
+}
+
 TEST(Differential, PrimesMatchTrialDivisionUpToXMinusOne)
 {
     std::mt19937 random(5);
