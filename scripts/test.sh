@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh -DBUILD_TESTING=ON
+bash scripts/build.sh -DBUILD_TESTING=ON -DHCFLCM_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure -j 2
 
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
