@@ -159,9 +159,9 @@ void frmLCM::FindPrime_Click()
         FormLooks::setCaption(*ui->Label2, QStringLiteral("Prime Time?"));
         FormLooks::setCaption(*ui->Label12, QStringLiteral("Finding..."));
         shell->startClock();
-        for (int box = 0; box < 2; ++box) {
+        for (std::size_t box = 0; box < Text2.size(); ++box) {
             const numbers::BoundReading reading =
-                numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), box + 1);
+                numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), static_cast<int>(box) + 1);
             if (!reading.status.isOk()) {
                 Text2[box]->setText(QStringLiteral("1"));
                 shell->refuse(text(reading.status.message()));
