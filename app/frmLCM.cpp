@@ -218,9 +218,9 @@ void frmLCM::FindPrime_Click()
         .clockAfterWaiting = true,
         .compute =
             [&] {
-                for (int box = 0; box < 2; ++box) {
+                for (std::size_t box = 0; box < Text2.size(); ++box) {
                     const numbers::BoundReading reading =
-                        numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), box + 1);
+                        numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), static_cast<int>(box) + 1);
                     if (!reading.status.isOk()) {
                         Text2[box]->setText(QStringLiteral("1"));
                         return reading.status;

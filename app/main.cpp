@@ -1,17 +1,29 @@
 // Factorization, HCF & LCM of Numbers: a calculator for school arithmetic on
 // whole numbers, in one window.
 
+#include "CommandLine.h"
 #include "DesktopSetup.h"
 #include "frmLCM.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
+    // Read before QApplication exists, which needs a display: --help,
+    // --version and mistakes are answered without one and without a window.
+    CommandLine commandLine(argc, argv);
+    if (!commandLine.opensWindow()) {
+        const QCoreApplication core(argc, argv); // names the program in the usage line
+        return commandLine.answer();
+    }
+
     DesktopSetup::prepareEnvironment();
     QApplication app(argc, argv);
     DesktopSetup::prepareApplication();
     QApplication::setApplicationVersion(QStringLiteral(HCFLCM_VERSION));
+    // Lets docks and Wayland compositors match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HCFLCM_APP_ID));
 
     frmLCM window;
     QApplication::setWindowIcon(window.windowIcon());

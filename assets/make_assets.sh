@@ -80,6 +80,40 @@ XPM
 "$IM" "$WORK/icon.xpm" -alpha off -type Palette "${CLEAN[@]}" "ico:$OUT/hcflcm.ico"
 
 # ---------------------------------------------------------------------------
+# icon-N.png: the same design as the application icon of the desktop menus,
+# drawn at each size N (not scaled up from the 32 x 32 pixels). The 32 x 32
+# one is the window icon's own pixels; the others draw the bevelled square and
+# the three lines of letters (Liberation Sans Bold, stretched to the boxes of
+# the block letters) with their shadows in the places the 32 x 32 pixels give
+# them, four times larger, then scale down for smooth edges.
+# ---------------------------------------------------------------------------
+"$IM" "$WORK/icon.xpm" -alpha off "${CLEAN[@]}" "PNG24:$OUT/icon-32.png"
+draw_icon() { # draw_icon N
+    local n=$1 s=$(($1 * 4))
+    local u=$((s / 32))                        # one pixel of the 32 x 32 design
+    local bevel=$(( u > 8 ? u / 2 : u ))       # thin edges on the large sizes
+    local args=(-size "${s}x${s}" xc:'#C0C0C0'
+        -fill white -draw "rectangle 0,0 $((s - 1)),$((bevel - 1))" -draw "rectangle 0,0 $((bevel - 1)),$((s - 1))"
+        -fill '#808080' -draw "rectangle $((s - bevel)),$bevel $((s - 1)),$((s - 1))"
+        -draw "rectangle $bevel,$((s - bevel)) $((s - 1)),$((s - 1))")
+    local line text colour shadow top
+    for line in "FAC #00A800 #004000 2" "HCF #E00000 #600000 12" "LCM #0000E0 #000060 22"; do
+        read -r text colour shadow top <<<"$line"
+        for layer in "$shadow $u" "$colour 0"; do
+            read -r fill offset <<<"$layer"
+            # The letters fill their 25 x 8 box, as the wide block letters do.
+            args+=(\( +size -background none -fill "$fill" -font "$FONTS/LiberationSans-Bold.ttf"
+                -pointsize 200 "label:$text" -trim +repage -resize "$((25 * u))x$((8 * u))!" \)
+                -geometry "+$((4 * u + offset))+$((top * u + offset))" -composite)
+        done
+    done
+    "$IM" "${args[@]}" -resize "${n}x${n}" -alpha off "${CLEAN[@]}" "PNG24:$OUT/icon-$n.png"
+}
+for n in 16 24 48 64 128 256; do
+    draw_icon "$n"
+done
+
+# ---------------------------------------------------------------------------
 # hand.png: pointing-hand cursor, 32 x 32, black outline, white fill, clear
 # elsewhere.  The tip of the index finger is at (5, 0), the hot spot.
 # ---------------------------------------------------------------------------
@@ -294,4 +328,4 @@ cat > "$OUT/assets.qrc" <<'QRC'
 </RCC>
 QRC
 
-echo "make_assets: wrote hcflcm.ico hand.png find.gif reading.jpg club.jpg maker.gif emblem.gif assets.qrc into $OUT"
+echo "make_assets: wrote hcflcm.ico icon-{16,24,32,48,64,128,256}.png hand.png find.gif reading.jpg club.jpg maker.gif emblem.gif assets.qrc into $OUT"

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12, skipping
 # packages that are already there. Uses apt-get when run as root, else sudo.
+# Usage: setup.sh [--package]; with --package, only what building the Debian
+# package needs (build tools, Qt, GMP, dpkg-dev).
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgmp-dev
-    libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
-    xvfb xauth x11-utils imagemagick
-    fonts-liberation
+    dpkg-dev file
 )
+if [ "${1:-}" != "--package" ]; then
+    packages+=(
+        libgtest-dev libbenchmark-dev
+        clang libclang-rt-14-dev
+        xvfb xauth x11-utils imagemagick
+        fonts-liberation
+        desktop-file-utils appstream lintian
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

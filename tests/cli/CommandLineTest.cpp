@@ -1,0 +1,101 @@
+// The program's options, run as a user runs them: with no display, no
+// platform chosen and no window. A program that tried to open its window here
+// would fail to reach a display (or hang), so a clean exit proves it did not.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+void start(QProcess &process, const QStringList &arguments)
+{
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral(HCFLCM_PROGRAM), arguments);
+    QVERIFY2(process.waitForStarted(), qPrintable(process.errorString()));
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answersWithoutWindow_data()
+    {
+        // What standard output and standard error must match; an empty
+        // pattern means the stream stays empty.
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString version = QStringLiteral("\\Ahcflcm ") + QRegularExpression::escape(QStringLiteral(HCFLCM_VERSION))
+            + QStringLiteral("\n\\z");
+        const QString usage = QStringLiteral("\\AUsage: \\S*hcflcm \\[options\\]\n(.|\n)*--help(.|\n)*--version");
+        const QString tryHelp = QStringLiteral("\nTry 'hcflcm --help' for more information.\n\\z");
+
+        QTest::newRow("--version prints the name and version") << QStringList{"--version"} << 0 << version << QString();
+        QTest::newRow("-v is --version") << QStringList{"-v"} << 0 << version << QString();
+        QTest::newRow("--help prints the usage") << QStringList{"--help"} << 0 << usage << QString();
+        QTest::newRow("-h is --help") << QStringList{"-h"} << 0 << usage << QString();
+        QTest::newRow("--help wins over a window option")
+            << QStringList{"-platform", "xcb", "--help"} << 0 << usage << QString();
+        QTest::newRow("unknown option is refused")
+            << QStringList{"--frobnicate"} << 2 << QString()
+            << QStringLiteral("\\Ahcflcm: Unknown option 'frobnicate'\\.") + tryHelp;
+        QTest::newRow("single-dash word is one option, not -h -v")
+            << QStringList{"-hv"} << 2 << QString() << QStringLiteral("\\Ahcflcm: Unknown option 'hv'\\.") + tryHelp;
+        QTest::newRow("a number is not an argument")
+            << QStringList{"12"} << 2 << QString() << QStringLiteral("\\Ahcflcm: Unexpected argument '12'");
+        QTest::newRow("window option without its value")
+            << QStringList{"-platform"} << 2 << QString()
+            << QStringLiteral("\\Ahcflcm: Missing value after '-platform'\\.") + tryHelp;
+    }
+
+    void answersWithoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+
+        QProcess process;
+        start(process, arguments);
+        QVERIFY2(process.waitForFinished(30000), "the program did not end: did it open a window?");
+        const QString stdOut = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), exitCode);
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : QRegularExpression(out).match(stdOut).hasMatch(), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : QRegularExpression(err).match(stdErr).hasMatch(), qPrintable(stdErr));
+    }
+
+    // Qt's own window options are not refused as unknown: with -platform
+    // offscreen the window opens and the program keeps running.
+    void passesQtWindowOptionsOn()
+    {
+        QProcess process;
+        start(process, {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QVERIFY2(!process.waitForFinished(1500),
+                 qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+        process.kill();
+        process.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"
