@@ -111,7 +111,8 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect area = contentsRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+    const int alignedAs = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()));
+    style()->drawItemText(&painter, area, alignedAs, palette(),
                           isEnabled(), shown, foregroundRole());
 }
 

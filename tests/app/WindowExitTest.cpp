@@ -3,9 +3,8 @@
 // it, taking the Working window with it; a guard ends a loop that nothing ends,
 // failing the case instead of hanging.
 
-#include "BoxWatcher.h"
 #include "WindowSuiteMain.h"
-#include "frmLCM.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,13 +38,10 @@ int runLoopAndDo(const std::function<void()> &action)
 
 } // namespace
 
-class WindowExitTest : public QObject {
+class WindowExitTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void menuEntryEndsProgram_data();
     void menuEntryEndsProgram();
     void closeRequestEndsProgram();
@@ -57,23 +53,7 @@ private slots:
 private:
     void chooseMenuEntry(const QString &name);
 
-    std::unique_ptr<frmLCM> window;
-    std::unique_ptr<BoxWatcher> boxes;
 };
-
-void WindowExitTest::init()
-{
-    window = std::make_unique<frmLCM>();
-    boxes = std::make_unique<BoxWatcher>(*window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void WindowExitTest::cleanup()
-{
-    boxes.reset();
-    window.reset();
-}
 
 void WindowExitTest::chooseMenuEntry(const QString &name)
 {

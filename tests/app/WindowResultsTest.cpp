@@ -2,11 +2,10 @@
 // what Copy, Copy All and Ctrl+C put on the clipboard, the prime list after a
 // refill, a long paste, and the Working window with its menu entry.
 
-#include "BoxWatcher.h"
 #include "CaptionLabel.h"
 #include "ResultWorking.h"
 #include "WindowSuiteMain.h"
-#include "frmLCM.h"
+#include "WindowFixture.h"
 
 #include "Factorizer.h"
 #include "Hcf.h"
@@ -75,13 +74,10 @@ QString lines(const QStringList &primes)
 
 } // namespace
 
-class WindowResultsTest : public QObject {
+class WindowResultsTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     // The room rule and whole texts.
     void longCaptionStaysInItsRoomAndWhole_data();
     void longCaptionStaysInItsRoomAndWhole();
@@ -110,15 +106,7 @@ private slots:
     void workingWindowIsReadOnlyFixedPitchAndClosesOnEsc();
 
 private:
-    template <typename T> T *control(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (found == nullptr)
-            throw std::runtime_error("no control named " + name.toStdString());
-        return found;
-    }
     void setNumbers(const QString &numbers);
-    void click(const QString &button);
     void listPrimes(const QString &from, const QString &to);
     // Opens widget's right-click menu and notes each entry's enabled state;
     // chooses the entry named choose when it is enabled.
@@ -126,34 +114,12 @@ private:
     QWidget *workingWindow() const { return window->findChild<QWidget *>(QStringLiteral("Working")); }
     QString workingText() const { return workingWindow()->findChild<QPlainTextEdit *>()->toPlainText(); }
 
-    std::unique_ptr<frmLCM> window;
-    std::unique_ptr<BoxWatcher> boxes;
     QMap<QString, QKeySequence> shownShortcuts; // the shortcut each menu entry shows
 };
-
-void WindowResultsTest::init()
-{
-    window = std::make_unique<frmLCM>();
-    boxes = std::make_unique<BoxWatcher>(*window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QApplication::clipboard()->clear();
-}
-
-void WindowResultsTest::cleanup()
-{
-    boxes.reset();
-    window.reset();
-}
 
 void WindowResultsTest::setNumbers(const QString &numbers)
 {
     control<QLineEdit>("Text1")->setText(numbers);
-}
-
-void WindowResultsTest::click(const QString &button)
-{
-    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
 
 void WindowResultsTest::listPrimes(const QString &from, const QString &to)

@@ -1,11 +1,10 @@
 // Drives the real window with mouse and key events on the offscreen platform,
 // finding every control by its object name.
 
-#include "BoxWatcher.h"
 #include "CaptionLabel.h"
 #include "CommandShell.h"
 #include "WindowSuiteMain.h"
-#include "frmLCM.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,13 +54,10 @@ QString numbersText(int count)
 
 } // namespace
 
-class WindowTest : public QObject {
+class WindowTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void startsWithDesignCaptions();
     void keyboardStartsOnFindLcm_data();
     void keyboardStartsOnFindLcm();
@@ -90,39 +86,15 @@ private slots:
     void gameThatCannotStartLeavesWindowOpen();
 
 private:
-    template <typename T> T *control(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (found == nullptr)
-            throw std::runtime_error("no control named " + name.toStdString());
-        return found;
-    }
     QString caption(const QString &name) const;
     int rowCount(const QString &list) const;
     QString rowText(const QString &list, int row) const;
     void type(const QString &box, const QString &text);
-    void click(const QString &button);
     void compareCaptions(const Captions &expected) const;
     void verifyCursorIsNormal() const;
     void verifyOneBox(const QString &message) const;
 
-    std::unique_ptr<frmLCM> window;
-    std::unique_ptr<BoxWatcher> boxes;
 };
-
-void WindowTest::init()
-{
-    window = std::make_unique<frmLCM>();
-    boxes = std::make_unique<BoxWatcher>(*window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void WindowTest::cleanup()
-{
-    boxes.reset();
-    window.reset();
-}
 
 QString WindowTest::caption(const QString &name) const
 {
@@ -159,11 +131,6 @@ void WindowTest::type(const QString &box, const QString &text)
         QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
     QCOMPARE(edit->text(), text);
-}
-
-void WindowTest::click(const QString &button)
-{
-    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
 
 void WindowTest::compareCaptions(const Captions &expected) const

@@ -129,7 +129,7 @@ std::vector<mpz_class> numbersIn(const std::string &text)
 // rungs and what remains above 1 multiply to the LCM, and that is the true LCM.
 void expectReplayableTable(const std::vector<std::int32_t> &values, const std::string &text)
 {
-    for (const unsigned char c : text)
+    for (const char c : text)
         ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << "not plain ASCII: " << int(c);
     const std::vector<std::string> lines = linesOf(text);
     ASSERT_GE(lines.size(), 3u);
