@@ -4,8 +4,11 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStringList>
 #include <QStyle>
 #include <QToolTip>
 
@@ -39,11 +42,25 @@ void CaptionLabel::setText(const QString &caption)
 void CaptionLabel::showResult(const QString &caption)
 {
     write(caption);
-    const QScreen *shownOn = screen();
-    const int screenWidth = shownOn != nullptr ? shownOn->availableGeometry().width() : 640;
-    const int lineWidth = std::clamp(screenWidth - 2 * TipMargin, 1, TipReadingWidth);
-    setToolTip(brokenIntoLines(caption, QFontMetrics(QToolTip::font()), lineWidth));
+    setToolTip(caption);
     result = true;
+}
+
+QString CaptionLabel::shownToolTip(const QScreen *shownOn) const
+{
+    const int screenWidth = shownOn != nullptr ? shownOn->availableGeometry().width() : TipReadingWidth;
+    const int lineWidth = std::clamp(screenWidth - 2 * TipMargin, 1, TipReadingWidth);
+    return brokenIntoLines(toolTip(), QFontMetrics(QToolTip::font()), lineWidth);
+}
+
+bool CaptionLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), shownToolTip(QGuiApplication::screenAt(help->globalPos())), this);
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 int CaptionLabel::room() const
@@ -68,31 +85,37 @@ QString CaptionLabel::brokenIntoLines(const QString &caption, const QFontMetrics
 {
     if (metrics.horizontalAdvance(caption) <= maxWidth)
         return caption;
-    QString lines;
-    lines.reserve(caption.size() + caption.size() / 16 + 1);
-    qsizetype lineStart = 0;     // index in lines where the current line begins
-    qsizetype lastBlankEnd = -1; // index in lines just after the line's last blank
-    int widthAtBlank = 0;        // the width of the line up to lastBlankEnd
-    int width = 0;
-    for (const QChar character : caption) {
-        const int advance = metrics.horizontalAdvance(character);
-        if (width + advance > maxWidth && lines.size() > lineStart) {
-            // After a blank when that keeps at least half a line, else here.
-            const bool afterBlank = lastBlankEnd > lineStart && widthAtBlank >= maxWidth / 2;
-            const qsizetype breakAt = afterBlank ? lastBlankEnd : lines.size();
-            lines.insert(breakAt, QLatin1Char('\n'));
-            lineStart = breakAt + 1;
-            lastBlankEnd = -1;
-            width = afterBlank ? width - widthAtBlank : 0;
+    // Widths are measured on whole runs of text, never added up character by
+    // character: kerning and rounding make the sum differ from the run.
+    const auto widthOf = [&](qsizetype start, qsizetype length) {
+        return metrics.horizontalAdvance(caption.mid(start, length));
+    };
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < caption.size()) {
+        // The longest run from start that fits, at least one character: guessed
+        // from the characters' own widths, then put right on the whole run.
+        qsizetype fits = 0;
+        for (int guess = 0; start + fits < caption.size(); ++fits) {
+            guess += metrics.horizontalAdvance(caption[start + fits]);
+            if (guess > maxWidth)
+                break;
         }
-        lines.append(character);
-        width += advance;
-        if (character == QLatin1Char(' ')) {
-            lastBlankEnd = lines.size();
-            widthAtBlank = width;
+        while (fits > 1 && widthOf(start, fits) > maxWidth)
+            --fits;
+        while (start + fits < caption.size() && widthOf(start, fits + 1) <= maxWidth)
+            ++fits;
+        fits = std::max<qsizetype>(fits, 1);
+        if (start + fits < caption.size()) {
+            // After the run's last blank when that keeps at least half a line.
+            const qsizetype blank = caption.lastIndexOf(QLatin1Char(' '), start + fits - 1);
+            if (blank >= start && widthOf(start, blank + 1 - start) >= maxWidth / 2)
+                fits = blank + 1 - start;
         }
+        lines.append(caption.mid(start, fits));
+        start += fits;
     }
-    return lines;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CaptionLabel::changeEvent(QEvent *event)

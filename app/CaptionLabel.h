@@ -3,6 +3,7 @@
 #include <QLabel>
 
 class QFontMetrics;
+class QScreen;
 
 // A caption of the form. An auto-size caption takes its text's size on one
 // line, keeping its top-left, but never runs past the inner edge of its frame
@@ -10,7 +11,8 @@ class QFontMetrics;
 // for that room is drawn cut short with "…" at its end, while text() and what
 // a screen reader reads (the name, or for a named label the description) stay
 // whole. A caption written with showResult also carries its whole text as
-// tooltip and counts as showing a result until the next setText.
+// tooltip, shown broken into lines that fit the screen, and counts as showing
+// a result until the next setText.
 class CaptionLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -26,9 +28,11 @@ public:
     // Writes a start, waiting or status caption: no result is shown afterwards.
     // Hides QLabel::setText, so every caption written through this class is sized.
     void setText(const QString &caption);
-    // Writes a result caption and its whole text as tooltip, broken into lines
-    // no wider than the screen (nor than 640 pixels, for reading).
+    // Writes a result caption, and its whole text as tooltip.
     void showResult(const QString &caption);
+    // The tooltip as it is shown on screen shownOn: broken into lines no wider
+    // than that screen (nor than 640 pixels, for reading).
+    QString shownToolTip(const QScreen *shownOn) const;
     // True from showResult until the next setText.
     bool showsResult() const { return result; }
     // True while the caption is drawn cut short.
@@ -46,6 +50,7 @@ public:
     static QString brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

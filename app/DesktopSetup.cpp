@@ -19,4 +19,8 @@ void DesktopSetup::prepareApplication()
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
+    // Menus, tooltips and message boxes take the application's font. Left to the
+    // desktop, a machine with only the Liberation fonts picks Liberation Mono
+    // for "sans-serif"; the form's own sans serif reads better and is there.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 }

@@ -9,6 +9,7 @@ public:
     // (so 8.25 pt is 11 pixels) unless QT_FONT_DPI is already set.
     static void prepareEnvironment();
     // Call once the QApplication exists: names the application, picks the Fusion
-    // style and maps "MS Sans Serif", "Arial" and "Arial Narrow" to the Liberation fonts.
+    // style, maps "MS Sans Serif", "Arial" and "Arial Narrow" to the Liberation
+    // fonts and makes Liberation Sans the font of menus, tooltips and boxes.
     static void prepareApplication();
 };

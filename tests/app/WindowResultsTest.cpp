@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -215,12 +216,17 @@ void WindowResultsTest::longCaptionStaysInItsRoomAndWhole()
         }
     }
 
-    // The tooltip is the whole caption; its lines fit on the screen.
-    const QString tip = caption->toolTip();
-    QCOMPARE(QString(tip).remove('\n'), caption->text());
+    // The tooltip is the whole caption; shown, it is broken into lines that fit the screen.
+    QCOMPARE(caption->toolTip(), caption->text());
+    const QPoint inside(2, 2);
+    QHelpEvent hover(QEvent::ToolTip, inside, caption->mapToGlobal(inside));
+    QApplication::sendEvent(caption, &hover);
+    const QString shown = QToolTip::text();
+    QToolTip::hideText();
+    QCOMPARE(QString(shown).remove('\n'), caption->text());
     const QFontMetrics metrics(QToolTip::font());
     const int screenWidth = caption->screen()->availableGeometry().width();
-    for (const QString &line : tip.split('\n'))
+    for (const QString &line : shown.split('\n'))
         QVERIFY2(metrics.horizontalAdvance(line) <= screenWidth, qPrintable(line));
 }
 
@@ -251,10 +257,23 @@ void WindowResultsTest::tooltipLinesKeepEveryCharacter_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("maxWidth");
     QTest::addColumn<bool>("broken");
-    QTest::newRow("fits: unchanged") << "LCM = 262144" << 1000 << false;
-    QTest::newRow("long LCM: broken between digits") << "LCM = " + QString("1234567890").repeated(90) << 200 << true;
-    QTest::newRow("factor ladder: broken after blanks") << "LCM Factors: " + QString(" 2 x 3 x").repeated(60) + " 5" << 150 << true;
-    QTest::newRow("a width below one character") << "12 34" << 1 << true;
+    QTest::addColumn<QFont>("font");
+    const QFont tip = QToolTip::font();
+    const QString digits = "LCM = " + QString("1234567890").repeated(90);
+    QTest::newRow("fits: unchanged") << "LCM = 262144" << 1000 << false << tip;
+    QTest::newRow("long LCM: broken between digits") << digits << 200 << true << tip;
+    QTest::newRow("factor ladder: broken after blanks")
+        << "LCM Factors: " + QString(" 2 x 3 x").repeated(60) + " 5" << 150 << true << tip;
+    QTest::newRow("a width below one character") << "12 34" << 1 << true << tip;
+    // Widths added up character by character fell short of the line's own in
+    // these fonts, so lines came out wider than allowed.
+    for (const char *family : {"Liberation Mono", "Liberation Sans", "Liberation Serif"}) {
+        for (const double points : {8.25, 9.0, 10.5}) {
+            QFont font(QString::fromLatin1(family));
+            font.setPointSizeF(points);
+            QTest::addRow("long LCM in %s %gpt: lines measured whole", family, points) << digits << 200 << true << font;
+        }
+    }
 }
 
 void WindowResultsTest::tooltipLinesKeepEveryCharacter()
@@ -262,7 +281,8 @@ void WindowResultsTest::tooltipLinesKeepEveryCharacter()
     QFETCH(QString, caption);
     QFETCH(int, maxWidth);
     QFETCH(bool, broken);
-    const QFontMetrics metrics(QToolTip::font());
+    QFETCH(QFont, font);
+    const QFontMetrics metrics(font);
     const QString tip = CaptionLabel::brokenIntoLines(caption, metrics, maxWidth);
     QCOMPARE(QString(tip).remove('\n'), caption);
     QCOMPARE(tip.contains('\n'), broken);
