@@ -111,6 +111,12 @@ numbers::Status frmLCM::Read_Input()
     return reading.status;
 }
 
+numbers::Status frmLCM::readThen(const std::function<numbers::Status()> &work)
+{
+    const numbers::Status read = Read_Input();
+    return read.isOk() ? work() : read;
+}
+
 void frmLCM::closeEvent(QCloseEvent *event)
 {
     Form_QueryUnload();
@@ -142,11 +148,10 @@ void frmLCM::Factorize_Click()
         .waiting = {{ui->Label1, QStringLiteral("Factors ??")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
         .compute =
             [&] {
-                const numbers::Status read = Read_Input();
-                if (!read.isOk())
-                    return read;
-                *result = numbers::Factorizer::ofFirst(Numbers.values());
-                return result->status;
+                return readThen([&] {
+                    *result = numbers::Factorizer::ofFirst(Numbers.values());
+                    return result->status;
+                });
             },
         .showBeforeTime =
             [&] {
@@ -169,11 +174,10 @@ void frmLCM::Find_HCF_Click()
         .waiting = {{ui->Label8, QStringLiteral("HCF ?")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
         .compute =
             [&] {
-                const numbers::Status read = Read_Input();
-                if (!read.isOk())
-                    return read;
-                *result = numbers::Hcf::of(Numbers.values());
-                return result->status;
+                return readThen([&] {
+                    *result = numbers::Hcf::of(Numbers.values());
+                    return result->status;
+                });
             },
         .showBeforeTime = [&] { ui->Label8->showResult(QStringLiteral("HCF = ") + QString::number(result->value)); },
         .timeSuffix = QStringLiteral(" ms (HCF)"),
@@ -193,11 +197,7 @@ void frmLCM::Find_LCM_Click()
         .waiting = {{ui->Lblcm, QStringLiteral("LCM ?")},
                     {ui->Label4, QStringLiteral("LCM Factors ??")},
                     {ui->Label2, QStringLiteral("Pl. wait...")}},
-        .compute =
-            [&] {
-                const numbers::Status read = Read_Input();
-                return read.isOk() ? FindLCM() : read;
-            },
+        .compute = [&] { return readThen([&] { return FindLCM(); }); },
         .showBeforeTime = [&] { ui->Lblcm->showResult(QStringLiteral("LCM = ") + text(LcmValue.get_str())); },
         .timeSuffix = QStringLiteral(" ms (LCM)"),
         .showAfterTime =

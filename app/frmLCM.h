@@ -25,6 +25,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -68,6 +69,9 @@ private:
     void ListPrimes();
     void Form_QueryUnload();
     void Text1_Change();
+    // The work of a list command: Read_Input, then work on the numbers read; a
+    // refused reading is the command's refusal.
+    numbers::Status readThen(const std::function<numbers::Status()> &work);
 
     std::unique_ptr<Ui::frmLCM> ui;
     std::array<QLineEdit *, 2> Text2{};

@@ -23,6 +23,16 @@ namespace {
 
 constexpr int GuardExitCode = 99;
 
+// Writes an executable Marbleton.exe into directory that runs script.
+bool writeGame(const QTemporaryDir &directory, const QByteArray &script)
+{
+    QFile game(directory.filePath(QStringLiteral("Marbleton.exe")));
+    if (!game.open(QIODevice::WriteOnly) || game.write("#!/bin/sh\n" + script) < 0)
+        return false;
+    game.close();
+    return game.setPermissions(game.permissions() | QFileDevice::ExeOwner);
+}
+
 // Runs the event loop, does action inside it, and gives the loop's exit code.
 int runLoopAndDo(const std::function<void()> &action)
 {
@@ -102,11 +112,7 @@ void WindowExitTest::gameStartsInCurrentDirectoryAndProgramEnds()
     QFETCH(bool, byKeyboard);
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    QFile game(directory.filePath(QStringLiteral("Marbleton.exe")));
-    QVERIFY(game.open(QIODevice::WriteOnly));
-    game.write("#!/bin/sh\npwd > started.txt\n");
-    game.close();
-    QVERIFY(game.setPermissions(game.permissions() | QFileDevice::ExeOwner));
+    QVERIFY(writeGame(directory, "pwd > started.txt\n"));
 
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(directory.path()));
@@ -143,11 +149,7 @@ void WindowExitTest::workingWindowGoesWithProgram()
     QFETCH(QString, how);
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    QFile game(directory.filePath(QStringLiteral("Marbleton.exe")));
-    QVERIFY(game.open(QIODevice::WriteOnly));
-    game.write("#!/bin/sh\nexit 0\n");
-    game.close();
-    QVERIFY(game.setPermissions(game.permissions() | QFileDevice::ExeOwner));
+    QVERIFY(writeGame(directory, "exit 0\n"));
 
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Find_LCM")), Qt::LeftButton);
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
