@@ -29,21 +29,8 @@ CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent) {}
 
 void CaptionLabel::setAutoSize(bool on)
 {
-    autoSizing = on;
+    autoSizing_ = on;
     fit();
-}
-
-void CaptionLabel::setText(const QString &caption)
-{
-    result = false;
-    write(caption);
-}
-
-void CaptionLabel::showResult(const QString &caption)
-{
-    write(caption);
-    setToolTip(caption);
-    result = true;
 }
 
 QString CaptionLabel::shownToolTip(const QScreen *shownOn) const
@@ -127,7 +114,7 @@ void CaptionLabel::changeEvent(QEvent *event)
 
 void CaptionLabel::paintEvent(QPaintEvent *event)
 {
-    if (!cutShort) {
+    if (!cutShort_) {
         QLabel::paintEvent(event);
         return;
     }
@@ -139,7 +126,7 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
                           isEnabled(), shown, foregroundRole());
 }
 
-void CaptionLabel::write(const QString &caption)
+void CaptionLabel::setText(const QString &caption)
 {
     QLabel::setText(caption);
     // A label with an accessible name is read by that name; its caption, whole,
@@ -147,17 +134,18 @@ void CaptionLabel::write(const QString &caption)
     if (!accessibleName().isEmpty())
         setAccessibleDescription(caption);
     fit();
+    emit captionWritten(caption);
 }
 
 void CaptionLabel::fit()
 {
-    if (!autoSizing) {
-        cutShort = false;
+    if (!autoSizing_) {
+        cutShort_ = false;
         return;
     }
     const QSize wanted = sizeHint();
     const int width = std::min(wanted.width(), room());
-    cutShort = width < wanted.width();
+    cutShort_ = width < wanted.width();
     resize(width, wanted.height());
     update();
 }

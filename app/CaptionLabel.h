@@ -10,9 +10,8 @@ class QScreen;
 // nor under a command button of the same frame beside it; a caption too long
 // for that room is drawn cut short with "…" at its end, while text() and what
 // a screen reader reads (the name, or for a named label the description) stay
-// whole. A caption written with showResult also carries its whole text as
-// tooltip, shown broken into lines that fit the screen, and counts as showing
-// a result until the next setText.
+// whole. A result caption's tooltip is its whole text, shown broken into
+// lines that fit the screen.
 class CaptionLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -21,22 +20,18 @@ public:
     explicit CaptionLabel(QWidget *parent = nullptr);
 
     // Whether the label sizes itself to its caption.
-    bool autoSize() const { return autoSizing; }
+    bool autoSize() const { return autoSizing_; }
     // Turns auto-size on or off; on, the label takes its caption's size at once.
     void setAutoSize(bool on);
 
-    // Writes a start, waiting or status caption: no result is shown afterwards.
-    // Hides QLabel::setText, so every caption written through this class is sized.
+    // Writes a caption. Hides QLabel::setText, so every caption written
+    // through this class is sized.
     void setText(const QString &caption);
-    // Writes a result caption, and its whole text as tooltip.
-    void showResult(const QString &caption);
     // The tooltip as it is shown on screen shownOn: broken into lines no wider
     // than that screen (nor than 640 pixels, for reading).
     QString shownToolTip(const QScreen *shownOn) const;
-    // True from showResult until the next setText.
-    bool showsResult() const { return result; }
     // True while the caption is drawn cut short.
-    bool isCutShort() const { return cutShort; }
+    bool isCutShort() const { return cutShort_; }
 
     // The widest the label may grow from its left edge: up to the inner edge of
     // its frame, and for a caption beside a button of that frame, up to the
@@ -49,16 +44,18 @@ public:
     // gives caption back.
     static QString brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth);
 
+signals:
+    // A caption has been written, as setText wrote it.
+    void captionWritten(const QString &caption);
+
 protected:
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void write(const QString &caption);
     void fit();
 
-    bool autoSizing = false;
-    bool result = false;
-    bool cutShort = false;
+    bool autoSizing_ = false;
+    bool cutShort_ = false;
 };

@@ -2,24 +2,32 @@
 
 #include "CaptionLabel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 
-void CaptionMenu::attach(CaptionLabel &label, std::function<void()> showWorking)
+void CaptionMenu::attach(CaptionLabel &caption)
 {
-    label.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&label, &QWidget::customContextMenuRequested, &label,
-                     [&label, showWorking = std::move(showWorking)](const QPoint &position) {
-                         QMenu menu(&label);
-                         menu.addAction(QObject::tr("&Copy"), &label,
-                                        [&label] { QApplication::clipboard()->setText(label.text().trimmed()); });
-                         if (showWorking) {
-                             QAction *working = menu.addAction(QObject::tr("Show &Working"), &label, showWorking);
-                             working->setShortcut(workingShortcut());
-                             working->setShortcutContext(Qt::WidgetShortcut);
-                             working->setEnabled(label.showsResult());
-                         }
-                         menu.exec(label.mapToGlobal(position));
-                     });
+    caption.setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(QApplication::translate("CaptionMenu", "&Copy"), &caption);
+    QObject::connect(copy, &QAction::triggered, &caption,
+                     [&caption] { QApplication::clipboard()->setText(caption.text().trimmed()); });
+    caption.addAction(copy);
+}
+
+QAction *CaptionMenu::newShowWorking(QObject *owner)
+{
+    auto *working = new QAction(QApplication::translate("CaptionMenu", "Show &Working"), owner);
+    working->setShortcut(workingShortcut());
+    // Shown only: the window's own action takes the keys.
+    working->setShortcutContext(Qt::WidgetShortcut);
+    working->setEnabled(false);
+    return working;
+}
+
+QAction *CaptionMenu::addShowWorking(CaptionLabel &caption)
+{
+    QAction *working = newShowWorking(&caption);
+    caption.addAction(working);
+    return working;
 }

@@ -2,21 +2,28 @@
 
 #include <QKeySequence>
 
-#include <functional>
-
 class CaptionLabel;
+class QAction;
 
-// The right-click menu of a result caption: "&Copy" puts the whole caption,
-// trimmed of blanks at both ends, on the clipboard; where the caption has a
-// working, "Show &Working" below it opens that working, enabled only while the
-// caption shows a result.
-class CaptionMenu {
-public:
-    // The keyboard shortcut that opens the working of the latest result; shown
-    // in every "Show &Working" entry.
-    static QKeySequence workingShortcut() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W); }
+// The right-click entries of a result caption, kept as the caption's own
+// actions, so that the menu, and whatever else lists a widget's actions, offer
+// the same entries in the same state.
+namespace CaptionMenu {
 
-    // Gives label its menu; with showWorking, the menu also has "Show &Working",
-    // which runs showWorking.
-    static void attach(CaptionLabel &label, std::function<void()> showWorking = {});
-};
+// The keyboard shortcut that opens the working of the latest result; shown in
+// every "Show &Working" entry.
+inline QKeySequence workingShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
+}
+
+// Gives caption its menu with "&Copy", which puts the whole caption, trimmed
+// of blanks at both ends, on the clipboard.
+void attach(CaptionLabel &caption);
+// A new, disabled "Show &Working" entry owned by owner, showing the working
+// shortcut, for its owner to connect and to enable only while the result is kept.
+QAction *newShowWorking(QObject *owner);
+// Adds a new "Show &Working" entry below Copy and gives it back.
+QAction *addShowWorking(CaptionLabel &caption);
+
+} // namespace CaptionMenu

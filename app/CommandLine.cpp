@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "AppNames.h"
+
 #include <QCommandLineOption>
 #include <QStringList>
 
@@ -7,8 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr const char *ProgramName = "hcflcm";
 
 // The options QGuiApplication and QApplication take from the command line
 // (see their constructors' documentation). Accepted here unchanged, so that a
@@ -73,7 +73,7 @@ bool CommandLine::opensWindow() const
 
 int CommandLine::answer()
 {
-    const QString program = QString::fromLatin1(ProgramName);
+    const QString program = QString::fromLatin1(AppNames::Program);
     if (!mistake.isEmpty()) {
         print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, mistake));
         return UsageError;

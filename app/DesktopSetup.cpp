@@ -1,6 +1,6 @@
 #include "DesktopSetup.h"
 
-#include "CommandShell.h"
+#include "AppNames.h"
 
 #include <QApplication>
 #include <QFont>
@@ -14,7 +14,7 @@ void DesktopSetup::prepareEnvironment()
 
 void DesktopSetup::prepareApplication()
 {
-    QApplication::setApplicationName(QString::fromUtf8(CommandShell::Title));
+    QApplication::setApplicationName(QString::fromLatin1(AppNames::Program));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

@@ -20,7 +20,7 @@ PrimeListModel::PrimeListModel(QObject *parent) : QAbstractListModel(parent) {}
 void PrimeListModel::setPrimes(std::vector<std::int32_t> primes)
 {
     beginResetModel();
-    listed = std::move(primes);
+    listed_ = std::move(primes);
     endResetModel();
 }
 
@@ -31,8 +31,8 @@ std::string PrimeListModel::linesOf(std::vector<int> rows) const
     std::string lines;
     lines.reserve(rows.size() * 7);
     for (const int row : rows) {
-        if (row >= 0 && static_cast<std::size_t>(row) < listed.size())
-            appendLine(lines, listed[static_cast<std::size_t>(row)]);
+        if (row >= 0 && static_cast<std::size_t>(row) < listed_.size())
+            appendLine(lines, listed_[static_cast<std::size_t>(row)]);
     }
     return lines;
 }
@@ -40,21 +40,21 @@ std::string PrimeListModel::linesOf(std::vector<int> rows) const
 std::string PrimeListModel::allLines() const
 {
     std::string lines;
-    lines.reserve(listed.size() * 7);
-    for (const std::int32_t prime : listed)
+    lines.reserve(listed_.size() * 7);
+    for (const std::int32_t prime : listed_)
         appendLine(lines, prime);
     return lines;
 }
 
 int PrimeListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(listed.size());
+    return parent.isValid() ? 0 : static_cast<int>(listed_.size());
 }
 
 QVariant PrimeListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.column() != 0 || index.row() < 0
-        || static_cast<std::size_t>(index.row()) >= listed.size())
+        || static_cast<std::size_t>(index.row()) >= listed_.size())
         return {};
-    return QString::number(listed[static_cast<std::size_t>(index.row())]);
+    return QString::number(listed_[static_cast<std::size_t>(index.row())]);
 }

@@ -18,7 +18,7 @@ public:
     // Replaces the whole list by primes (ascending), resetting every view.
     void setPrimes(std::vector<std::int32_t> primes);
     // The primes listed, ascending.
-    std::span<const std::int32_t> primes() const { return listed; }
+    std::span<const std::int32_t> primes() const { return listed_; }
 
     // Each prime in rows, in ascending order, as plain ASCII digits, each
     // followed by a line feed; rows outside the list are skipped.
@@ -30,5 +30,5 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<std::int32_t> listed;
+    std::vector<std::int32_t> listed_;
 };

@@ -1,5 +1,6 @@
 #include "PrimeListView.h"
 
+#include "CaptionMenu.h"
 #include "PrimeListModel.h"
 
 #include <QApplication>
@@ -12,14 +13,16 @@ namespace {
 
 void putOnClipboard(const std::string &lines)
 {
+    if (lines.empty())
+        return;
     QApplication::clipboard()->setText(QString::fromLatin1(lines.data(), static_cast<qsizetype>(lines.size())));
 }
 
 } // namespace
 
-PrimeListView::PrimeListView(QWidget *parent) : QListView(parent), model(new PrimeListModel(this))
+PrimeListView::PrimeListView(QWidget *parent) : QListView(parent), model_(new PrimeListModel(this))
 {
-    setModel(model);
+    setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -27,9 +30,15 @@ PrimeListView::PrimeListView(QWidget *parent) : QListView(parent), model(new Pri
 
 void PrimeListView::showPrimes(std::vector<std::int32_t> primes)
 {
-    model->setPrimes(std::move(primes));
+    model_->setPrimes(std::move(primes));
     clearSelection();
     scrollToTop();
+}
+
+QAction *PrimeListView::addShowWorking()
+{
+    workingEntry_ = CaptionMenu::newShowWorking(this);
+    return workingEntry_;
 }
 
 void PrimeListView::copySelected()
@@ -39,12 +48,12 @@ void PrimeListView::copySelected()
     rows.reserve(static_cast<std::size_t>(selected.size()));
     for (const QModelIndex &index : selected)
         rows.push_back(index.row());
-    putOnClipboard(model->linesOf(std::move(rows)));
+    putOnClipboard(model_->linesOf(std::move(rows)));
 }
 
 void PrimeListView::copyAll()
 {
-    putOnClipboard(model->allLines());
+    putOnClipboard(model_->allLines());
 }
 
 void PrimeListView::keyPressEvent(QKeyEvent *event)
@@ -63,6 +72,8 @@ void PrimeListView::contextMenuEvent(QContextMenuEvent *event)
     QAction *copy = menu.addAction(tr("&Copy"), this, &PrimeListView::copySelected);
     copy->setEnabled(selectionModel()->hasSelection());
     QAction *all = menu.addAction(tr("Copy &All"), this, &PrimeListView::copyAll);
-    all->setEnabled(model->rowCount() > 0);
+    all->setEnabled(model_->rowCount() > 0);
+    if (workingEntry_ != nullptr)
+        menu.addAction(workingEntry_);
     menu.exec(event->globalPos());
 }

@@ -1,28 +1,49 @@
 #pragma once
 
+#include "Command.h"
+
 #include <QWidget>
 
+#include <optional>
+
+class LatestResults;
 class QPlainTextEdit;
 
+namespace numbers {
+class Texts;
+}
+
 // The Working window: one non-modal top-level window that shows the working
-// behind a result as read-only, selectable plain text in a fixed-pitch font,
-// without line wrap, scrolling both ways. Esc closes it.
+// behind a kept result as read-only, selectable plain text in a fixed-pitch
+// font, without line wrap, scrolling both ways. While it is open it follows
+// every new result; an edit of the numbers replaces the working of the
+// factors, HCF or LCM with a notice. Esc closes it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // A hidden window; parent (the main window) owns it and it goes with it.
-    explicit WorkingWindow(QWidget *parent = nullptr);
+    // A hidden window; mainWindow owns it and is what it opens beside.
+    WorkingWindow(const LatestResults &results, const numbers::Texts &texts, QWidget &mainWindow);
 
-    // Replaces the text shown, scrolled to its start.
-    void showWorking(const QString &working);
-    // Shows the window beside anchor (to its right where the screen has room,
-    // else to its left), or raises it where it already is.
-    void openBeside(const QWidget &anchor);
+    // Opens on the working of command's result; does nothing when none is kept.
+    void open(numbers::Command command);
+    // Opens on the working of the latest result kept; beeps when there is none.
+    void openLatest();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPlainTextEdit *text;
+    void showWorkingOf(numbers::Command command);
+    void showNotice(const QString &notice);
+    void numbersChanged();
+    // Places the window wholly on the main window's screen: beside the main
+    // window where there is room, else over it, shrunk to the screen if need be.
+    void place();
+
+    const LatestResults &results_;
+    const numbers::Texts &texts_;
+    QWidget &mainWindow_;
+    QPlainTextEdit *text_;
+    std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
 };

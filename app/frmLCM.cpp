@@ -1,27 +1,24 @@
 #include "frmLCM.h"
 
+#include "AppNames.h"
 #include "CaptionLabel.h"
 #include "CaptionMenu.h"
 #include "CommandShell.h"
 #include "FormLooks.h"
 #include "GameLauncher.h"
+#include "LatestResults.h"
 #include "PrimeListView.h"
-#include "ResultWorking.h"
+#include "WorkingWindow.h"
 #include "ui_frmLCM.h"
 
-#include "FactorText.h"
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "InputReader.h"
-#include "PrimeRange.h"
-#include "WorkingText.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-
-#include <vector>
 
 // The pictures are compiled into this static library; registering them here
 // keeps them linked into every program that makes the window.
@@ -32,89 +29,100 @@ static void registerPictures()
 
 namespace {
 
+using numbers::Command;
+
 constexpr int ClientWidth = 612;
 constexpr int ClientHeight = 408;
 
-QString text(const std::string &core)
+QString qt(const std::string &text)
 {
-    return QString::fromStdString(core);
+    return QString::fromStdString(text);
 }
 
-std::vector<std::int32_t> copyOf(std::span<const std::int32_t> values)
+// The window icon in every size the program ships; each picture is read only
+// when a size is asked for.
+QIcon programIcon()
 {
-    return {values.begin(), values.end()};
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace
 
 frmLCM::frmLCM(QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmLCM>())
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmLCM>()), shell_(std::make_unique<CommandShell>(*this)),
+      results_(new LatestResults(this))
 {
     registerPictures();
-    ui->setupUi(this);
-    Text2 = {ui->Text2_0, ui->Text2_1};
+    ui_->setupUi(this);
+    setWindowTitle(AppNames::windowCaption());
+    setWindowIcon(programIcon());
     FormLooks::apply(*this);
-    working = new ResultWorking(*this);
-
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 
-    shell = std::make_unique<CommandShell>(*this, *ui->Label2);
+    numbersBox_ = ui_->Text1;
+    Text2_ = {ui_->Text2_0, ui_->Text2_1};
+    factorsFrame_ = ui_->Frame2;
+    factorsCaption_ = ui_->Label1;
+    hcfCaption_ = ui_->Label8;
+    lcmCaption_ = ui_->Lblcm;
+    lcmFactorsCaption_ = ui_->Label4;
+    primeCountCaption_ = ui_->Label12;
+    statusLine_ = ui_->Label2;
+    primeList_ = ui_->List1;
+    workingWindow_ = new WorkingWindow(*results_, texts_, *this);
 
-    using Command = ResultWorking::Command;
-    CaptionMenu::attach(*ui->Label1, [this] { working->open(Command::Factors); });
-    CaptionMenu::attach(*ui->Label8, [this] { working->open(Command::Hcf); });
-    CaptionMenu::attach(*ui->Lblcm, [this] { working->open(Command::Lcm); });
-    CaptionMenu::attach(*ui->Label4, [this] { working->open(Command::Lcm); });
-    CaptionMenu::attach(*ui->Label12);
-    CaptionMenu::attach(*ui->Label2);
+    // Every result caption copies; those with a working open it too.
+    for (CaptionLabel *caption : {factorsCaption_, hcfCaption_, lcmCaption_, lcmFactorsCaption_, primeCountCaption_, statusLine_})
+        CaptionMenu::attach(*caption);
+    workingEntries_ = {
+        {CaptionMenu::addShowWorking(*factorsCaption_), Command::Factors},
+        {CaptionMenu::addShowWorking(*hcfCaption_), Command::Hcf},
+        {CaptionMenu::addShowWorking(*lcmCaption_), Command::Lcm},
+        {CaptionMenu::addShowWorking(*lcmFactorsCaption_), Command::Lcm},
+        {CaptionMenu::addShowWorking(*primeCountCaption_), Command::Primes},
+        {primeList_->addShowWorking(), Command::Primes},
+    };
+    for (const auto &[entry, command] : workingEntries_)
+        connect(entry, &QAction::triggered, workingWindow_, [this, command] { workingWindow_->open(command); });
+    connect(results_, &LatestResults::changed, this, &frmLCM::enableWorkingEntries);
 
     auto *showLatestWorking = new QAction(this);
     showLatestWorking->setObjectName(QStringLiteral("ShowWorking"));
     showLatestWorking->setShortcut(CaptionMenu::workingShortcut());
     showLatestWorking->setShortcutContext(Qt::WindowShortcut);
     addAction(showLatestWorking);
+    connect(showLatestWorking, &QAction::triggered, workingWindow_, &WorkingWindow::openLatest);
 
     // Connected after setupUi, so the starting text of Text1 is no change.
-    connect(ui->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
-    connect(ui->Find_HCF, &QPushButton::clicked, this, &frmLCM::Find_HCF_Click);
-    connect(ui->Find_LCM, &QPushButton::clicked, this, &frmLCM::Find_LCM_Click);
-    connect(ui->FindPrime, &QPushButton::clicked, this, &frmLCM::FindPrime_Click);
-    connect(ui->Text1, &QLineEdit::textChanged, this, &frmLCM::Text1_Change);
-    connect(ui->Exit, &QAction::triggered, this, &frmLCM::Exit_Click);
-    connect(ui->Backz, &QAction::triggered, this, &frmLCM::Backz_Click);
-    connect(showLatestWorking, &QAction::triggered, working, &ResultWorking::openLatest);
+    connect(ui_->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
+    connect(ui_->Find_HCF, &QPushButton::clicked, this, &frmLCM::Find_HCF_Click);
+    connect(ui_->Find_LCM, &QPushButton::clicked, this, &frmLCM::Find_LCM_Click);
+    connect(ui_->FindPrime, &QPushButton::clicked, this, &frmLCM::FindPrime_Click);
+    for (QLineEdit *boundBox : Text2_) // Enter in a bound box runs FIND, as its click does
+        connect(boundBox, &QLineEdit::returnPressed, this, &frmLCM::FindPrime_Click);
+    connect(numbersBox_, &QLineEdit::textChanged, this, &frmLCM::Text1_Change);
+    connect(ui_->Exit, &QAction::triggered, this, &frmLCM::Exit_Click);
+    connect(ui_->Backz, &QAction::triggered, this, &frmLCM::Backz_Click);
 
-    ui->Find_LCM->setFocus();
+    ui_->Find_LCM->setFocus();
 }
 
 frmLCM::~frmLCM() = default;
 
-numbers::Status frmLCM::FindLCM()
+numbers::LcmResult frmLCM::FindLCM() const
 {
-    LcmValue = 1;
-    LcmFactors.clear();
-    LcmLadderResult.reset();
-    auto result = std::make_shared<numbers::LcmResult>(numbers::LcmLadder::of(Numbers.values()));
-    if (result->status.isOk()) {
-        LcmValue = result->LcmValue;
-        LcmFactors = result->LcmFactors;
-        LcmLadderResult = result;
-    }
-    return result->status;
+    return numbers::LcmLadder::of(Numbers.values());
 }
 
 numbers::Status frmLCM::Read_Input()
 {
-    numbers::Reading reading = numbers::InputReader::read(ui->Text1->text().toStdString());
+    numbers::Reading reading = numbers::InputReader::read(numbersBox_->text().toStdString());
     Numbers = reading.status.isOk() ? reading.list : numbers::NumberList{};
     return reading.status;
-}
-
-numbers::Status frmLCM::readThen(const std::function<numbers::Status()> &work)
-{
-    const numbers::Status read = Read_Input();
-    return read.isOk() ? work() : read;
 }
 
 void frmLCM::closeEvent(QCloseEvent *event)
@@ -126,135 +134,147 @@ void frmLCM::closeEvent(QCloseEvent *event)
 void frmLCM::Backz_Click()
 {
     const QString directory = QDir::currentPath();
-    if (GameLauncher::start(directory)) {
-        working->closeWindow();
-        hide();
-        QCoreApplication::exit(0);
+    if (!GameLauncher::start(directory)) {
+        shell_->refuse(GameLauncher::failureMessage(directory));
         return;
     }
-    shell->refuse(GameLauncher::failureMessage(directory));
+    hide();
+    quit();
 }
 
 void frmLCM::Exit_Click()
 {
-    working->closeWindow();
-    QCoreApplication::exit(0);
+    quit();
 }
 
 void frmLCM::Factorize_Click()
 {
-    auto result = std::make_shared<numbers::FactorResult>();
-    shell->execute({
-        .waiting = {{ui->Label1, QStringLiteral("Factors ??")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
-        .compute =
-            [&] {
-                return readThen([&] {
-                    *result = numbers::Factorizer::ofFirst(Numbers.values());
-                    return result->status;
-                });
-            },
-        .showBeforeTime =
-            [&] {
-                ui->Frame2->setTitle(QStringLiteral("Factors of the no. ") + QString::number(result->number));
-                ui->Label1->showResult(text(result->text));
-            },
-        .timeSuffix = QStringLiteral(" ms (Factor)"),
-        .showAfterTime =
-            [&] {
-                working->recorded(ResultWorking::Command::Factors, *ui->Label1,
-                                  [result] { return numbers::WorkingText::ofFactors(*result); });
-            },
+    results_->clear(Command::Factors);
+    shell_->run([this] {
+        shell_->startClock();
+        factorsCaption_->setText(qt(texts_.phrases().factorsWaiting));
+        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        if (!accepted(Read_Input()))
+            return;
+        numbers::FactorResult result = numbers::Factorizer::ofFirst(Numbers.values());
+        if (!accepted(result.status))
+            return;
+        factorsFrame_->setTitle(qt(texts_.factorsFrameTitle(result)));
+        const QString factors = qt(texts_.factorsCaption(result));
+        factorsCaption_->setText(factors);
+        statusLine_->setText(qt(texts_.elapsedCaption(Command::Factors, shell_->elapsedMilliseconds())));
+        factorsCaption_->setToolTip(factors);
+        results_->set(std::move(result));
     });
 }
 
 void frmLCM::Find_HCF_Click()
 {
-    auto result = std::make_shared<numbers::HcfResult>();
-    shell->execute({
-        .waiting = {{ui->Label8, QStringLiteral("HCF ?")}, {ui->Label2, QStringLiteral("Pl. wait...")}},
-        .compute =
-            [&] {
-                return readThen([&] {
-                    *result = numbers::Hcf::of(Numbers.values());
-                    return result->status;
-                });
-            },
-        .showBeforeTime = [&] { ui->Label8->showResult(QStringLiteral("HCF = ") + QString::number(result->value)); },
-        .timeSuffix = QStringLiteral(" ms (HCF)"),
-        .showAfterTime =
-            [&] {
-                working->recorded(ResultWorking::Command::Hcf, *ui->Label8,
-                                  [result, values = copyOf(Numbers.values())] {
-                                      return numbers::WorkingText::ofHcf(values, *result);
-                                  });
-            },
+    results_->clear(Command::Hcf);
+    shell_->run([this] {
+        shell_->startClock();
+        hcfCaption_->setText(qt(texts_.phrases().hcfWaiting));
+        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        if (!accepted(Read_Input()))
+            return;
+        numbers::HcfResult result = numbers::Hcf::of(Numbers.values());
+        if (!accepted(result.status))
+            return;
+        const QString hcf = qt(texts_.hcfCaption(result));
+        hcfCaption_->setText(hcf);
+        hcfCaption_->setToolTip(hcf);
+        statusLine_->setText(qt(texts_.elapsedCaption(Command::Hcf, shell_->elapsedMilliseconds())));
+        results_->set(std::move(result));
     });
 }
 
 void frmLCM::Find_LCM_Click()
 {
-    shell->execute({
-        .waiting = {{ui->Lblcm, QStringLiteral("LCM ?")},
-                    {ui->Label4, QStringLiteral("LCM Factors ??")},
-                    {ui->Label2, QStringLiteral("Pl. wait...")}},
-        .compute = [&] { return readThen([&] { return FindLCM(); }); },
-        .showBeforeTime = [&] { ui->Lblcm->showResult(QStringLiteral("LCM = ") + text(LcmValue.get_str())); },
-        .timeSuffix = QStringLiteral(" ms (LCM)"),
-        .showAfterTime =
-            [&] {
-                ui->Label4->showResult(QStringLiteral("LCM Factors: ") + text(numbers::FactorText::shown(LcmFactors)));
-                working->recorded(ResultWorking::Command::Lcm, *ui->Lblcm,
-                                  [result = LcmLadderResult, values = copyOf(Numbers.values())] {
-                                      return numbers::WorkingText::ofLcm(values, *result);
-                                  });
-            },
+    results_->clear(Command::Lcm);
+    shell_->run([this] {
+        shell_->startClock();
+        lcmCaption_->setText(qt(texts_.phrases().lcmWaiting));
+        lcmFactorsCaption_->setText(qt(texts_.phrases().lcmFactorsWaiting));
+        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        if (!accepted(Read_Input()))
+            return;
+        numbers::LcmResult result = FindLCM();
+        if (!accepted(result.status))
+            return;
+        const QString lcm = qt(texts_.lcmCaption(result));
+        lcmCaption_->setText(lcm);
+        lcmCaption_->setToolTip(lcm);
+        statusLine_->setText(qt(texts_.elapsedCaption(Command::Lcm, shell_->elapsedMilliseconds())));
+        const QString ladder = qt(texts_.lcmFactorsCaption(result));
+        lcmFactorsCaption_->setText(ladder);
+        lcmFactorsCaption_->setToolTip(ladder);
+        results_->set(std::move(result));
     });
 }
 
 void frmLCM::FindPrime_Click()
 {
-    shell->execute({
-        .waiting = {{ui->Label2, QStringLiteral("Prime Time?")}, {ui->Label12, QStringLiteral("Finding...")}},
-        .clockAfterWaiting = true,
-        .compute =
-            [&] {
-                for (std::size_t box = 0; box < Text2.size(); ++box) {
-                    const numbers::BoundReading reading =
-                        numbers::PrimeRange::readBound(Text2[box]->text().toStdString(), static_cast<int>(box) + 1);
-                    if (!reading.status.isOk()) {
-                        Text2[box]->setText(QStringLiteral("1"));
-                        return reading.status;
-                    }
-                    PrimeBounds[box] = reading.bound;
-                }
-                return numbers::Status{};
-            },
-        .showBeforeTime = [&] { ListPrimes(); },
-        .timeSuffix = QStringLiteral(" ms (Prime)"),
+    results_->clear(Command::Primes);
+    shell_->run([this] {
+        statusLine_->setText(qt(texts_.phrases().primeTimeWaiting));
+        primeCountCaption_->setText(qt(texts_.phrases().primesFinding));
+        shell_->startClock();
+        std::array<std::int32_t, 2> PrimeBounds{};
+        for (std::size_t box = 0; box < Text2_.size(); ++box) {
+            const numbers::BoundReading reading =
+                numbers::PrimeRange::readBound(Text2_[box]->text().toStdString(), static_cast<int>(box) + 1);
+            if (!reading.status.isOk())
+                Text2_[box]->setText(QStringLiteral("1"));
+            if (!accepted(reading.status))
+                return;
+            PrimeBounds[box] = reading.bound;
+        }
+        numbers::PrimesResult result = ListPrimes(PrimeBounds);
+        primeList_->showPrimes(result.primes);
+        primeCountCaption_->setText(qt(texts_.primeCountCaption(result)));
+        statusLine_->setText(qt(texts_.elapsedCaption(Command::Primes, shell_->elapsedMilliseconds())));
+        results_->set(std::move(result));
     });
 }
 
-void frmLCM::ListPrimes()
+numbers::PrimesResult frmLCM::ListPrimes(const std::array<std::int32_t, 2> &bounds) const
 {
-    std::vector<std::int32_t> primes = numbers::PrimeRange::primesBetween(PrimeBounds[0], PrimeBounds[1]);
-    const std::size_t count = primes.size();
-    ui->List1->showPrimes(std::move(primes));
-    ui->Label12->setText(text(numbers::PrimeRange::countCaption(count)));
+    return {bounds, numbers::PrimeRange::primesBetween(bounds[0], bounds[1])};
 }
 
 void frmLCM::Form_QueryUnload()
 {
-    working->closeWindow();
-    QCoreApplication::exit(0);
+    quit();
 }
 
 void frmLCM::Text1_Change()
 {
-    ui->Label1->setText(QStringLiteral("Factors ??"));
-    ui->Lblcm->setText(QStringLiteral("LCM ?"));
-    ui->Label4->setText(QStringLiteral("LCM Factors ??"));
-    ui->Frame2->setTitle(QStringLiteral("Factors of the 1st number"));
-    ui->Label2->setText(QStringLiteral(".."));
-    ui->Label8->setText(QStringLiteral("HCF ?"));
-    working->numbersChanged();
+    const numbers::Phrases &phrases = texts_.phrases();
+    factorsCaption_->setText(qt(phrases.factorsWaiting));
+    lcmCaption_->setText(qt(phrases.lcmWaiting));
+    lcmFactorsCaption_->setText(qt(phrases.lcmFactorsWaiting));
+    factorsFrame_->setTitle(qt(phrases.factorsFrame));
+    statusLine_->setText(qt(phrases.numbersEdited));
+    hcfCaption_->setText(qt(phrases.hcfWaiting));
+    results_->numbersEdited();
+}
+
+bool frmLCM::accepted(const numbers::Status &status)
+{
+    if (status.isOk())
+        return true;
+    shell_->refuse(qt(texts_.refusal(status)));
+    return false;
+}
+
+void frmLCM::enableWorkingEntries()
+{
+    for (const auto &[entry, command] : workingEntries_)
+        entry->setEnabled(results_->has(command));
+}
+
+void frmLCM::quit()
+{
+    workingWindow_->close();
+    QCoreApplication::exit(0);
 }

@@ -2,37 +2,39 @@
 
 // frmLCM, the calculator's only window.
 //
-// How input flows: each command button's handler hands the CommandShell one
-// command: its waiting captions, its work and its result captions. The shell
-// runs them in order with the busy cursor and the clock. The work reads the
-// numbers box Text1 through Read_Input (InputReader) or the two bound boxes
-// Text2 (PrimeRange::readBound) and hands the numbers to a core of the numbers
-// library (Factorizer, Hcf, LcmLadder through FindLCM, PrimeRange through
-// ListPrimes); the result captions are the texts the core returns, then the
-// elapsed time goes into Label2. A refusal from any core is shown as it comes
-// back and ends the command. Each result is also handed to ResultWorking, which
-// lays out its working only when the Working window asks for it. Editing Text1
-// puts the result captions back to their waiting texts, so no result (and no
-// working) outlives the numbers it belongs to.
+// The path of a command: its button's handler reads top to bottom inside the
+// CommandShell's net (busy cursor, clock, refusal box, anything thrown). It
+// clears its kept result, writes its waiting captions, reads its input
+// (Read_Input for the numbers box Text1, PrimeRange::readBound for the bound
+// boxes Text2), calls a core of the numbers library (Factorizer, Hcf,
+// FindLCM, ListPrimes), writes the captions that numbers::Texts makes from the
+// result and the elapsed time, and ends by handing the result to
+// LatestResults. A refusal is shown in a box and ends the command with no
+// result kept. Whatever offers a result afterwards (the Show Working entries,
+// Ctrl+Shift+W, the Working window) asks LatestResults; an edit of Text1 puts
+// the captions back to their waiting texts and clears the results read from it.
 
 #include "LcmLadder.h"
 #include "NumberList.h"
+#include "PrimeRange.h"
 #include "Status.h"
+#include "Texts.h"
 
 #include <QMainWindow>
 
-#include <gmpxx.h>
-
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <string>
+#include <utility>
+#include <vector>
 
+class CaptionLabel;
 class CommandShell;
-class ResultWorking;
+class LatestResults;
+class PrimeListView;
 class QCloseEvent;
+class QGroupBox;
 class QLineEdit;
+class WorkingWindow;
 
 namespace Ui {
 class frmLCM;
@@ -47,10 +49,9 @@ public:
     explicit frmLCM(QWidget *parent = nullptr);
     ~frmLCM() override;
 
-    // The LCM of the numbers last read into LcmValue and LcmFactors, worked on
-    // their magnitudes (any 0 gives 0), every digit of it; refuses an empty
-    // list, leaving LcmValue 1 and LcmFactors empty.
-    numbers::Status FindLCM();
+    // The LCM of the numbers last read, by the division ladder, worked on their
+    // magnitudes (any 0 gives 0), every digit of it; refuses an empty list.
+    numbers::LcmResult FindLCM() const;
     // Reads the text of Text1 into Numbers (its count is NumCount), 0 and
     // negatives as typed; refuses a token that is not a number or out of range,
     // or more than 101 numbers, leaving Numbers empty.
@@ -66,21 +67,35 @@ private:
     void Find_HCF_Click();
     void Find_LCM_Click();
     void FindPrime_Click();
-    void ListPrimes();
+    numbers::PrimesResult ListPrimes(const std::array<std::int32_t, 2> &bounds) const;
     void Form_QueryUnload();
     void Text1_Change();
-    // The work of a list command: Read_Input, then work on the numbers read; a
-    // refused reading is the command's refusal.
-    numbers::Status readThen(const std::function<numbers::Status()> &work);
 
-    std::unique_ptr<Ui::frmLCM> ui;
-    std::array<QLineEdit *, 2> Text2{};
-    std::unique_ptr<CommandShell> shell;
-    ResultWorking *working = nullptr; // owned by the window
+    // True when status is ok; otherwise shows its refusal and gives false.
+    bool accepted(const numbers::Status &status);
+    // Enables each Show Working entry while its command's result is kept.
+    void enableWorkingEntries();
+    // Closes the Working window and ends the program.
+    void quit();
 
+    std::unique_ptr<Ui::frmLCM> ui_;
+    numbers::Texts texts_;
     numbers::NumberList Numbers;
-    mpz_class LcmValue;
-    std::string LcmFactors;
-    std::shared_ptr<const numbers::LcmResult> LcmLadderResult; // the whole ladder behind LcmValue
-    std::array<std::int32_t, 2> PrimeBounds{};
+    std::unique_ptr<CommandShell> shell_;
+    LatestResults *results_;
+    WorkingWindow *workingWindow_;
+
+    // The controls by their roles.
+    QLineEdit *numbersBox_;
+    std::array<QLineEdit *, 2> Text2_;
+    QGroupBox *factorsFrame_;
+    CaptionLabel *factorsCaption_;
+    CaptionLabel *hcfCaption_;
+    CaptionLabel *lcmCaption_;
+    CaptionLabel *lcmFactorsCaption_;
+    CaptionLabel *primeCountCaption_;
+    CaptionLabel *statusLine_;
+    PrimeListView *primeList_;
+    // Each Show Working entry with the command whose working it opens.
+    std::vector<std::pair<QAction *, numbers::Command>> workingEntries_;
 };

@@ -311,13 +311,20 @@ ZIGZAGS=$(awk 'BEGIN {
     "${CLEAN[@]}" "gif:$OUT/emblem.gif"
 
 # ---------------------------------------------------------------------------
-# assets.qrc: the seven files as Qt resources under :/assets/.
+# assets.qrc: the window icon in every size, the pictures and the cursor as
+# Qt resources under :/assets/.
 # ---------------------------------------------------------------------------
 cat > "$OUT/assets.qrc" <<'QRC'
 <!DOCTYPE RCC>
 <RCC version="1.0">
     <qresource prefix="/assets">
-        <file>hcflcm.ico</file>
+        <file>icon-16.png</file>
+        <file>icon-24.png</file>
+        <file>icon-32.png</file>
+        <file>icon-48.png</file>
+        <file>icon-64.png</file>
+        <file>icon-128.png</file>
+        <file>icon-256.png</file>
         <file>find.gif</file>
         <file>reading.jpg</file>
         <file>club.jpg</file>

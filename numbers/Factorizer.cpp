@@ -1,6 +1,5 @@
 #include "Factorizer.h"
 
-#include "FactorText.h"
 #include "PrimeTable.h"
 
 namespace numbers {
@@ -18,10 +17,8 @@ std::vector<std::int32_t> Factorizer::factorList(std::int32_t n)
 FactorResult Factorizer::ofFirst(std::span<const std::int32_t> values)
 {
     if (values.empty())
-        return {Status::refused("Enter at least one number."), 0, {}, {}};
-    FactorResult result{Status::ok(), values.front(), factorList(values.front()), {}};
-    result.text = FactorText::shown(FactorText::joined(result.factors));
-    return result;
+        return {Status::refused(Refusal::NoNumbers), 0, {}};
+    return {Status::ok(), values.front(), factorList(values.front())};
 }
 
 } // namespace numbers

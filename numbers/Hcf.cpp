@@ -28,8 +28,8 @@ std::uint32_t Hcf::gcd(std::uint32_t a, std::uint32_t b)
 HcfResult Hcf::of(std::span<const std::int32_t> values)
 {
     if (values.size() < 2)
-        return {Status::refused("You must have two numbers to Find HCF."), 0, {}};
-    HcfResult result{Status::ok(), 0, {}};
+        return {Status::refused(Refusal::HcfNeedsTwo), {}, 0, {}};
+    HcfResult result{Status::ok(), {values.begin(), values.end()}, 0, {}};
     std::uint32_t h = magnitude(values[0]);
     for (std::size_t j = 1; j < values.size(); ++j) {
         const std::uint32_t x = magnitude(values[j]);

@@ -3,25 +3,20 @@
 #include "NumericText.h"
 #include "Utf8Text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace numbers {
 namespace {
 
-// The token in double quotes, its first 40 characters then "..." when longer,
-// so that a long paste keeps the message readable; characters that cannot be
-// seen are named as <U+XXXX>.
-std::string quoted(std::string_view token)
+Reading refused(Refusal reason, std::string_view token = {})
 {
-    std::string text = "\"";
-    text += Utf8Text::shownShortened(token, 40);
-    text += '"';
-    return text;
+    return {Status::refused(reason, std::string(token)), NumberList()};
 }
 
-Reading refused(std::string message)
+bool isAscii(std::string_view text)
 {
-    return {Status::refused(std::move(message)), NumberList()};
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -40,14 +35,20 @@ Reading InputReader::read(std::string_view text)
             i += Utf8Text::lengthAt(text, i);
         const std::string_view token = text.substr(start, i - start);
 
-        const std::optional<double> value = NumericText::value(token);
+        // Typed ASCII needs no cleaning, which keeps the common case quick.
+        const bool ascii = isAscii(token);
+        const std::string clean = ascii ? std::string() : NumericText::cleaned(token);
+        const std::string_view read = ascii ? token : std::string_view(clean);
+        if (read.empty())
+            continue;
+        const std::optional<double> value = NumericText::value(read);
         if (!value)
-            return refused(quoted(token) + " is not a number.");
-        const std::optional<std::int32_t> number = NumericText::toLong(*value);
+            return refused(Refusal::NotANumber, token);
+        const std::optional<std::int32_t> number = NumericText::toInt32(*value);
         if (!number)
-            return refused(quoted(token) + " is out of range: enter numbers from -2147483648 to 2147483647.");
+            return refused(Refusal::OutOfRange, token);
         if (!reading.list.append(*number))
-            return refused("Enter at most 101 numbers.");
+            return refused(Refusal::TooManyNumbers);
     }
     return reading;
 }

@@ -1,6 +1,5 @@
 #include "LcmLadder.h"
 
-#include "FactorText.h"
 #include "Magnitude.h"
 #include "PrimeTable.h"
 
@@ -158,27 +157,32 @@ private:
 
 } // namespace
 
-std::string LcmResult::shownFactors() const
+std::vector<std::uint32_t> LcmResult::ladderFactors() const
 {
-    return FactorText::shown(LcmFactors);
+    if (value.isZero())
+        return {0};
+    std::vector<std::uint32_t> factors = rungs;
+    for (const std::uint32_t n : remaining)
+        if (n > 1)
+            factors.push_back(n);
+    return factors;
 }
 
 LcmResult LcmLadder::of(std::span<const std::int32_t> values)
 {
     LcmResult result;
     if (values.empty()) {
-        result.status = Status::refused("Enter at least one number.");
+        result.status = Status::refused(Refusal::NoNumbers);
         return result;
     }
+    result.numbers.assign(values.begin(), values.end());
     std::vector<std::uint32_t> numbers;
     numbers.reserve(values.size());
     for (const std::int32_t value : values)
         numbers.push_back(magnitude(value));
 
     if (std::find(numbers.begin(), numbers.end(), 0u) != numbers.end()) {
-        result.LcmValue = 0;
-        FactorText::appendPiece(result.LcmFactors, 0);
-        result.remaining = std::move(numbers);
+        result.remaining = std::move(numbers); // value stays 0
         return result;
     }
 
@@ -196,16 +200,9 @@ LcmResult LcmLadder::of(std::span<const std::int32_t> values)
         }
     }
     result.remaining = ladder.takeNumbers();
-    result.LcmValue = 1;
-    for (const std::uint32_t rung : result.rungs) {
-        FactorText::appendPiece(result.LcmFactors, rung);
-        result.LcmValue *= rung;
-    }
-    for (const std::uint32_t n : result.remaining) {
-        result.LcmValue *= n;
-        if (n > 1)
-            FactorText::appendPiece(result.LcmFactors, n);
-    }
+    std::vector<std::uint32_t> factors = result.rungs;
+    factors.insert(factors.end(), result.remaining.begin(), result.remaining.end());
+    result.value = WholeNumber::product(factors);
     return result;
 }
 

@@ -37,7 +37,7 @@ int digitValue(char c)
 }
 
 // "&H1F" / "&O17" after the prefix: the digits alone. Exact up to 2^53, which
-// is far beyond the Long range; larger values only need to stay large.
+// is far beyond the 32-bit range; larger values only need to stay large.
 std::optional<double> prefixedValue(std::string_view digits, int base)
 {
     if (digits.empty())
@@ -134,6 +134,28 @@ std::optional<double> decimalValue(std::string_view text)
     return sign * magnitude;
 }
 
+// Characters that cannot be seen inside a number; a user who sees "1218" means one number.
+bool isIgnored(char32_t code)
+{
+    return code == 0x200B || code == 0xFEFF || code == 0x2060 || code == 0x00AD;
+}
+
+// The ASCII character that code stands for in a number, or 0 when none.
+char foldedToAscii(char32_t code)
+{
+    if (code >= 0xFF01 && code <= 0xFF5E) // full-width forms, as Unicode's compatibility mapping
+        return static_cast<char>(code - 0xFEE0);
+    for (const char32_t zero : {char32_t{0x0660}, char32_t{0x06F0}, char32_t{0x0966}}) {
+        if (code >= zero && code <= zero + 9)
+            return static_cast<char>('0' + (code - zero));
+    }
+    if (code == 0x2212) // minus sign
+        return '-';
+    if (code == 0x066B) // Arabic decimal separator
+        return '.';
+    return 0;
+}
+
 } // namespace
 
 bool NumericText::isSeparator(char32_t code)
@@ -141,7 +163,7 @@ bool NumericText::isSeparator(char32_t code)
     switch (code) {
     case 0x0009: case 0x000A: case 0x000B: case 0x000C: case 0x000D: case 0x0020:
     case 0x0085: case 0x00A0: case 0x1680: case 0x2028: case 0x2029: case 0x202F:
-    case 0x205F: case 0x3000: case 0x200B: case 0xFEFF:
+    case 0x205F: case 0x3000:
         return true;
     default:
         return code >= 0x2000 && code <= 0x200A;
@@ -154,6 +176,24 @@ std::size_t NumericText::separatorAt(std::string_view text, std::size_t at)
         return isSeparator(static_cast<unsigned char>(text[at])) ? 1 : 0;
     const Utf8Text::Character c = Utf8Text::at(text, at);
     return c.wellFormed && isSeparator(c.code) ? c.length : 0;
+}
+
+std::string NumericText::cleaned(std::string_view text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Text::Character c = Utf8Text::at(text, i);
+        if (!c.wellFormed || c.code < 0x80) {
+            kept.append(text.substr(i, c.length));
+        } else if (const char ascii = foldedToAscii(c.code)) {
+            kept += ascii;
+        } else if (!isIgnored(c.code)) {
+            kept.append(text.substr(i, c.length));
+        }
+        i += c.length;
+    }
+    return kept;
 }
 
 std::optional<double> NumericText::value(std::string_view text)
@@ -170,7 +210,7 @@ std::optional<double> NumericText::value(std::string_view text)
     return decimalValue(t);
 }
 
-std::optional<std::int32_t> NumericText::toLong(double value)
+std::optional<std::int32_t> NumericText::toInt32(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -179,7 +219,7 @@ std::optional<std::int32_t> NumericText::toLong(double value)
     double rounded = below;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
         rounded = below + 1.0;
-    if (rounded < static_cast<double>(LongMin) || rounded > static_cast<double>(LongMax))
+    if (rounded < static_cast<double>(INT32_MIN) || rounded > static_cast<double>(INT32_MAX))
         return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }

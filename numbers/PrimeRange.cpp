@@ -21,10 +21,10 @@ std::size_t primeCountBound(std::int32_t n)
 
 BoundReading PrimeRange::readBound(std::string_view text, int boxNumber)
 {
-    const std::optional<double> value = NumericText::value(text);
+    const std::optional<double> value = NumericText::value(NumericText::cleaned(text));
     if (!value || !(*value >= MinBound) || !(*value < MaxBound))
-        return {Status::refused("Enter positive valid number in Box " + std::to_string(boxNumber) + "."), 0};
-    return {Status::ok(), *NumericText::toLong(*value)};
+        return {Status::refusedBound(boxNumber), 0};
+    return {Status::ok(), *NumericText::toInt32(*value)};
 }
 
 std::vector<std::int32_t> PrimeRange::primesBetween(std::int32_t a, std::int32_t b)
@@ -57,9 +57,33 @@ std::vector<std::int32_t> PrimeRange::primesBetween(std::int32_t a, std::int32_t
     return primes;
 }
 
-std::string PrimeRange::countCaption(std::size_t count)
+Sieve PrimeRange::sieveOf(std::int32_t start, std::int32_t end)
 {
-    return std::to_string(count) + " Primes";
+    Sieve sieve;
+    sieve.crossesOne = start <= 1;
+    // The primes up to the square root r of end, and the one after them, which
+    // lies below 2r + 2 (Bertrand's postulate).
+    const auto root = static_cast<std::int32_t>(std::sqrt(static_cast<double>(end)));
+    const std::vector<std::int32_t> small = primesBetween(2, 2 * root + 2);
+    for (const std::int32_t p : small) {
+        if (static_cast<std::int64_t>(p) * p > end) {
+            sieve.stopPrime = p;
+            break;
+        }
+        sieve.steps.push_back({p, {}});
+    }
+    // Each number of the range above 1 is crossed out by its smallest prime
+    // factor, when that is below its square root, that is, when it is not prime.
+    for (std::int32_t n = std::max(start, 2); n <= end; ++n) {
+        for (SieveStep &step : sieve.steps) {
+            if (n % step.prime == 0) {
+                if (n != step.prime)
+                    step.crossed.push_back(n);
+                break;
+            }
+        }
+    }
+    return sieve;
 }
 
 } // namespace numbers

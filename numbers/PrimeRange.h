@@ -2,8 +2,8 @@
 
 #include "Status.h"
 
+#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,21 +14,46 @@ struct BoundReading {
     std::int32_t bound = 0; // 1..225001 when accepted
 };
 
-// The primes between two bounds typed in the prime boxes.
-class PrimeRange {
-public:
-    static constexpr std::int32_t MinBound = 1;
-    static constexpr std::int32_t MaxBound = 225001; // a typed bound stays below it, rounding may reach it
+struct PrimesResult {
+    std::array<std::int32_t, 2> bounds{}; // as read from box 1 and box 2
+    std::vector<std::int32_t> primes;     // every prime between them, ascending
 
-    // Reads the whole text of bound box boxNumber (1 or 2): numeric, with a value
-    // from 1 up to but excluding 225001, rounded half to even. Refuses anything
-    // else, 0 and negatives included, with "Enter positive valid number in Box N.".
-    static BoundReading readBound(std::string_view text, int boxNumber);
-    // Every prime p with min(a, b) <= p <= max(a, b), ascending. Bounds are
-    // clamped to 1..225001 first, so 0 and negatives act as 1.
-    static std::vector<std::int32_t> primesBetween(std::int32_t a, std::int32_t b);
-    // "N Primes", the same word for every count.
-    static std::string countCaption(std::size_t count);
+    std::int32_t start() const { return bounds[0] < bounds[1] ? bounds[0] : bounds[1]; }
+    std::int32_t end() const { return bounds[0] < bounds[1] ? bounds[1] : bounds[0]; }
 };
 
+// One step of the sieve of Eratosthenes over a range: the multiples that prime
+// crosses out first, those whose smallest prime factor it is, other than itself.
+struct SieveStep {
+    std::int32_t prime = 0;
+    std::vector<std::int32_t> crossed; // ascending
+};
+
+// The sieve of Eratosthenes as school works it over start..end.
+struct Sieve {
+    bool crossesOne = false;       // 1 is in the range, and is crossed out first
+    std::vector<SieveStep> steps;  // one for each prime p with p x p <= end, ascending
+    std::int32_t stopPrime = 2;    // the smallest prime q with q x q > end
+};
+
+// The primes between two bounds typed in the prime boxes.
+namespace PrimeRange {
+
+// The widest range whose sieve is shown step by step, and drawn.
+inline constexpr std::int32_t MaxShownRange = 1000;
+
+inline constexpr std::int32_t MinBound = 1;
+inline constexpr std::int32_t MaxBound = 225001; // a typed bound stays below it, rounding may reach it
+
+// Reads the whole text of bound box boxNumber (1 or 2), read as a number of
+// the numbers box is: numeric, with a value from 1 up to but excluding 225001,
+// rounded half to even. Refuses anything else, 0 and negatives included.
+BoundReading readBound(std::string_view text, int boxNumber);
+// Every prime p with min(a, b) <= p <= max(a, b), ascending. Bounds are
+// clamped to 1..225001 first, so 0 and negatives act as 1.
+std::vector<std::int32_t> primesBetween(std::int32_t a, std::int32_t b);
+// The sieve over start..end, for 1 <= start <= end <= MaxBound.
+Sieve sieveOf(std::int32_t start, std::int32_t end);
+
+} // namespace PrimeRange
 } // namespace numbers

@@ -6,7 +6,7 @@
 #include "InputReader.h"
 #include "LcmLadder.h"
 #include "PrimeRange.h"
-#include "WorkingText.h"
+#include "Texts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -147,7 +147,7 @@ void LcmWorkingOf(benchmark::State &state)
 {
     const std::vector<std::int32_t> &values = namedList(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(WorkingText::ofLcm(values, LcmLadder::of(values)));
+        benchmark::DoNotOptimize(Texts().lcmWorking(LcmLadder::of(values)));
 }
 
 void Read101(benchmark::State &state)

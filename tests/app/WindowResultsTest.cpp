@@ -3,14 +3,13 @@
 // refill, a long paste, and the Working window with its menu entry.
 
 #include "CaptionLabel.h"
-#include "ResultWorking.h"
 #include "WindowSuiteMain.h"
 #include "WindowFixture.h"
 
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "LcmLadder.h"
-#include "WorkingText.h"
+#include "Texts.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -30,8 +29,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <gmpxx.h>
-
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -46,15 +43,13 @@ QString rangeText(qint64 from, qint64 to)
     return numbers.join(' ');
 }
 
-// The LCM of the numbers in text by a fold of GMP's lcm, independent of the ladder.
+// The LCM of the numbers in text, as the core gives it (checked against GMP there).
 QString foldedLcm(const QString &text)
 {
-    mpz_class lcm = 1;
-    for (const QString &token : text.split(' ', Qt::SkipEmptyParts)) {
-        const mpz_class value(token.toStdString());
-        mpz_lcm(lcm.get_mpz_t(), lcm.get_mpz_t(), value.get_mpz_t());
-    }
-    return QString::fromStdString(lcm.get_str());
+    std::vector<std::int32_t> values;
+    for (const QString &token : text.split(' ', Qt::SkipEmptyParts))
+        values.push_back(token.toInt());
+    return QString::fromStdString(numbers::LcmLadder::of(values).value.decimal());
 }
 
 std::vector<std::int32_t> valuesOf(const QString &text)
@@ -359,6 +354,8 @@ void WindowResultsTest::listCopiesPrimesAscendingOnePerLine_data()
         << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
     QTest::newRow("menu Copy copies the selection")
         << QList<int>{8, 2} << QList<int>{none, ctrl} << "Copy" << QStringList{"5", "23"};
+    QTest::newRow("Ctrl+C with nothing selected keeps the clipboard")
+        << QList<int>{} << QList<int>{} << "Ctrl+C" << QStringList{};
     QTest::newRow("Copy All ignores the selection")
         << QList<int>{2} << QList<int>{none} << "Copy All"
         << QStringList{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29"};
@@ -386,13 +383,16 @@ void WindowResultsTest::listCopiesPrimesAscendingOnePerLine()
                           list->visualRect(index).center());
     }
 
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
     if (how == QStringLiteral("Ctrl+C"))
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     else
-        QVERIFY(menuOf(list->viewport(), how == QStringLiteral("Copy") ? "&Copy" : "Copy &All").size() == 2);
+        QVERIFY(menuOf(list->viewport(), how == QStringLiteral("Copy") ? "&Copy" : "Copy &All").size() == 3);
 
     const QString text = QApplication::clipboard()->text();
-    QCOMPARE(text, lines(copied));
+    QCOMPARE(text, copied.isEmpty() ? QStringLiteral("kept") : lines(copied));
+    if (copied.isEmpty())
+        return;
     for (const QChar character : text)
         QVERIFY(character == '\n' || (character >= '0' && character <= '9'));
 }
@@ -446,8 +446,8 @@ void WindowResultsTest::pasteIsKeptWhole()
 void WindowResultsTest::workingEntryEnabledOnlyOnResults_data()
 {
     QTest::addColumn<QString>("numbers");
-    QTest::addColumn<QStringList>("buttons"); // clicked in order; "edit" types into the numbers box
-    QTest::addColumn<QStringList>("enabled"); // captions whose entry is enabled afterwards
+    QTest::addColumn<QStringList>("buttons"); // clicked in order; "edit" types into the numbers box, "bad bound" into a bound box
+    QTest::addColumn<QStringList>("enabled"); // captions whose entry is enabled afterwards; none: nothing is offered
 
     QTest::newRow("start texts") << "262144 16" << QStringList{} << QStringList{};
     QTest::newRow("after each result")
@@ -459,6 +459,10 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults_data()
         << "12" << QStringList{"Find_LCM", "Factorize", "Find_HCF"} << QStringList{"Label1", "Lblcm", "Label4"};
     QTest::newRow("waiting texts of a refused LCM after its result")
         << "5 x" << QStringList{"Find_HCF"} << QStringList{};
+    QTest::newRow("primes outlive an edit of the numbers")
+        << "12 18" << QStringList{"Find_HCF", "FindPrime", "edit"} << QStringList{"Label12"};
+    QTest::newRow("refused primes after their result: none kept")
+        << "12 18" << QStringList{"FindPrime", "bad bound", "FindPrime"} << QStringList{};
 }
 
 void WindowResultsTest::workingEntryEnabledOnlyOnResults()
@@ -479,17 +483,26 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults()
     for (const QString &button : buttons) {
         if (button == QStringLiteral("edit"))
             QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("7"));
+        else if (button == QStringLiteral("bad bound"))
+            control<QLineEdit>("Text2_0")->setText(QStringLiteral("0"));
         else
             click(button);
     }
-    for (const char *label : {"Label1", "Label8", "Lblcm", "Label4"}) {
+    boxes->seen.clear();
+    for (const char *label : {"Label1", "Label8", "Lblcm", "Label4", "Label12"}) {
         const QMap<QString, bool> entries = menuOf(control<CaptionLabel>(label));
         QCOMPARE(entries.keys(), (QList<QString>{"&Copy", "Show &Working"}));
         QVERIFY2(entries.value("Show &Working") == enabled.contains(label), label);
         QCOMPARE(shownShortcuts.value("Show &Working"), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
     }
-    QVERIFY(!menuOf(control<CaptionLabel>("Label12")).contains("Show &Working"));
     QVERIFY(workingWindow()->isHidden());
+
+    // A stale result is never offered: the shortcut opens a kept one or nothing.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(workingWindow()->isVisible(), !enabled.isEmpty());
+    QVERIFY(boxes->seen.isEmpty());
 }
 
 void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking_data()
@@ -523,16 +536,21 @@ void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking()
     QVERIFY(working->isWindow());
     QVERIFY(!working->isModal());
     QCOMPARE(working->windowTitle(), QStringLiteral("Working - Factors, HCF & LCM"));
-    QVERIFY2(!working->frameGeometry().intersects(window->frameGeometry()), "opens beside the main window");
+    // Wholly on the screen: beside the main window where there is room, else over it.
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY(screen.contains(working->frameGeometry()));
+    if (screen.width() >= window->frameGeometry().width() + 8 + 560)
+        QVERIFY2(!working->frameGeometry().intersects(window->frameGeometry()), "opens beside the main window");
 
     const std::vector<std::int32_t> values = valuesOf(numbers);
+    const numbers::Texts texts;
     std::string text;
     if (expected == QStringLiteral("factors"))
-        text = numbers::WorkingText::ofFactors(numbers::Factorizer::ofFirst(values));
+        text = texts.factorsWorking(numbers::Factorizer::ofFirst(values));
     else if (expected == QStringLiteral("hcf"))
-        text = numbers::WorkingText::ofHcf(values, numbers::Hcf::of(values));
+        text = texts.hcfWorking(numbers::Hcf::of(values));
     else
-        text = numbers::WorkingText::ofLcm(values, numbers::LcmLadder::of(values));
+        text = texts.lcmWorking(numbers::LcmLadder::of(values));
     QVERIFY(!text.empty());
     QCOMPARE(workingText(), QString::fromStdString(text));
 }
@@ -544,25 +562,25 @@ void WindowResultsTest::workingWindowFollowsResultsAndEdits()
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(workingWindow()->isVisible());
     std::vector<std::int32_t> values = valuesOf(QStringLiteral("12 18 30"));
-    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofHcf(values, numbers::Hcf::of(values))));
+    const numbers::Texts texts;
+    QCOMPARE(workingText(), QString::fromStdString(texts.hcfWorking(numbers::Hcf::of(values))));
 
     // A new result of another command replaces the text.
     click("Find_LCM");
-    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofLcm(values, numbers::LcmLadder::of(values))));
+    QCOMPARE(workingText(), QString::fromStdString(texts.lcmWorking(numbers::LcmLadder::of(values))));
 
     // An edit of the numbers box says the working is gone.
     QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral(" 7"));
-    QCOMPARE(workingText(), ResultWorking::numbersChangedText());
     QCOMPARE(workingText(), QStringLiteral("The numbers have changed: run a command to see its working."));
 
     // A refused command leaves the notice; the next result replaces it.
     setNumbers(QStringLiteral("8"));
     click("Find_HCF");
     QCOMPARE(boxes->seen.size(), 1);
-    QCOMPARE(workingText(), ResultWorking::numbersChangedText());
+    QCOMPARE(workingText(), QStringLiteral("The numbers have changed: run a command to see its working."));
     click("Factorize");
     values = valuesOf(QStringLiteral("8"));
-    QCOMPARE(workingText(), QString::fromStdString(numbers::WorkingText::ofFactors(numbers::Factorizer::ofFirst(values))));
+    QCOMPARE(workingText(), QString::fromStdString(texts.factorsWorking(numbers::Factorizer::ofFirst(values))));
     QVERIFY(workingWindow()->isVisible());
 }
 

@@ -77,10 +77,8 @@ private slots:
     void autoSizeLabelsFollowTheirCaption();
 
     void unexpectedErrorIsReportedAndWindowKeepsWorking();
-    void commandStepsRunInOrder_data();
-    void commandStepsRunInOrder();
-    void elapsedTimeFormat_data();
-    void elapsedTimeFormat();
+    void commandWritesItsCaptionsInOrder_data();
+    void commandWritesItsCaptionsInOrder();
 
     void gameThatCannotStartLeavesWindowOpen_data();
     void gameThatCannotStartLeavesWindowOpen();
@@ -169,6 +167,9 @@ void WindowTest::startsWithDesignCaptions()
     QCOMPARE(rowCount("List1"), 0);
     QVERIFY(control<QLabel>("Label1")->toolTip().isEmpty());
     QCOMPARE(window->windowTitle(), QStringLiteral("Factorization, HCF & LCM of Numbers"));
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("hcflcm")); // the window class docks match
+    QCOMPARE(window->windowIcon().availableSizes(),
+             (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     QCOMPARE(window->centralWidget()->size(), QSize(612, 408));
     QCOMPARE(window->centralWidget()->y(), window->menuBar()->height());
 
@@ -311,12 +312,15 @@ void WindowTest::primesFillListInOrder_data()
     QTest::addColumn<QStringList>("head");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("run"); // "click" on FIND, or the Enter key in box "Text2_0" or "Text2_1"
 
-    QTest::newRow("starting bounds") << "1" << "10" << QStringList{"2", "3", "5", "7"} << 4 << "7";
-    QTest::newRow("bounds either way round") << "10" << "1" << QStringList{"2", "3", "5", "7"} << 4 << "7";
-    QTest::newRow("no prime") << "1" << "1" << QStringList{} << 0 << "";
-    QTest::newRow("rounded bounds") << "2.5" << "3.5" << QStringList{"2", "3"} << 2 << "3";
-    QTest::newRow("widest range") << "225000" << "1" << QStringList{"2", "3", "5", "7"} << 20020 << "224993";
+    QTest::newRow("starting bounds") << "1" << "10" << QStringList{"2", "3", "5", "7"} << 4 << "7" << "click";
+    QTest::newRow("bounds either way round") << "10" << "1" << QStringList{"2", "3", "5", "7"} << 4 << "7" << "click";
+    QTest::newRow("no prime") << "1" << "1" << QStringList{} << 0 << "" << "click";
+    QTest::newRow("rounded bounds") << "2.5" << "3.5" << QStringList{"2", "3"} << 2 << "3" << "click";
+    QTest::newRow("widest range") << "225000" << "1" << QStringList{"2", "3", "5", "7"} << 20020 << "224993" << "click";
+    QTest::newRow("Enter in box 1") << "20" << "30" << QStringList{"23", "29"} << 2 << "29" << "Text2_0";
+    QTest::newRow("keypad Enter in box 2") << "20" << "30" << QStringList{"23", "29"} << 2 << "29" << "Text2_1";
 }
 
 void WindowTest::primesFillListInOrder()
@@ -326,10 +330,16 @@ void WindowTest::primesFillListInOrder()
     QFETCH(QStringList, head);
     QFETCH(int, count);
     QFETCH(QString, last);
+    QFETCH(QString, run);
 
     type("Text2_0", box1);
     type("Text2_1", box2);
-    click("FindPrime");
+    if (run == QStringLiteral("click"))
+        click("FindPrime");
+    else if (run == QStringLiteral("Text2_0"))
+        QTest::keyClick(control<QLineEdit>(run), Qt::Key_Return);
+    else
+        QTest::keyClick(control<QLineEdit>(run), Qt::Key_Enter, Qt::KeypadModifier);
 
     QCOMPARE(rowCount("List1"), count);
     for (int i = 0; i < head.size(); ++i)
@@ -443,8 +453,7 @@ void WindowTest::autoSizeLabelsFollowTheirCaption()
 
 void WindowTest::unexpectedErrorIsReportedAndWindowKeepsWorking()
 {
-    CaptionLabel status;
-    CommandShell shell(*window, status);
+    CommandShell shell(*window);
     shell.run([&] {
         shell.startClock();
         throw std::runtime_error("bad ladder");
@@ -461,67 +470,43 @@ void WindowTest::unexpectedErrorIsReportedAndWindowKeepsWorking()
     QCOMPARE(caption("Lblcm"), QStringLiteral("LCM = 262144"));
 }
 
-void WindowTest::commandStepsRunInOrder_data()
+void WindowTest::commandWritesItsCaptionsInOrder_data()
 {
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<QStringList>("steps"); // each step with what the status line and caption showed then
-    QTest::newRow("accepted: results around the elapsed time")
-        << false
-        << QStringList{"compute: wait / caption waiting", "before: wait / caption waiting",
-                       "after: time / caption result"};
-    QTest::newRow("refused: no result and no time") << true << QStringList{"compute: wait / caption waiting"};
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("writes"); // caption: text, in the order written; "time" for an elapsed time
+    QTest::newRow("factors: results, then the time")
+        << "12" << "Factorize"
+        << QStringList{"Label1: Factors ??", "Label2: Pl. wait...", "Label1:  2 x 2 x 3", "Label2: time"};
+    QTest::newRow("HCF: result, then the time")
+        << "12 18" << "Find_HCF" << QStringList{"Label8: HCF ?", "Label2: Pl. wait...", "Label8: HCF = 6", "Label2: time"};
+    QTest::newRow("LCM: value, the time, then the ladder")
+        << "12 18" << "Find_LCM"
+        << QStringList{"Lblcm: LCM ?", "Label4: LCM Factors ??", "Label2: Pl. wait...", "Lblcm: LCM = 36",
+                       "Label2: time", "Label4: LCM Factors:  2 x 3 x 2 x 3"};
+    QTest::newRow("primes: the waiting texts first")
+        << "12" << "FindPrime" << QStringList{"Label2: Prime Time?", "Label12: Finding...", "Label12: 4 Primes", "Label2: time"};
+    QTest::newRow("refused: no result and no time")
+        << "12" << "Find_HCF" << QStringList{"Label8: HCF ?", "Label2: Pl. wait..."};
 }
 
-void WindowTest::commandStepsRunInOrder()
+void WindowTest::commandWritesItsCaptionsInOrder()
 {
-    QFETCH(bool, refused);
-    QFETCH(QStringList, steps);
-    CaptionLabel status;
-    CaptionLabel result;
-    CommandShell shell(*window, status);
+    QFETCH(QString, numbers);
+    QFETCH(QString, button);
+    QFETCH(QStringList, writes);
+    type("Text1", numbers);
     QStringList seen;
-    const auto note = [&](const QString &step) {
-        const QString time = status.text().endsWith(QStringLiteral(" ms (Test)")) ? QStringLiteral("time")
-                                                                                  : QStringLiteral("wait");
-        seen << QStringLiteral("%1: %2 / caption %3").arg(step, time, result.text());
-    };
-    shell.execute({
-        .waiting = {{&result, QStringLiteral("waiting")}, {&status, QStringLiteral("Pl. wait...")}},
-        .compute =
-            [&] {
-                note(QStringLiteral("compute"));
-                return refused ? numbers::Status::refused("no") : numbers::Status::ok();
-            },
-        .showBeforeTime =
-            [&] {
-                note(QStringLiteral("before"));
-                result.showResult(QStringLiteral("result"));
-            },
-        .timeSuffix = QStringLiteral(" ms (Test)"),
-        .showAfterTime = [&] { note(QStringLiteral("after")); },
-    });
-    QCOMPARE(seen, steps);
-    QCOMPARE(status.text() == QStringLiteral("Pl. wait..."), refused);
-    QCOMPARE(result.showsResult(), !refused);
-    QCOMPARE(boxes->seen.size(), refused ? 1 : 0);
+    for (CaptionLabel *label : window->findChildren<CaptionLabel *>()) {
+        connect(label, &CaptionLabel::captionWritten, this, [&seen, label](const QString &text) {
+            const bool time = text.contains(QRegularExpression(QStringLiteral("^\\d+ ms ")));
+            seen << label->objectName() + QStringLiteral(": ") + (time ? QStringLiteral("time") : text);
+        });
+    }
+    click(button);
+    QCOMPARE(seen, writes);
+    QCOMPARE(boxes->seen.size(), writes.size() == 2 ? 1 : 0);
     verifyCursorIsNormal();
-}
-
-void WindowTest::elapsedTimeFormat_data()
-{
-    QTest::addColumn<double>("milliseconds");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("rounds up") << 15.625 << "16";
-    QTest::newRow("under half") << 0.4 << "0";
-    QTest::newRow("even half away from zero") << 2.5 << "3";
-    QTest::newRow("negative") << -1.5 << "-2";
-}
-
-void WindowTest::elapsedTimeFormat()
-{
-    QFETCH(double, milliseconds);
-    QFETCH(QString, shown);
-    QCOMPARE(CommandShell::formatElapsed(milliseconds), shown);
 }
 
 void WindowTest::gameThatCannotStartLeavesWindowOpen_data()

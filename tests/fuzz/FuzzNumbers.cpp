@@ -8,7 +8,9 @@
 #include "LcmLadder.h"
 #include "PrimeRange.h"
 #include "Utf8Text.h"
-#include "WorkingText.h"
+#include "Texts.h"
+
+#include <gmpxx.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -44,6 +46,8 @@ void checkWellFormed(const std::string &text)
         check(Utf8Text::at(text, i).wellFormed);
 }
 
+const Texts texts;
+
 void runListCommands(std::span<const std::int32_t> values)
 {
     const FactorResult factors = Factorizer::ofFirst(values);
@@ -55,7 +59,7 @@ void runListCommands(std::span<const std::int32_t> values)
         check(product == factors.number);
     }
     if (factors.status.isOk())
-        checkWorking(WorkingText::ofFactors(factors));
+        checkWorking(texts.factorsWorking(factors));
 
     const HcfResult hcf = Hcf::of(values);
     check(hcf.status.isOk() == (values.size() >= 2));
@@ -64,16 +68,18 @@ void runListCommands(std::span<const std::int32_t> values)
         if (hcf.value > 1)
             for (const std::int32_t v : values)
                 check(magnitude(v) % hcf.value == 0);
-        checkWorking(WorkingText::ofHcf(values, hcf));
+        checkWorking(texts.hcfWorking(hcf));
     }
 
     const LcmResult lcm = LcmLadder::of(values);
-    if (lcm.status.isOk() && lcm.LcmValue != 0)
+    if (lcm.status.isOk() && !lcm.value.isZero()) {
+        const mpz_class value(lcm.value.decimal());
         for (const std::int32_t v : values)
-            check(lcm.LcmValue % magnitude(v) == 0);
+            check(mpz_divisible_ui_p(value.get_mpz_t(), static_cast<unsigned long>(magnitude(v))) != 0);
+    }
     if (lcm.status.isOk()) {
         check(lcm.rows.size() == lcm.rungs.size());
-        checkWorking(WorkingText::ofLcm(values, lcm));
+        checkWorking(texts.lcmWorking(lcm));
     }
 }
 
@@ -87,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (reading.status.isOk())
         runListCommands(reading.list.values());
     else {
-        check(!reading.status.message().empty());
-        checkWellFormed(reading.status.message());
+        check(!texts.refusal(reading.status).empty());
+        checkWellFormed(texts.refusal(reading.status));
     }
 
     const std::size_t bar = text.find('|');
@@ -101,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(std::is_sorted(primes.begin(), primes.end()));
             check(primes.empty() || primes.front() >= std::min(first.bound, second.bound));
             check(primes.empty() || primes.back() <= std::max(first.bound, second.bound));
+            checkWorking(texts.primesWorking({{first.bound, second.bound}, primes}));
         }
     }
     return 0;

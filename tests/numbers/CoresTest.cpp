@@ -3,6 +3,7 @@
 #include "InputReader.h"
 #include "LcmLadder.h"
 #include "PrimeRange.h"
+#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ TEST(Factorization, ShowsThePrimeFactorsOfTheFirstNumber)
         const FactorResult result = Factorizer::ofFirst(read(c.text));
         ASSERT_TRUE(result.status.isOk()) << c.text;
         EXPECT_EQ(result.number, c.number) << c.text;
-        EXPECT_EQ(result.text, c.shown) << c.text;
+        EXPECT_EQ(Texts().factorsCaption(result), c.shown) << c.text;
     }
 }
 
@@ -57,9 +58,9 @@ TEST(Factorization, HandlesTheMostFactorsAndTheEmptyList)
     std::string eighteenTwos = " 2";
     for (int i = 0; i < 17; ++i)
         eighteenTwos += " x 2";
-    EXPECT_EQ(Factorizer::ofFirst(read("262144 16")).text, eighteenTwos);
+    EXPECT_EQ(Texts().factorsCaption(Factorizer::ofFirst(read("262144 16"))), eighteenTwos);
 
-    EXPECT_EQ(Factorizer::ofFirst({}).status.message(), "Enter at least one number.");
+    EXPECT_EQ(Texts().refusal(Factorizer::ofFirst({}).status), "Enter at least one number.");
 }
 
 TEST(Hcf, FoldsOverTheMagnitudes)
@@ -83,7 +84,7 @@ TEST(Hcf, FoldsOverTheMagnitudes)
 TEST(Hcf, NeedsTwoNumbers)
 {
     for (const char *text : {"", "5", "   5   "})
-        EXPECT_EQ(Hcf::of(read(text)).status.message(), "You must have two numbers to Find HCF.") << text;
+        EXPECT_EQ(Texts().refusal(Hcf::of(read(text)).status), "You must have two numbers to Find HCF.") << text;
 }
 
 TEST(LcmLadder, ClimbsTheLadderOfSharedDivisors)
@@ -116,15 +117,15 @@ TEST(LcmLadder, ClimbsTheLadderOfSharedDivisors)
     };
     for (const auto &c : cases) {
         const LcmResult result = LcmLadder::of(read(c.text));
-        ASSERT_TRUE(result.status.isOk()) << c.text << ": " << result.status.message();
-        EXPECT_EQ(result.LcmValue, c.lcm) << c.text;
-        EXPECT_EQ(result.shownFactors(), c.shown) << c.text;
+        ASSERT_TRUE(result.status.isOk()) << c.text;
+        EXPECT_EQ(Texts().lcmCaption(result), "LCM = " + std::to_string(c.lcm)) << c.text;
+        EXPECT_EQ(Texts().lcmFactorsCaption(result), "LCM Factors: " + c.shown) << c.text;
     }
 }
 
 TEST(LcmLadder, RefusesNothingToWorkOnAndGivesEveryDigitBeyond64Bits)
 {
-    EXPECT_EQ(LcmLadder::of({}).status.message(), "Enter at least one number.");
+    EXPECT_EQ(Texts().refusal(LcmLadder::of({}).status), "Enter at least one number.");
     const struct {
         const char *text;
         const char *lcm;
@@ -135,7 +136,7 @@ TEST(LcmLadder, RefusesNothingToWorkOnAndGivesEveryDigitBeyond64Bits)
     for (const auto &c : cases) {
         const LcmResult result = LcmLadder::of(read(c.text));
         ASSERT_TRUE(result.status.isOk()) << c.text;
-        EXPECT_EQ(result.LcmValue.get_str(), c.lcm) << c.text;
+        EXPECT_EQ(result.value.decimal(), c.lcm) << c.text;
     }
 }
 
@@ -160,9 +161,24 @@ TEST(PrimeRange, ListsThePrimesBetweenTheBoundsInEitherOrder)
 
 TEST(PrimeRange, CountCaptionUsesOneWordForEveryCount)
 {
-    EXPECT_EQ(PrimeRange::countCaption(0), "0 Primes");
-    EXPECT_EQ(PrimeRange::countCaption(1), "1 Primes");
-    EXPECT_EQ(PrimeRange::countCaption(20020), "20020 Primes");
+    EXPECT_EQ(Texts().primeCountCaption({{1, 1}, {}}), "0 Primes");
+    EXPECT_EQ(Texts().primeCountCaption({{2, 2}, {2}}), "1 Primes");
+    EXPECT_EQ(Texts().primeCountCaption({{1, 225000}, PrimeRange::primesBetween(1, 225000)}), "20020 Primes");
+}
+
+TEST(Texts, ElapsedTimeRoundsHalvesAwayFromZeroBeforeTheCommandsWords)
+{
+    const struct {
+        double milliseconds;
+        Command command;
+        const char *shown;
+    } cases[] = {
+        {15.625, Command::Factors, "16 ms (Factor)"}, {0.4, Command::Hcf, "0 ms (HCF)"},
+        {2.5, Command::Lcm, "3 ms (LCM)"},            {-1.5, Command::Primes, "-2 ms (Prime)"},
+        {-0.4, Command::Hcf, "0 ms (HCF)"},           {-86399999.6, Command::Lcm, "-86400000 ms (LCM)"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Texts().elapsedCaption(c.command, c.milliseconds), c.shown) << c.milliseconds;
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "LcmLadder.h"
-#include "WorkingText.h"
+#include "Texts.h"
 
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -35,9 +36,9 @@ TEST(FactorsWorking, LaysOutTheDivisionLadderAlignedAndTheExponentForm)
         {{INT32_MIN}, "Factors of -2147483648\n\nOnly numbers above 1 have prime factors."},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(WorkingText::ofFactors(Factorizer::ofFirst(c.values)), c.text) << c.values.front();
+        EXPECT_EQ(Texts().factorsWorking(Factorizer::ofFirst(c.values)), c.text) << c.values.front();
 
-    const std::string twoToThe30 = WorkingText::ofFactors(Factorizer::ofFirst(std::vector<std::int32_t>{1073741824}));
+    const std::string twoToThe30 = Texts().factorsWorking(Factorizer::ofFirst(std::vector<std::int32_t>{1073741824}));
     EXPECT_TRUE(twoToThe30.starts_with("Factors of 1073741824\n\n2 | 1073741824\n2 |  536870912\n")) << twoToThe30;
     EXPECT_TRUE(twoToThe30.ends_with("\n2 |          2\n  |          1\n\n1073741824 = 2^30")) << twoToThe30;
 }
@@ -65,7 +66,7 @@ TEST(HcfWorking, ShowsEuclidsDivisionsOnTheMagnitudesAndStopsAtOne)
         {{5}, "You must have two numbers to Find HCF."},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(WorkingText::ofHcf(c.values, Hcf::of(c.values)), c.text) << c.text;
+        EXPECT_EQ(Texts().hcfWorking(Hcf::of(c.values)), c.text) << c.text;
 }
 
 TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
@@ -87,8 +88,8 @@ TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
                              "LCM = 65537 x 2 x 3 = 393222"},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(WorkingText::ofLcm(c.values, LcmLadder::of(c.values)), c.text) << c.text;
-    EXPECT_EQ(WorkingText::ofLcm({}, LcmLadder::of({})), "Enter at least one number.");
+        EXPECT_EQ(Texts().lcmWorking(LcmLadder::of(c.values)), c.text) << c.text;
+    EXPECT_EQ(Texts().lcmWorking(LcmLadder::of({})), "Enter at least one number.");
 }
 
 // Numbers made of small primes, so that the ladder has many rungs.
@@ -195,7 +196,7 @@ TEST(LcmWorking, EveryRowDividedByItsRungGivesTheNextAndTheProductIsTheLcm)
                 v = -v;
         }
         SCOPED_TRACE("list " + std::to_string(i));
-        expectReplayableTable(values, WorkingText::ofLcm(values, LcmLadder::of(values)));
+        expectReplayableTable(values, Texts().lcmWorking(LcmLadder::of(values)));
     }
 }
 

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+
+namespace numbers {
+
+// Every phrase the results, their working and the refusals are made of, in
+// English. Texts builds each text a user reads from this one table, so a
+// translation fills in one table (the window's own translated copy); numbers
+// are always filled in as plain decimal digits. "%1", "%2" stand for what is
+// filled in.
+struct Phrases {
+    // Captions written before a command's work, and by an edit of the numbers.
+    std::string factorsWaiting = "Factors ??";
+    std::string hcfWaiting = "HCF ?";
+    std::string lcmWaiting = "LCM ?";
+    std::string lcmFactorsWaiting = "LCM Factors ??";
+    std::string pleaseWait = "Pl. wait...";
+    std::string primeTimeWaiting = "Prime Time?";
+    std::string primesFinding = "Finding...";
+    std::string numbersEdited = "..";
+    std::string factorsFrame = "Factors of the 1st number";
+
+    // Result captions.
+    std::string factorsFrameOf = "Factors of the no. %1";
+    std::string hcfIs = "HCF = %1";
+    std::string lcmIs = "LCM = %1";
+    std::string lcmFactorsAre = "LCM Factors: %1"; // %1 starts with a blank
+    std::string primeCount = "%1 Primes";
+    std::string times = " x ";                     // joins the factors of a product
+
+    // The elapsed milliseconds of each command.
+    std::string factorsTime = "%1 ms (Factor)";
+    std::string hcfTime = "%1 ms (HCF)";
+    std::string lcmTime = "%1 ms (LCM)";
+    std::string primesTime = "%1 ms (Prime)";
+
+    // Refusals.
+    std::string notANumber = "\"%1\" is not a number.";
+    std::string outOfRange = "\"%1\" is out of range: enter numbers from -2147483648 to 2147483647.";
+    std::string tooManyNumbers = "Enter at most 101 numbers.";
+    std::string noNumbers = "Enter at least one number.";
+    std::string hcfNeedsTwo = "You must have two numbers to Find HCF.";
+    std::string invalidBound = "Enter positive valid number in Box %1.";
+
+    // The working.
+    std::string factorsOf = "Factors of %1";
+    std::string onlyAboveOne = "Only numbers above 1 have prime factors.";
+    std::string isPrime = "%1 is a prime number.";
+    std::string hcfOf = "HCF of %1";             // %1: the numbers joined by listSeparator
+    std::string hcfOfPair = "HCF(%1, %2)";
+    std::string hcfAlreadyOne = "The HCF is already 1: the other numbers cannot change it.";
+    std::string lcmOf = "LCM of %1";
+    std::string lcmZero = "One of the numbers is 0, so the LCM is 0.";
+    std::string listSeparator = ", ";
+    std::string primesBetween = "Primes between %1 and %2";
+    std::string crossOutOne = "Cross out 1: it is not a prime number.";
+    std::string crossOutMultiples = "Cross out the multiples of %1: %2"; // %2: the numbers, one blank apart
+    std::string crossOutNone = "none";
+    std::string sieveStops = "%1 x %1 = %2 is above %3: the numbers left are prime.";
+    std::string noPrimes = "No primes.";
+    std::string onePrime = "1 prime: %1";
+    std::string somePrimes = "%1 primes: %2";
+    std::string sieveTooWide = "The sieve is shown for ranges of up to 1000 numbers.";
+    std::string primesCounted = "%1 primes.";
+    std::string numbersChanged = "The numbers have changed: run a command to see its working.";
+};
+
+} // namespace numbers

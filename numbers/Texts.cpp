@@ -1,0 +1,388 @@
+#include "Texts.h"
+
+#include "Magnitude.h"
+#include "Utf8Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <vector>
+
+namespace numbers {
+namespace {
+
+std::string decimal(std::int64_t value)
+{
+    char digits[24];
+    return {digits, std::to_chars(digits, digits + sizeof digits, value).ptr};
+}
+
+// The numbers joined by separator: "2 x 2 x 3", "12, -18, 30".
+template <typename Numbers> std::string joined(const Numbers &numbers, std::string_view separator)
+{
+    std::string text;
+    for (const auto number : numbers) {
+        if (!text.empty())
+            text += separator;
+        text += decimal(number);
+    }
+    return text;
+}
+
+// A factor text: the factors joined after one blank, or "1" when there are none.
+template <typename Numbers> std::string factorText(const Numbers &factors, std::string_view times)
+{
+    if (factors.empty())
+        return "1";
+    std::string text(1, ' ');
+    text += joined(factors, times);
+    return text;
+}
+
+// The decimal digits of value, with "-" for a negative one.
+std::size_t widthOf(std::int64_t value)
+{
+    char digits[24];
+    return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+}
+
+// Builds the lines of a working text: plain ASCII, joined by line feeds, with
+// no blank at the end of a line and no line feed after the last one.
+class Lines {
+public:
+    // Starts a new line (the first line needs none).
+    void newLine()
+    {
+        if (started_)
+            text_ += '\n';
+        started_ = true;
+    }
+    // Appends a number in plain decimal, right-aligned to width.
+    void number(std::int64_t value, std::size_t width = 0)
+    {
+        char digits[24];
+        const char *end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        const auto size = static_cast<std::size_t>(end - digits);
+        if (width > size)
+            text_.append(width - size, ' ');
+        text_.append(digits, size);
+    }
+    void append(std::string_view piece) { text_ += piece; }
+    void blanks(std::size_t count) { text_.append(count, ' '); }
+    void reserve(std::size_t size) { text_.reserve(size); }
+    // The whole text; lines never end with a blank, as every line ends with a
+    // number, a ':' or a full stop.
+    std::string take() { return std::move(text_); }
+
+private:
+    std::string text_;
+    bool started_ = false;
+};
+
+} // namespace
+
+std::string Texts::fill(std::string_view pattern, std::initializer_list<std::string_view> values)
+{
+    std::string text;
+    text.reserve(pattern.size() + 16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t which = i + 1 < pattern.size() && pattern[i] == '%' ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+        if (which < values.size()) {
+            text += values.begin()[which];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string Texts::factorsCaption(const FactorResult &result) const
+{
+    return factorText(result.factors, phrases_.times);
+}
+
+std::string Texts::factorsFrameTitle(const FactorResult &result) const
+{
+    return fill(phrases_.factorsFrameOf, {decimal(result.number)});
+}
+
+std::string Texts::hcfCaption(const HcfResult &result) const
+{
+    return fill(phrases_.hcfIs, {decimal(result.value)});
+}
+
+std::string Texts::lcmCaption(const LcmResult &result) const
+{
+    return fill(phrases_.lcmIs, {result.value.decimal()});
+}
+
+std::string Texts::lcmFactorsCaption(const LcmResult &result) const
+{
+    return fill(phrases_.lcmFactorsAre, {factorText(result.ladderFactors(), phrases_.times)});
+}
+
+std::string Texts::primeCountCaption(const PrimesResult &result) const
+{
+    return fill(phrases_.primeCount, {decimal(static_cast<std::int64_t>(result.primes.size()))});
+}
+
+std::string Texts::elapsedCaption(Command command, double milliseconds) const
+{
+    char shown[400] = "0";
+    if (std::isfinite(milliseconds))
+        std::snprintf(shown, sizeof shown, "%.0f", std::round(milliseconds) + 0.0); // + 0.0 turns -0 into 0
+    switch (command) {
+    case Command::Factors:
+        return fill(phrases_.factorsTime, {shown});
+    case Command::Hcf:
+        return fill(phrases_.hcfTime, {shown});
+    case Command::Lcm:
+        return fill(phrases_.lcmTime, {shown});
+    case Command::Primes:
+        break;
+    }
+    return fill(phrases_.primesTime, {shown});
+}
+
+std::string Texts::refusal(const Status &status) const
+{
+    // A long paste keeps the message readable: the token is cut to its first
+    // 40 characters, and characters that cannot be seen are named as <U+XXXX>.
+    const std::string token = Utf8Text::shownShortened(status.token(), 40);
+    switch (status.reason()) {
+    case Refusal::None:
+        break;
+    case Refusal::NotANumber:
+        return fill(phrases_.notANumber, {token});
+    case Refusal::OutOfRange:
+        return fill(phrases_.outOfRange, {token});
+    case Refusal::TooManyNumbers:
+        return phrases_.tooManyNumbers;
+    case Refusal::NoNumbers:
+        return phrases_.noNumbers;
+    case Refusal::HcfNeedsTwo:
+        return phrases_.hcfNeedsTwo;
+    case Refusal::InvalidBound:
+        return fill(phrases_.invalidBound, {decimal(status.boxNumber())});
+    }
+    return {};
+}
+
+namespace {
+
+// Euclid's divisions of the larger of a step's numbers by the smaller, down to
+// the remainder 0: "a = q x b + r" (the "x" here is the ladder's, not a phrase).
+void euclidDivisions(Lines &lines, const HcfStep &step)
+{
+    std::uint32_t a = std::max(step.h, step.x);
+    std::uint32_t b = std::min(step.h, step.x);
+    while (b != 0) {
+        const std::uint32_t r = a % b;
+        lines.newLine();
+        lines.number(a);
+        lines.append(" = ");
+        lines.number(a / b);
+        lines.append(" x ");
+        lines.number(b);
+        lines.append(" + ");
+        lines.number(r);
+        a = b;
+        b = r;
+    }
+}
+
+} // namespace
+
+std::string Texts::factorsWorking(const FactorResult &result) const
+{
+    if (!result.status.isOk())
+        return refusal(result.status);
+    Lines lines;
+    lines.newLine();
+    lines.append(fill(phrases_.factorsOf, {decimal(result.number)}));
+    lines.newLine();
+    if (result.factors.empty()) {
+        lines.newLine();
+        lines.append(phrases_.onlyAboveOne);
+        return lines.take();
+    }
+
+    const std::size_t factorWidth = widthOf(result.factors.back());
+    const std::size_t numberWidth = widthOf(result.number);
+    std::int64_t m = result.number;
+    for (const std::int32_t p : result.factors) {
+        lines.newLine();
+        lines.number(p, factorWidth);
+        lines.append(" | ");
+        lines.number(m, numberWidth);
+        m /= p;
+    }
+    lines.newLine();
+    lines.blanks(factorWidth);
+    lines.append(" | ");
+    lines.number(1, numberWidth);
+    lines.newLine();
+
+    lines.newLine();
+    if (result.factors.size() == 1) {
+        lines.append(fill(phrases_.isPrime, {decimal(result.number)}));
+        return lines.take();
+    }
+    // The exponent form: each prime once, with "^" and its exponent when above 1.
+    std::string powers;
+    for (std::size_t i = 0; i < result.factors.size();) {
+        const std::int32_t p = result.factors[i];
+        std::size_t exponent = 0;
+        for (; i < result.factors.size() && result.factors[i] == p; ++i)
+            ++exponent;
+        if (!powers.empty())
+            powers += phrases_.times;
+        powers += decimal(p);
+        if (exponent > 1) {
+            powers += '^';
+            powers += decimal(static_cast<std::int64_t>(exponent));
+        }
+    }
+    lines.number(result.number);
+    lines.append(" = ");
+    lines.append(powers);
+    return lines.take();
+}
+
+std::string Texts::hcfWorking(const HcfResult &result) const
+{
+    if (!result.status.isOk())
+        return refusal(result.status);
+    Lines lines;
+    lines.newLine();
+    lines.append(fill(phrases_.hcfOf, {joined(result.numbers, phrases_.listSeparator)}));
+    for (const HcfStep &step : result.steps) {
+        // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
+        // line when the smaller number is 0.
+        const std::string pair = fill(phrases_.hcfOfPair, {decimal(step.h), decimal(step.x)});
+        lines.newLine();
+        if (std::min(step.h, step.x) != 0) {
+            lines.newLine();
+            lines.append(pair + ":");
+            euclidDivisions(lines, step);
+        }
+        lines.newLine();
+        lines.append(pair + " = ");
+        lines.number(step.g);
+    }
+    // The fold made one step per number after the first, unless it reached 1 early.
+    if (!result.steps.empty() && result.steps.back().g == 1 && result.steps.size() + 1 < result.numbers.size()) {
+        lines.newLine();
+        lines.append(phrases_.hcfAlreadyOne);
+    }
+    lines.newLine();
+    lines.newLine();
+    lines.append(hcfCaption(result));
+    return lines.take();
+}
+
+std::string Texts::lcmWorking(const LcmResult &result) const
+{
+    if (!result.status.isOk())
+        return refusal(result.status);
+    Lines lines;
+    lines.newLine();
+    lines.append(fill(phrases_.lcmOf, {joined(result.numbers, phrases_.listSeparator)}));
+    lines.newLine();
+    if (result.value.isZero()) {
+        lines.newLine();
+        lines.append(phrases_.lcmZero);
+        lines.newLine();
+        lines.newLine();
+        lines.append(fill(phrases_.lcmIs, {"0"}));
+        return lines.take();
+    }
+
+    const std::string lcm = result.value.decimal();
+    if (!result.rungs.empty()) {
+        const std::size_t columns = result.remaining.size();
+        // The numbers only shrink down the ladder, so the first row is the widest.
+        std::size_t rungWidth = 0;
+        for (const std::uint32_t rung : result.rungs)
+            rungWidth = std::max(rungWidth, widthOf(rung));
+        std::vector<std::size_t> widths(columns);
+        std::size_t rowSize = rungWidth + 3;
+        for (std::size_t c = 0; c < columns; ++c) {
+            widths[c] = widthOf(result.rows.front()[c]);
+            rowSize += widths[c] + 2;
+        }
+        lines.reserve(rowSize * (result.rungs.size() + 1) + 24 * (result.rungs.size() + columns) + lcm.size() + 256);
+
+        const auto row = [&](const std::vector<std::uint32_t> &numbers) {
+            lines.append(" | ");
+            for (std::size_t c = 0; c < columns; ++c) {
+                if (c > 0)
+                    lines.append("  ");
+                lines.number(numbers[c], widths[c]);
+            }
+        };
+        for (std::size_t k = 0; k < result.rungs.size(); ++k) {
+            lines.newLine();
+            lines.number(result.rungs[k], rungWidth);
+            row(result.rows[k]);
+        }
+        lines.newLine();
+        lines.blanks(rungWidth);
+        row(result.remaining);
+        lines.newLine();
+    }
+
+    // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
+    const std::vector<std::uint32_t> factors = result.ladderFactors();
+    lines.newLine();
+    lines.append(fill(phrases_.lcmIs, {factors.size() >= 2 ? joined(factors, phrases_.times) + " = " + lcm : lcm}));
+    return lines.take();
+}
+
+std::string Texts::primesWorking(const PrimesResult &result) const
+{
+    const std::int32_t start = result.start();
+    const std::int32_t end = result.end();
+    const std::string count = decimal(static_cast<std::int64_t>(result.primes.size()));
+    Lines lines;
+    lines.newLine();
+    lines.append(fill(phrases_.primesBetween, {decimal(start), decimal(end)}));
+    lines.newLine();
+    if (end - start + 1 > PrimeRange::MaxShownRange) {
+        lines.newLine();
+        lines.append(phrases_.sieveTooWide);
+        lines.newLine();
+        lines.newLine();
+        lines.append(fill(phrases_.primesCounted, {count}));
+        return lines.take();
+    }
+
+    const Sieve sieve = PrimeRange::sieveOf(start, end);
+    if (sieve.crossesOne) {
+        lines.newLine();
+        lines.append(phrases_.crossOutOne);
+    }
+    for (const SieveStep &step : sieve.steps) {
+        lines.newLine();
+        lines.append(fill(phrases_.crossOutMultiples,
+                          {decimal(step.prime), step.crossed.empty() ? phrases_.crossOutNone : joined(step.crossed, " ")}));
+    }
+    lines.newLine();
+    lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime),
+                                            decimal(static_cast<std::int64_t>(sieve.stopPrime) * sieve.stopPrime),
+                                            decimal(end)}));
+    lines.newLine();
+    lines.newLine();
+    if (result.primes.empty())
+        lines.append(phrases_.noPrimes);
+    else if (result.primes.size() == 1)
+        lines.append(fill(phrases_.onePrime, {decimal(result.primes.front())}));
+    else
+        lines.append(fill(phrases_.somePrimes, {count, joined(result.primes, " ")}));
+    return lines.take();
+}
+
+} // namespace numbers
