@@ -4,7 +4,6 @@
 #include "LatestResults.h"
 #include "Texts.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -66,8 +65,6 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
 
 void WorkingWindow::open(numbers::Command command)
 {
-    if (!results_.has(command))
-        return;
     showWorkingOf(command);
     if (!isVisible()) {
         place();
@@ -75,14 +72,6 @@ void WorkingWindow::open(numbers::Command command)
     }
     raise();
     activateWindow();
-}
-
-void WorkingWindow::openLatest()
-{
-    if (const std::optional<numbers::Command> latest = results_.latest())
-        open(*latest);
-    else
-        QApplication::beep();
 }
 
 void WorkingWindow::keyPressEvent(QKeyEvent *event)

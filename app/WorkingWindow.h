@@ -25,10 +25,8 @@ public:
     // A hidden window; mainWindow owns it and is what it opens beside.
     WorkingWindow(const LatestResults &results, const numbers::Texts &texts, QWidget &mainWindow);
 
-    // Opens on the working of command's result; does nothing when none is kept.
+    // Opens on the working of command's result, which must be kept.
     void open(numbers::Command command);
-    // Opens on the working of the latest result kept; beeps when there is none.
-    void openLatest();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -16,6 +16,7 @@
 #include "InputReader.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -73,7 +74,6 @@ frmLCM::frmLCM(QWidget *parent)
     primeCountCaption_ = ui_->Label12;
     statusLine_ = ui_->Label2;
     primeList_ = ui_->List1;
-    workingWindow_ = new WorkingWindow(*results_, texts_, *this);
 
     // Every result caption copies; those with a working open it too.
     for (CaptionLabel *caption : {factorsCaption_, hcfCaption_, lcmCaption_, lcmFactorsCaption_, primeCountCaption_, statusLine_})
@@ -87,7 +87,7 @@ frmLCM::frmLCM(QWidget *parent)
         {primeList_->addShowWorking(), Command::Primes},
     };
     for (const auto &[entry, command] : workingEntries_)
-        connect(entry, &QAction::triggered, workingWindow_, [this, command] { workingWindow_->open(command); });
+        connect(entry, &QAction::triggered, this, [this, command] { showWorking(command); });
     connect(results_, &LatestResults::changed, this, &frmLCM::enableWorkingEntries);
 
     auto *showLatestWorking = new QAction(this);
@@ -95,7 +95,7 @@ frmLCM::frmLCM(QWidget *parent)
     showLatestWorking->setShortcut(CaptionMenu::workingShortcut());
     showLatestWorking->setShortcutContext(Qt::WindowShortcut);
     addAction(showLatestWorking);
-    connect(showLatestWorking, &QAction::triggered, workingWindow_, &WorkingWindow::openLatest);
+    connect(showLatestWorking, &QAction::triggered, this, &frmLCM::showLatestWorking);
 
     // Connected after setupUi, so the starting text of Text1 is no change.
     connect(ui_->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
@@ -273,8 +273,27 @@ void frmLCM::enableWorkingEntries()
         entry->setEnabled(results_->has(command));
 }
 
+void frmLCM::showWorking(Command command)
+{
+    if (!results_->has(command))
+        return;
+    // Made at its first use, so that starting the program does not pay for it.
+    if (workingWindow_ == nullptr)
+        workingWindow_ = new WorkingWindow(*results_, texts_, *this);
+    workingWindow_->open(command);
+}
+
+void frmLCM::showLatestWorking()
+{
+    if (const std::optional<Command> latest = results_->latest())
+        showWorking(*latest);
+    else
+        QApplication::beep();
+}
+
 void frmLCM::quit()
 {
-    workingWindow_->close();
+    if (workingWindow_ != nullptr)
+        workingWindow_->close();
     QCoreApplication::exit(0);
 }

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -75,6 +76,10 @@ private:
     bool accepted(const numbers::Status &status);
     // Enables each Show Working entry while its command's result is kept.
     void enableWorkingEntries();
+    // Opens the Working window on command's result, when one is kept.
+    void showWorking(numbers::Command command);
+    // Opens it on the latest result kept; beeps when there is none.
+    void showLatestWorking();
     // Closes the Working window and ends the program.
     void quit();
 
@@ -83,7 +88,7 @@ private:
     numbers::NumberList Numbers;
     std::unique_ptr<CommandShell> shell_;
     LatestResults *results_;
-    WorkingWindow *workingWindow_;
+    WorkingWindow *workingWindow_ = nullptr; // made when first opened
 
     // The controls by their roles.
     QLineEdit *numbersBox_;
