@@ -47,6 +47,13 @@ Rect centredAt(Point centre, Size size)
     return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
 }
 
+// r with a margin all round: a picture's border, and room for the rounding
+// of the coordinates when the picture is moved to (0, 0).
+Rect withMargin(const Rect &r, double margin)
+{
+    return {r.x - margin, r.y - margin, r.width + 2 * margin, r.height + 2 * margin};
+}
+
 Rect moved(const Rect &r, Point by)
 {
     return r.isEmpty() ? r : Rect{r.x + by.x, r.y + by.y, r.width, r.height};
@@ -203,7 +210,7 @@ FactorTree layoutFactorTree(std::int32_t n, const MeasureText &measure, Size las
     }
 
     tree.lastLine = centredAt({tree.bounds.center().x, tree.bounds.bottom() + textHeight + lastLineSize.height / 2}, lastLineSize);
-    tree.bounds = tree.bounds.united(tree.lastLine);
+    tree.bounds = withMargin(tree.bounds.united(tree.lastLine), 0.5 * textHeight);
 
     const Point shift{-tree.bounds.x, -tree.bounds.y};
     for (TreeNode &node : tree.nodes) {
@@ -504,7 +511,7 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
     venn.hcfLine = centredAt({bounds.center().x, bounds.bottom() + textHeight + hcfLineSize.height / 2}, hcfLineSize);
     venn.lcmLine = centredAt({bounds.center().x, venn.hcfLine.bottom() + 0.4 * textHeight + lcmLineSize.height / 2}, lcmLineSize);
-    bounds = bounds.united(venn.hcfLine).united(venn.lcmLine);
+    bounds = withMargin(bounds.united(venn.hcfLine).united(venn.lcmLine), 0.5 * textHeight);
 
     const Point shift{-bounds.x, -bounds.y};
     for (VennCircle &c : venn.circles) {
@@ -560,6 +567,7 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
     const double textHeight = sizes.front().height;
     side += 0.6 * textHeight;
     const double pitch = side + 0.15 * textHeight;
+    const double margin = 0.5 * textHeight;
 
     const std::vector<std::int32_t> primes = PrimeRange::primesBetween(range.start, range.end);
     auto nextPrime = primes.begin();
@@ -572,11 +580,12 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
         cell.prime = nextPrime != primes.end() && *nextPrime == x;
         if (cell.prime)
             ++nextPrime;
-        cell.cell = {cell.column * pitch, (cell.row - firstRow) * pitch, side, side};
+        cell.cell = {margin + cell.column * pitch, margin + (cell.row - firstRow) * pitch, side, side};
         cell.text = centredAt(cell.cell.center(), sizes[static_cast<std::size_t>(x - range.start)]);
         grid.cells.push_back(cell);
     }
-    grid.bounds = {0, 0, 10 * pitch - (pitch - side), (grid.cells.back().row - firstRow + 1) * pitch - (pitch - side)};
+    const std::int32_t rows = grid.cells.back().row - firstRow + 1;
+    grid.bounds = withMargin({margin, margin, 9 * pitch + side, (rows - 1) * pitch + side}, margin);
     return grid;
 }
 
