@@ -120,10 +120,11 @@ int appendSubtree(std::vector<TreeNode> &nodes, std::int32_t m, const std::vecto
 
 // The ellipse around a text of the given size: the corners of the text lie on
 // the ellipse with semi-axes width/sqrt(2) and height/sqrt(2), so pad keeps
-// them strictly inside.
+// them strictly inside, and widening a narrow one to a circle keeps them in.
 Size circleAround(Size text, double pad)
 {
-    return {text.width * std::sqrt(2.0) + 2 * pad, text.height * std::sqrt(2.0) + 2 * pad};
+    const double height = text.height * std::sqrt(2.0) + 2 * pad;
+    return {std::max(height, text.width * std::sqrt(2.0) + 2 * pad), height};
 }
 
 } // namespace
