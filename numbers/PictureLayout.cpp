@@ -192,22 +192,21 @@ FactorTree layoutFactorTree(std::int32_t n, const MeasureText &measure, Size las
                                              bandLeft[i] + band[i] - half);
     }
 
-    std::vector<Rect> outline(count);
     for (std::size_t i = 0; i < count; ++i) {
         TreeNode &node = tree.nodes[i];
         const Point centre{centreX[i], rowHeight / 2 + depth[i] * rowPitch};
         node.text = centredAt(centre, text[i]);
         if (node.prime)
             node.circle = centredAt(centre, footprint[i]);
-        outline[i] = node.prime ? node.circle : node.text;
-        tree.bounds = tree.bounds.united(outline[i]);
+        tree.bounds = tree.bounds.united(node.outline());
         if (!node.prime)
             tree.composites.push_back(static_cast<int>(i));
     }
     // From the bottom of the parent's number (or circle) to the top of the child's.
     for (std::size_t i = 1; i < count; ++i) {
         const std::size_t parent = at(tree.nodes[i].parent);
-        tree.lines.push_back({{centreX[parent], outline[parent].bottom() + lineGap}, {centreX[i], outline[i].y - lineGap}});
+        tree.lines.push_back({{centreX[parent], tree.nodes[parent].outline().bottom() + lineGap},
+                              {centreX[i], tree.nodes[i].outline().y - lineGap}});
     }
 
     tree.lastLine = centredAt({tree.bounds.center().x, tree.bounds.bottom() + textHeight + lastLineSize.height / 2}, lastLineSize);

@@ -61,13 +61,17 @@ struct TreeNode {
     int parent = -1;    // index in FactorTree::nodes, -1 for the root
     int left = -1;      // the smaller factor a, -1 for a prime
     int right = -1;     // the larger factor b = value / a, -1 for a prime
+
+    // What a joining line ends at: the circle of a prime, else the number.
+    const Rect &outline() const { return prime ? circle : text; }
 };
 
 struct FactorTree {
     // Depth first, each node before its children and a left subtree before
     // the right one; nodes[0] is the root. Empty for a number below 2.
     std::vector<TreeNode> nodes;
-    // One line per child, from its parent's number down to its own.
+    // One line per child, from its parent's outline down to its own: lines[i - 1]
+    // joins nodes[i] to its parent.
     std::vector<Line> lines;
     // The indexes of the composite nodes, depth first, left before right.
     std::vector<int> composites;

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numeric>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace numbers;
@@ -14,11 +16,11 @@ using namespace numbers;
 namespace {
 
 // A fixed-pitch font: 7 units a character, 14 high.
+constexpr double TextHeight = 14;
 Size measure(const std::string &text)
 {
-    return {7.0 * static_cast<double>(text.size()), 14};
+    return {7.0 * static_cast<double>(text.size()), TextHeight};
 }
-constexpr double TextHeight = 14;
 
 std::uint64_t smallestFactor(std::uint64_t n)
 {
@@ -28,9 +30,9 @@ std::uint64_t smallestFactor(std::uint64_t n)
     return n;
 }
 
-bool isPrime(std::uint64_t n)
+bool isPrime(std::int64_t n)
 {
-    return n >= 2 && smallestFactor(n) == n;
+    return n >= 2 && smallestFactor(static_cast<std::uint64_t>(n)) == static_cast<std::uint64_t>(n);
 }
 
 double distance(Point a, Point b)
@@ -38,21 +40,16 @@ double distance(Point a, Point b)
     return std::hypot(a.x - b.x, a.y - b.y);
 }
 
-// The point of r nearest to p.
-Point nearest(const Rect &r, Point p)
+// How far p is from the nearest point of r.
+double distance(const Rect &r, Point p)
 {
-    return {std::clamp(p.x, r.x, r.right()), std::clamp(p.y, r.y, r.bottom())};
+    return distance(p, {std::clamp(p.x, r.x, r.right()), std::clamp(p.y, r.y, r.bottom())});
 }
 
 bool inside(const Rect &r, const Circle &c)
 {
     const Point corners[] = {{r.x, r.y}, {r.right(), r.y}, {r.x, r.bottom()}, {r.right(), r.bottom()}};
     return std::all_of(std::begin(corners), std::end(corners), [&](Point p) { return distance(p, c.center) <= c.radius; });
-}
-
-bool outside(const Rect &r, const Circle &c)
-{
-    return distance(nearest(r, c.center), c.center) >= c.radius;
 }
 
 void expectApart(const std::vector<Rect> &rects)
@@ -64,70 +61,54 @@ void expectApart(const std::vector<Rect> &rects)
 
 TEST(FactorTreeLayout, SplitsAtTheNearestDivisorsWithoutOverlap)
 {
-    const struct {
-        const char *name;
-        std::int32_t first, last;
-    } cases[] = {
-        {"every number up to 1500", 2, 1500},
-        {"2^30, 59 nodes", 1073741824, 1073741824},
-        {"2147483646, nine prime leaves", 2147483646, 2147483646},
-        {"46327 x 46337", 2146654199, 2146654199},
-        {"the last Longs, the largest a prime", 2147483600, 2147483647},
-    };
-    for (const auto &c : cases)
-        for (std::int64_t each = c.first; each <= c.last; ++each) {
-            const auto n = static_cast<std::int32_t>(each);
-            SCOPED_TRACE(std::string(c.name) + ": " + std::to_string(n));
-            const FactorTree tree = layoutFactorTree(n, measure, {300, TextHeight});
-            ASSERT_FALSE(tree.nodes.empty());
-            ASSERT_EQ(tree.lines.size(), tree.nodes.size() - 1);
+    const std::tuple<const char *, std::int64_t, std::int64_t> cases[] = {
+        {"every number up to 1500", 2, 1500}, {"2^30", 1073741824, 1073741824}, {"2147483646", 2147483646, 2147483646},
+        {"46327 x 46337", 2146654199, 2146654199}, {"the last Longs", 2147483600, 2147483647}};
+    for (const auto &[name, first, last] : cases)
+        for (std::int64_t n = first; n <= last; ++n) {
+            SCOPED_TRACE(std::string(name) + ": " + std::to_string(n));
+            const FactorTree tree = layoutFactorTree(static_cast<std::int32_t>(n), measure, {300, TextHeight});
+            ASSERT_EQ(tree.lines.size() + 1, tree.nodes.size());
             EXPECT_EQ(tree.nodes[0].value, n);
             std::vector<Rect> drawn{tree.lastLine};
             std::vector<int> composites;
-            for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
-                const TreeNode &node = tree.nodes[i];
-                const auto m = static_cast<std::uint64_t>(node.value);
-                ASSERT_EQ(node.prime, isPrime(m));
-                EXPECT_TRUE(tree.bounds.contains(node.prime ? node.circle : node.text));
-                EXPECT_LE(node.text.bottom(), tree.lastLine.y);
-                if (i > 0) {
+            for (int i = 0; i < static_cast<int>(tree.nodes.size()); ++i) {
+                const TreeNode &node = tree.nodes[static_cast<std::size_t>(i)];
+                ASSERT_EQ(node.prime, isPrime(node.value));
+                drawn.push_back(node.outline());
+                EXPECT_TRUE(tree.bounds.contains(node.outline()) && node.outline().bottom() <= tree.lastLine.y);
+                if (i > 0) { // below its parent, joined by a line from number to number
                     const TreeNode &parent = tree.nodes[static_cast<std::size_t>(node.parent)];
-                    const Line &line = tree.lines[i - 1];
-                    EXPECT_LE(distance(line.from, nearest(parent.prime ? parent.circle : parent.text, line.from)), TextHeight);
-                    EXPECT_LE(distance(line.to, nearest(node.prime ? node.circle : node.text, line.to)), TextHeight);
+                    const Line &line = tree.lines[static_cast<std::size_t>(i - 1)];
+                    EXPECT_LE(std::max(distance(parent.outline(), line.from), distance(node.outline(), line.to)), TextHeight);
                     EXPECT_GT(node.text.y, parent.text.bottom());
                 }
-                if (node.prime) {
+                const Point corner{node.text.x - node.circle.center().x, node.text.y - node.circle.center().y};
+                if (node.prime) { // the circle is round the text and the node a leaf
+                    EXPECT_LE(std::pow(corner.x * 2 / node.circle.width, 2) + std::pow(corner.y * 2 / node.circle.height, 2), 1.0);
                     EXPECT_EQ(node.left, -1);
-                    const Rect &e = node.circle;
-                    const Point corner{node.text.x, node.text.y};
-                    EXPECT_LE(std::pow((corner.x - e.center().x) / (e.width / 2), 2) + std::pow((corner.y - e.center().y) / (e.height / 2), 2), 1.0);
-                    drawn.push_back(node.circle);
                     continue;
                 }
+                const auto m = static_cast<std::uint64_t>(node.value);
                 std::uint64_t a = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(m))) + 1;
                 while (a * a > m || m % a != 0)
                     --a;
-                // Depth first, left before right: the left child comes next.
-                ASSERT_EQ(node.left, static_cast<int>(i) + 1);
+                ASSERT_EQ(node.left, i + 1); // depth first, left before right
                 const TreeNode &left = tree.nodes[static_cast<std::size_t>(node.left)];
                 const TreeNode &right = tree.nodes[static_cast<std::size_t>(node.right)];
                 EXPECT_EQ(static_cast<std::uint64_t>(left.value), a);
                 EXPECT_EQ(static_cast<std::uint64_t>(right.value), m / a);
-                EXPECT_EQ(left.parent, static_cast<int>(i));
-                EXPECT_EQ(right.parent, static_cast<int>(i));
+                EXPECT_TRUE(left.parent == i && right.parent == i);
                 EXPECT_LT(left.text.right(), right.text.x);
-                composites.push_back(static_cast<int>(i));
-                drawn.push_back(node.text);
+                composites.push_back(i);
             }
             EXPECT_EQ(tree.composites, composites);
             expectApart(drawn);
         }
     EXPECT_TRUE(layoutFactorTree(1, measure, {}).nodes.empty());
-    EXPECT_EQ(layoutFactorTree(1073741824, measure, {}).nodes.size(), 59u);
 }
 
-// Copy k of p stands for the numbers holding p at least k times, so it
+// Copy k of prime p stands for the numbers holding p at least k times, so it
 // belongs to the region of exactly those numbers.
 std::vector<std::uint32_t> expectedFactors(const std::vector<std::uint64_t> &magnitudes, unsigned members)
 {
@@ -138,7 +119,7 @@ std::vector<std::uint32_t> expectedFactors(const std::vector<std::uint64_t> &mag
     std::sort(primes.begin(), primes.end());
     primes.erase(std::unique(primes.begin(), primes.end()), primes.end());
     std::vector<std::uint32_t> factors;
-    for (const std::uint64_t p : primes) {
+    for (const std::uint64_t p : primes)
         for (std::uint64_t power = p;; power *= p) {
             unsigned holders = 0;
             for (std::size_t i = 0; i < magnitudes.size(); ++i)
@@ -148,61 +129,41 @@ std::vector<std::uint32_t> expectedFactors(const std::vector<std::uint64_t> &mag
             if (holders == members)
                 factors.push_back(static_cast<std::uint32_t>(p));
         }
-    }
     return factors;
 }
 
 TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
 {
-    const struct {
-        const char *name;
-        std::vector<std::int32_t> values;
-    } cases[] = {
-        {"12 18", {12, 18}},
-        {"8 12 18", {8, 12, 18}},
-        {"29 twos in the middle", {1073741824, 536870912}},
-        {"a one", {1, 7}},
-        {"signs dropped", {-12, 18, -30}},
-        {"2^31 from the smallest Long", {INT32_MIN, 2147483646}},
-        {"three with 30 factors", {1073741824, 2 * 3 * 5 * 7 * 11 * 13 * 17, 2 * 3 * 3 * 3 * 3 * 5 * 5 * 7 * 7}},
-        {"equal numbers", {360, 360, 360}},
-        {"ones", {1, 1, 1}},
-        {"pairwise primes", {2 * 3, 3 * 5, 2 * 5}},
-    };
-    std::vector<std::pair<std::string, std::vector<std::int32_t>>> all;
-    for (const auto &c : cases)
-        all.emplace_back(c.name, c.values);
-    // Products of small primes share many factors.
+    std::vector<std::pair<std::string, std::vector<std::int32_t>>> cases{
+        {"12 18", {12, 18}}, {"8 12 18", {8, 12, 18}}, {"29 twos in the middle", {1073741824, 536870912}}, {"a one", {1, 7}},
+        {"signs dropped", {-12, 18, -30}}, {"2^31", {INT32_MIN, 2147483646}}, {"equal", {360, 360, 360}}, {"ones", {1, 1, 1}},
+        {"30 factors", {1073741824, 2 * 3 * 5 * 7 * 11 * 13 * 17, 2 * 3 * 3 * 3 * 3 * 5 * 5 * 7 * 7}},
+        {"pairs only", {6, 15, 10}}, {"large primes", {2147483647, 2147483629, 1}}};
     std::uint32_t seed = 12345;
     for (int k = 0; k < 300; ++k) {
         std::vector<std::int32_t> values(2 + k % 2, 1);
         for (std::int32_t &v : values)
-            for (int f = 0; f < 6; ++f) {
-                seed = seed * 1664525u + 1013904223u;
+            for (int f = 0; f < 6; ++f, seed = seed * 1664525u + 1013904223u)
                 v *= std::array{1, 2, 2, 3, 5, 7, 11, 97}[seed >> 29];
-            }
-        all.emplace_back("smooth numbers", values);
+        cases.emplace_back("products of small primes", values);
     }
     const std::vector<unsigned> order2{0b01, 0b11, 0b10}, order3{0b001, 0b011, 0b111, 0b101, 0b010, 0b110, 0b100};
-    for (const auto &[name, values] : all) {
+    for (const auto &[name, values] : cases) {
         SCOPED_TRACE(name);
         const VennDiagram venn = layoutVenn(values, measure, {120, TextHeight}, {160, TextHeight});
-        ASSERT_EQ(venn.circles.size(), values.size());
         const auto &order = values.size() == 2 ? order2 : order3;
-        ASSERT_EQ(venn.regions.size(), order.size());
+        ASSERT_TRUE(venn.circles.size() == values.size() && venn.regions.size() == order.size());
         std::vector<std::uint64_t> magnitudes;
-        std::uint64_t hcf = 0, lcm = 1, product = 1; // the LCM and the product modulo 2^64
-        for (const std::int32_t v : values) {
-            magnitudes.push_back(static_cast<std::uint64_t>(std::abs(std::int64_t{v})));
-            hcf = std::gcd(hcf, magnitudes.back());
-            lcm = lcm / std::gcd(lcm, magnitudes.back()) * magnitudes.back();
-        }
+        std::uint64_t hcf = 0, lcm = 1, product = 1; // the last two modulo 2^64
         std::vector<Rect> texts{venn.hcfLine, venn.lcmLine};
-        for (std::size_t i = 0; i < venn.circles.size(); ++i) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            magnitudes.push_back(static_cast<std::uint64_t>(std::abs(std::int64_t{values[i]})));
+            hcf = std::gcd(hcf, magnitudes[i]);
+            lcm = lcm / std::gcd(lcm, magnitudes[i]) * magnitudes[i];
             const VennCircle &c = venn.circles[i];
             EXPECT_EQ(c.magnitude, magnitudes[i]);
-            for (const VennCircle &other : venn.circles) {
-                EXPECT_TRUE(outside(c.label, other.circle));
+            for (const VennCircle &other : venn.circles) { // labels outside, nearest their own; sums below
+                EXPECT_GE(distance(c.label, other.circle.center), other.circle.radius);
                 EXPECT_LE(distance(c.label.center(), c.circle.center), distance(c.label.center(), other.circle.center));
                 EXPECT_LE(other.circle.center.y + other.circle.radius, venn.hcfLine.y);
             }
@@ -214,20 +175,20 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
             std::vector<std::uint32_t> primes;
             for (const VennFactor &f : region.factors) {
                 primes.push_back(f.prime);
-                for (std::size_t i = 0; i < venn.circles.size(); ++i)
-                    EXPECT_TRUE(region.inCircle(i) ? inside(f.text, venn.circles[i].circle) : outside(f.text, venn.circles[i].circle))
-                        << f.prime << " in circle " << i;
                 texts.push_back(f.text);
+                for (std::size_t i = 0; i < venn.circles.size(); ++i) {
+                    const Circle &circle = venn.circles[i].circle;
+                    EXPECT_TRUE(region.inCircle(i) ? inside(f.text, circle) : distance(f.text, circle.center) >= circle.radius)
+                        << f.prime << " and circle " << i;
+                }
             }
             EXPECT_EQ(primes, expectedFactors(magnitudes, region.members)) << "region " << region.members;
         }
         for (const std::uint32_t p : venn.lcmFactors)
             product *= p;
         EXPECT_EQ(std::accumulate(venn.hcfFactors.begin(), venn.hcfFactors.end(), std::uint64_t{1}, std::multiplies<>()), hcf);
-        EXPECT_EQ(product, lcm);
-        EXPECT_TRUE(std::is_sorted(venn.lcmFactors.begin(), venn.lcmFactors.end()));
-        for (const Rect &t : texts)
-            EXPECT_TRUE(venn.bounds.contains(t));
+        EXPECT_TRUE(product == lcm && std::is_sorted(venn.lcmFactors.begin(), venn.lcmFactors.end()));
+        EXPECT_TRUE(std::all_of(texts.begin(), texts.end(), [&](const Rect &t) { return venn.bounds.contains(t); }));
         expectApart(texts);
     }
     for (const std::vector<std::int32_t> &notDrawn : std::vector<std::vector<std::int32_t>>{{}, {5}, {0, 5}, {6, 10, 0}, {1, 2, 3, 4}})
@@ -236,86 +197,64 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
 
 TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
 {
-    const struct {
-        const char *name;
-        std::int32_t a, b;
-        std::size_t cells;
-    } cases[] = {
-        {"the hundred square", 1, 100, 100},  {"bounds either way", 30, 20, 11},   {"one number", 1, 1, 1},
-        {"1000 at the top", 224002, 225001, 1000}, {"1000 off the tens", 995, 1994, 1000}, {"1001 numbers", 1, 1001, 0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const SieveGrid grid = layoutSieveGrid(c.a, c.b, measure);
-        ASSERT_EQ(grid.cells.size(), c.cells);
-        std::vector<Rect> texts;
+    const std::tuple<const char *, std::int32_t, std::int32_t, std::size_t> cases[] = {
+        {"the hundred square", 1, 100, 100}, {"bounds either way", 30, 20, 11}, {"one number", 1, 1, 1},
+        {"1000 at the top", 224002, 225001, 1000}, {"1000 off the tens", 995, 1994, 1000}, {"1001 numbers", 1, 1001, 0}};
+    for (const auto &[name, a, b, count] : cases) {
+        SCOPED_TRACE(name);
+        const SieveGrid grid = layoutSieveGrid(a, b, measure);
+        ASSERT_EQ(grid.cells.size(), count);
+        std::vector<Rect> cells;
         for (std::size_t i = 0; i < grid.cells.size(); ++i) {
             const GridCell &cell = grid.cells[i];
-            const GridCell &first = grid.cells.front();
-            EXPECT_EQ(cell.number, std::min(c.a, c.b) + static_cast<std::int32_t>(i));
-            EXPECT_EQ(cell.row, (cell.number - 1) / 10);
-            EXPECT_EQ(cell.column, (cell.number - 1) % 10);
-            EXPECT_EQ(cell.prime, isPrime(static_cast<std::uint64_t>(cell.number)));
+            EXPECT_EQ(cell.number, std::min(a, b) + static_cast<std::int32_t>(i));
+            EXPECT_TRUE(cell.row == (cell.number - 1) / 10 && cell.column == (cell.number - 1) % 10);
+            EXPECT_EQ(cell.prime, isPrime(cell.number));
             EXPECT_DOUBLE_EQ(cell.cell.width, cell.cell.height);
-            EXPECT_TRUE(cell.cell.contains(cell.text));
-            EXPECT_TRUE(grid.bounds.contains(cell.cell));
-            EXPECT_EQ(cell.cell.y > first.cell.y, cell.row > first.row);
-            EXPECT_EQ(cell.cell.x < first.cell.x, cell.column < first.column);
-            if (i > 0 && cell.column > 0) {
-                EXPECT_LT(grid.cells[i - 1].cell.right(), cell.cell.x);
-                EXPECT_EQ(grid.cells[i - 1].cell.y, cell.cell.y);
-            }
-            if (i >= 10) {
-                EXPECT_EQ(grid.cells[i - 10].cell.x, cell.cell.x);
-                EXPECT_LT(grid.cells[i - 10].cell.bottom(), cell.cell.y);
-            }
-            texts.push_back(cell.cell);
+            EXPECT_TRUE(cell.cell.contains(cell.text) && grid.bounds.contains(cell.cell));
+            const Rect &before = grid.cells[i - (i > 0)].cell, &above = grid.cells[i - (i >= 10 ? 10 : 0)].cell;
+            EXPECT_TRUE(i == 0 || cell.column == 0 || (before.y == cell.cell.y && before.right() < cell.cell.x));
+            EXPECT_TRUE(i < 10 || (above.x == cell.cell.x && above.bottom() < cell.cell.y));
+            cells.push_back(cell.cell);
         }
-        expectApart(texts);
+        expectApart(cells);
     }
 }
 
 TEST(SieveSteps, CrossOutByTheSmallestPrimeFactor)
 {
-    const struct {
-        const char *name;
-        std::int32_t a, b;
-    } cases[] = {
+    const std::tuple<const char *, std::int32_t, std::int32_t> cases[] = {
         {"20 to 30", 20, 30}, {"bounds either way", 30, 20}, {"only 1", 1, 1}, {"1 and 2", 1, 2}, {"only 2", 2, 2},
         {"one to a hundred", 1, 100}, {"a square end", 40, 49}, {"the top 1000", 224002, 225001},
-        {"1001 numbers", 1, 1001}, {"wide at the top", 100000, 225001},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const SieveSteps steps = sieveSteps(c.a, c.b);
-        const std::int32_t start = std::min(c.a, c.b), end = std::max(c.a, c.b);
-        EXPECT_EQ(steps.start, start);
-        EXPECT_EQ(steps.end, end);
-        EXPECT_EQ(steps.wide, end - start >= 1000);
-        EXPECT_EQ(steps.crossesOutOne, start == 1);
+        {"1001 numbers", 1, 1001}, {"wide at the top", 100000, 225001}};
+    for (const auto &[name, a, b] : cases) {
+        SCOPED_TRACE(name);
+        const SieveSteps steps = sieveSteps(a, b);
+        const std::int32_t start = std::min(a, b), end = std::max(a, b);
+        EXPECT_TRUE(steps.start == start && steps.end == end);
+        EXPECT_TRUE(steps.wide == (end - start >= 1000) && steps.crossesOutOne == (start == 1));
         std::vector<std::int32_t> primes;
-        for (std::int32_t x = start; x <= end; ++x)
-            if (isPrime(static_cast<std::uint64_t>(x)))
+        std::map<std::int32_t, std::vector<std::int32_t>> bySmallestFactor; // the composite numbers
+        for (std::int32_t p = 2; p * p <= end && !steps.wide; ++p)
+            if (isPrime(p))
+                bySmallestFactor[p]; // a line even when it crosses nothing out
+        for (std::int32_t x = std::max(start, 2); x <= end; ++x) {
+            const auto p = static_cast<std::int32_t>(smallestFactor(static_cast<std::uint64_t>(x)));
+            if (p == x)
                 primes.push_back(x);
-        EXPECT_EQ(steps.primes, primes);
-        std::int32_t q = 2;
-        std::size_t row = 0;
-        for (; q * q <= end; ++q) {
-            if (!isPrime(static_cast<std::uint64_t>(q)) || steps.wide)
-                continue;
-            ASSERT_LT(row, steps.crossings.size());
-            std::vector<std::int32_t> crossed;
-            for (std::int32_t x = start; x <= end; ++x)
-                if (x != q && smallestFactor(static_cast<std::uint64_t>(x)) == static_cast<std::uint64_t>(q))
-                    crossed.push_back(x);
-            EXPECT_EQ(steps.crossings[row].prime, q);
-            EXPECT_EQ(steps.crossings[row++].crossed, crossed) << q;
+            else if (!steps.wide)
+                bySmallestFactor[p].push_back(x);
         }
-        EXPECT_EQ(steps.crossings.size(), row);
-        while (!isPrime(static_cast<std::uint64_t>(q)))
+        using Crossings = std::vector<std::pair<std::int32_t, std::vector<std::int32_t>>>;
+        Crossings crossings;
+        for (const SieveCrossing &crossing : steps.crossings)
+            crossings.emplace_back(crossing.prime, crossing.crossed);
+        EXPECT_EQ(steps.primes, primes);
+        EXPECT_EQ(crossings, Crossings(bySmallestFactor.begin(), bySmallestFactor.end()));
+        std::int32_t q = 2;
+        while (q * q <= end || !isPrime(q))
             ++q;
-        EXPECT_EQ(steps.stopPrime, q);
-        EXPECT_EQ(steps.stopSquare, std::int64_t{q} * q);
+        EXPECT_TRUE(steps.stopPrime == q && steps.stopSquare == std::int64_t{q} * q) << steps.stopPrime;
     }
 }
 
