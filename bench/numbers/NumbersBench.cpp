@@ -5,6 +5,7 @@
 #include "Factorizer.h"
 #include "InputReader.h"
 #include "LcmLadder.h"
+#include "PictureLayout.h"
 #include "PrimeRange.h"
 #include "Texts.h"
 
@@ -225,5 +226,51 @@ int main(int argc, char **argv)
     printRow(reporter, "LCM working text, 101 largest primes", "LcmWorkingOf/1", "", 10000);
     printRow(reporter, "LCM working text, divisors of 2095133040", "LcmWorkingOf/2", "", 10000);
     printRow(reporter, "LCM working text, worst: prime-pair ring", "LcmWorkingOf/3", "", 10000);
+    printRow(reporter, "factor tree of 1073741824 = 2^30, 59 nodes", "TreeLayout/1073741824", "", 5000);
+    printRow(reporter, "factor tree of 2147483646", "TreeLayout/2147483646", "", 5000);
+    printRow(reporter, "Venn diagram, 3 numbers, 30 factors", "VennLayout", "", 5000);
+    printRow(reporter, "sieve grid, 1000 numbers 224002..225001", "GridLayout", "", 5000);
+    printRow(reporter, "sieve steps, 1000 numbers 224002..225001", "SieveStepsOf", "", 5000);
     return 0;
 }
+
+// The picture layouts, measured with a fixed-pitch font as the tests do; the
+// window's own measuring adds to these.
+namespace {
+
+Size measureFixedPitch(const std::string &text)
+{
+    return {7.0 * static_cast<double>(text.size()), 14};
+}
+
+void TreeLayout(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(layoutFactorTree(static_cast<std::int32_t>(state.range(0)), measureFixedPitch, {300, 14}));
+}
+
+void VennLayout(benchmark::State &state)
+{
+    const std::vector<std::int32_t> values{1073741824, 2 * 3 * 5 * 7 * 11 * 13 * 17, 2 * 3 * 3 * 3 * 3 * 5 * 5 * 7 * 7};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(layoutVenn(values, measureFixedPitch, {200, 14}, {300, 14}));
+}
+
+void GridLayout(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(layoutSieveGrid(224002, 225001, measureFixedPitch));
+}
+
+void SieveStepsOf(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sieveSteps(224002, 225001));
+}
+
+} // namespace
+
+BENCHMARK(TreeLayout)->Arg(1073741824)->Arg(2147483646)->Unit(benchmark::kMicrosecond);
+BENCHMARK(VennLayout)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GridLayout)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SieveStepsOf)->Unit(benchmark::kMicrosecond);
