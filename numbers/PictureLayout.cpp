@@ -544,7 +544,7 @@ Bounds ordered(std::int32_t a, std::int32_t b)
 
 bool isWide(Bounds range)
 {
-    return range.end - range.start + 1 > SieveMaxNumbers;
+    return range.end - range.start + 1 > PrimeRange::MaxShownRange;
 }
 
 } // namespace
@@ -587,45 +587,6 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
     const std::int32_t rows = grid.cells.back().row - firstRow + 1;
     grid.bounds = withMargin({margin, margin, 9 * pitch + side, (rows - 1) * pitch + side}, margin);
     return grid;
-}
-
-SieveSteps sieveSteps(std::int32_t a, std::int32_t b)
-{
-    const Bounds range = ordered(a, b);
-    SieveSteps steps;
-    steps.start = range.start;
-    steps.end = range.end;
-    steps.wide = isWide(range);
-    steps.crossesOutOne = range.start == 1;
-    steps.primes = PrimeRange::primesBetween(range.start, range.end);
-
-    auto root = static_cast<std::int32_t>(std::sqrt(static_cast<double>(range.end)));
-    while (root * root > range.end)
-        --root;
-    while ((root + 1) * (root + 1) <= range.end)
-        ++root;
-    // A prime lies between root + 1 and twice that (Bertrand's postulate).
-    steps.stopPrime = PrimeRange::primesBetween(root + 1, 2 * (root + 1)).front();
-    steps.stopSquare = std::int64_t{steps.stopPrime} * steps.stopPrime;
-    if (steps.wide)
-        return steps;
-
-    // Crossing out by ascending primes from p x p up: a multiple of p below
-    // p x p has a smaller prime factor, so what p crosses first has p as its
-    // smallest prime factor.
-    std::vector<char> crossed(static_cast<std::size_t>(range.end - range.start + 1), 0);
-    for (const std::int32_t p : PrimeRange::primesBetween(1, root)) {
-        SieveCrossing crossing{p, {}};
-        const std::int32_t firstMultiple = (range.start + p - 1) / p * p;
-        for (std::int32_t m = std::max(p * p, firstMultiple); m <= range.end; m += p) {
-            char &done = crossed[static_cast<std::size_t>(m - range.start)];
-            if (!done)
-                crossing.crossed.push_back(m);
-            done = 1;
-        }
-        steps.crossings.push_back(std::move(crossing));
-    }
-    return steps;
 }
 
 } // namespace numbers

@@ -134,9 +134,6 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
-// Ranges of more numbers than this get no grid and no crossing out.
-inline constexpr std::int32_t SieveMaxNumbers = 1000;
-
 struct GridCell {
     std::int32_t number = 0;
     bool prime = false;
@@ -148,7 +145,7 @@ struct GridCell {
 
 struct SieveGrid {
     // One cell per number of the range, ascending; empty for a range wider
-    // than SieveMaxNumbers. The first row of the range is drawn at the top.
+    // than PrimeRange::MaxShownRange. The first row of the range is drawn at the top.
     std::vector<GridCell> cells;
     Rect bounds; // all ten columns of the rows the range spans, starting at (0, 0)
 };
@@ -156,28 +153,5 @@ struct SieveGrid {
 // The grid of the numbers between bounds a and b, in either order, each
 // clamped to the prime bounds 1..225001.
 SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure);
-
-struct SieveCrossing {
-    std::int32_t prime = 0;
-    // The numbers of the range whose smallest prime factor is prime, other than
-    // prime itself, ascending.
-    std::vector<std::int32_t> crossed;
-};
-
-struct SieveSteps {
-    std::int32_t start = 0; // the smaller bound
-    std::int32_t end = 0;   // the larger bound
-    bool wide = false;      // more than SieveMaxNumbers numbers: only the primes' count is shown
-    bool crossesOutOne = false; // the range holds 1
-    // One per prime p with p x p <= end, ascending; none for a wide range.
-    std::vector<SieveCrossing> crossings;
-    std::int32_t stopPrime = 0;  // the smallest prime q with q x q > end
-    std::int64_t stopSquare = 0; // q x q
-    std::vector<std::int32_t> primes; // the primes of the range, ascending
-};
-
-// The sieve of Eratosthenes over the numbers between bounds a and b, in either
-// order, each clamped to the prime bounds 1..225001.
-SieveSteps sieveSteps(std::int32_t a, std::int32_t b);
 
 } // namespace numbers

@@ -57,33 +57,42 @@ std::vector<std::int32_t> PrimeRange::primesBetween(std::int32_t a, std::int32_t
     return primes;
 }
 
-Sieve PrimeRange::sieveOf(std::int32_t start, std::int32_t end)
+SieveSteps PrimeRange::sieveSteps(std::int32_t a, std::int32_t b)
 {
-    Sieve sieve;
-    sieve.crossesOne = start <= 1;
-    // The primes up to the square root r of end, and the one after them, which
-    // lies below 2r + 2 (Bertrand's postulate).
-    const auto root = static_cast<std::int32_t>(std::sqrt(static_cast<double>(end)));
-    const std::vector<std::int32_t> small = primesBetween(2, 2 * root + 2);
-    for (const std::int32_t p : small) {
-        if (static_cast<std::int64_t>(p) * p > end) {
-            sieve.stopPrime = p;
-            break;
+    SieveSteps steps;
+    steps.start = std::clamp(std::min(a, b), MinBound, MaxBound);
+    steps.end = std::clamp(std::max(a, b), MinBound, MaxBound);
+    steps.wide = steps.end - steps.start + 1 > MaxShownRange;
+    steps.crossesOutOne = steps.start == 1;
+    steps.primes = primesBetween(steps.start, steps.end);
+
+    auto root = static_cast<std::int32_t>(std::sqrt(static_cast<double>(steps.end)));
+    while (root * root > steps.end)
+        --root;
+    while ((root + 1) * (root + 1) <= steps.end)
+        ++root;
+    // A prime lies between root + 1 and twice that (Bertrand's postulate).
+    steps.stopPrime = primesBetween(root + 1, 2 * (root + 1)).front();
+    steps.stopSquare = std::int64_t{steps.stopPrime} * steps.stopPrime;
+    if (steps.wide)
+        return steps;
+
+    // Crossing out by ascending primes from p x p up: a multiple of p below
+    // p x p has a smaller prime factor, so what p crosses first has p as its
+    // smallest prime factor.
+    std::vector<char> crossed(static_cast<std::size_t>(steps.end - steps.start + 1), 0);
+    for (const std::int32_t p : primesBetween(1, root)) {
+        SieveCrossing crossing{p, {}};
+        const std::int32_t firstMultiple = (steps.start + p - 1) / p * p;
+        for (std::int32_t m = std::max(p * p, firstMultiple); m <= steps.end; m += p) {
+            char &done = crossed[static_cast<std::size_t>(m - steps.start)];
+            if (!done)
+                crossing.crossed.push_back(m);
+            done = 1;
         }
-        sieve.steps.push_back({p, {}});
+        steps.crossings.push_back(std::move(crossing));
     }
-    // Each number of the range above 1 is crossed out by its smallest prime
-    // factor, when that is below its square root, that is, when it is not prime.
-    for (std::int32_t n = std::max(start, 2); n <= end; ++n) {
-        for (SieveStep &step : sieve.steps) {
-            if (n % step.prime == 0) {
-                if (n != step.prime)
-                    step.crossed.push_back(n);
-                break;
-            }
-        }
-    }
-    return sieve;
+    return steps;
 }
 
 } // namespace numbers

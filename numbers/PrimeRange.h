@@ -22,18 +22,24 @@ struct PrimesResult {
     std::int32_t end() const { return bounds[0] < bounds[1] ? bounds[1] : bounds[0]; }
 };
 
-// One step of the sieve of Eratosthenes over a range: the multiples that prime
-// crosses out first, those whose smallest prime factor it is, other than itself.
-struct SieveStep {
+struct SieveCrossing {
     std::int32_t prime = 0;
-    std::vector<std::int32_t> crossed; // ascending
+    // The numbers of the range whose smallest prime factor is prime, other than
+    // prime itself, ascending.
+    std::vector<std::int32_t> crossed;
 };
 
-// The sieve of Eratosthenes as school works it over start..end.
-struct Sieve {
-    bool crossesOne = false;       // 1 is in the range, and is crossed out first
-    std::vector<SieveStep> steps;  // one for each prime p with p x p <= end, ascending
-    std::int32_t stopPrime = 2;    // the smallest prime q with q x q > end
+// The sieve of Eratosthenes as school works it over a range.
+struct SieveSteps {
+    std::int32_t start = 0;      // the smaller bound
+    std::int32_t end = 0;        // the larger bound
+    bool wide = false;           // more than PrimeRange::MaxShownRange numbers: only the primes' count is shown
+    bool crossesOutOne = false;  // the range holds 1
+    // One per prime p with p x p <= end, ascending; none for a wide range.
+    std::vector<SieveCrossing> crossings;
+    std::int32_t stopPrime = 0;  // the smallest prime q with q x q > end
+    std::int64_t stopSquare = 0; // q x q
+    std::vector<std::int32_t> primes; // the primes of the range, ascending
 };
 
 // The primes between two bounds typed in the prime boxes.
@@ -52,8 +58,9 @@ BoundReading readBound(std::string_view text, int boxNumber);
 // Every prime p with min(a, b) <= p <= max(a, b), ascending. Bounds are
 // clamped to 1..225001 first, so 0 and negatives act as 1.
 std::vector<std::int32_t> primesBetween(std::int32_t a, std::int32_t b);
-// The sieve over start..end, for 1 <= start <= end <= MaxBound.
-Sieve sieveOf(std::int32_t start, std::int32_t end);
+// The sieve of Eratosthenes over the numbers between bounds a and b, in either
+// order, each clamped to MinBound..MaxBound.
+SieveSteps sieveSteps(std::int32_t a, std::int32_t b);
 
 } // namespace PrimeRange
 } // namespace numbers

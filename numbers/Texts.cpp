@@ -344,14 +344,13 @@ std::string Texts::lcmWorking(const LcmResult &result) const
 
 std::string Texts::primesWorking(const PrimesResult &result) const
 {
-    const std::int32_t start = result.start();
-    const std::int32_t end = result.end();
+    const SieveSteps sieve = PrimeRange::sieveSteps(result.bounds[0], result.bounds[1]);
     const std::string count = decimal(static_cast<std::int64_t>(result.primes.size()));
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.primesBetween, {decimal(start), decimal(end)}));
+    lines.append(fill(phrases_.primesBetween, {decimal(sieve.start), decimal(sieve.end)}));
     lines.newLine();
-    if (end - start + 1 > PrimeRange::MaxShownRange) {
+    if (sieve.wide) {
         lines.newLine();
         lines.append(phrases_.sieveTooWide);
         lines.newLine();
@@ -360,20 +359,18 @@ std::string Texts::primesWorking(const PrimesResult &result) const
         return lines.take();
     }
 
-    const Sieve sieve = PrimeRange::sieveOf(start, end);
-    if (sieve.crossesOne) {
+    if (sieve.crossesOutOne) {
         lines.newLine();
         lines.append(phrases_.crossOutOne);
     }
-    for (const SieveStep &step : sieve.steps) {
+    for (const SieveCrossing &crossing : sieve.crossings) {
         lines.newLine();
-        lines.append(fill(phrases_.crossOutMultiples,
-                          {decimal(step.prime), step.crossed.empty() ? phrases_.crossOutNone : joined(step.crossed, " ")}));
+        lines.append(fill(phrases_.crossOutMultiples, {decimal(crossing.prime), crossing.crossed.empty()
+                                                                                   ? phrases_.crossOutNone
+                                                                                   : joined(crossing.crossed, " ")}));
     }
     lines.newLine();
-    lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime),
-                                            decimal(static_cast<std::int64_t>(sieve.stopPrime) * sieve.stopPrime),
-                                            decimal(end)}));
+    lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime), decimal(sieve.stopSquare), decimal(sieve.end)}));
     lines.newLine();
     lines.newLine();
     if (result.primes.empty())

@@ -265,7 +265,7 @@ void GridLayout(benchmark::State &state)
 void SieveStepsOf(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(sieveSteps(224002, 225001));
+        benchmark::DoNotOptimize(PrimeRange::sieveSteps(224002, 225001));
 }
 
 } // namespace

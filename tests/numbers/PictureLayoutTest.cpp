@@ -1,4 +1,5 @@
 #include "PictureLayout.h"
+#include "PrimeRange.h"
 
 #include <gtest/gtest.h>
 
@@ -229,7 +230,7 @@ TEST(SieveSteps, CrossOutByTheSmallestPrimeFactor)
         {"1001 numbers", 1, 1001}, {"wide at the top", 100000, 225001}};
     for (const auto &[name, a, b] : cases) {
         SCOPED_TRACE(name);
-        const SieveSteps steps = sieveSteps(a, b);
+        const SieveSteps steps = PrimeRange::sieveSteps(a, b);
         const std::int32_t start = std::min(a, b), end = std::max(a, b);
         EXPECT_TRUE(steps.start == start && steps.end == end);
         EXPECT_TRUE(steps.wide == (end - start >= 1000) && steps.crossesOutOne == (start == 1));

@@ -1,11 +1,13 @@
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "LcmLadder.h"
+#include "PrimeRange.h"
 #include "Texts.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <sstream>
 #include <string>
@@ -198,6 +200,34 @@ TEST(LcmWorking, EveryRowDividedByItsRungGivesTheNextAndTheProductIsTheLcm)
         SCOPED_TRACE("list " + std::to_string(i));
         expectReplayableTable(values, Texts().lcmWorking(LcmLadder::of(values)));
     }
+}
+
+TEST(PrimesWorking, CrossesOutTheMultiplesOfEachPrimeUpToTheSquareRoot)
+{
+    const struct {
+        std::array<std::int32_t, 2> bounds;
+        std::string text;
+    } cases[] = {
+        {{30, 20}, "Primes between 20 and 30\n\nCross out the multiples of 2: 20 22 24 26 28 30\n"
+                   "Cross out the multiples of 3: 21 27\nCross out the multiples of 5: 25\n"
+                   "7 x 7 = 49 is above 30: the numbers left are prime.\n\n2 primes: 23 29"},
+        {{1, 10}, "Primes between 1 and 10\n\nCross out 1: it is not a prime number.\n"
+                  "Cross out the multiples of 2: 4 6 8 10\nCross out the multiples of 3: 9\n"
+                  "5 x 5 = 25 is above 10: the numbers left are prime.\n\n4 primes: 2 3 5 7"},
+        {{2, 2}, "Primes between 2 and 2\n\n2 x 2 = 4 is above 2: the numbers left are prime.\n\n1 prime: 2"},
+        {{1, 1}, "Primes between 1 and 1\n\nCross out 1: it is not a prime number.\n"
+                 "2 x 2 = 4 is above 1: the numbers left are prime.\n\nNo primes."},
+        {{24, 28}, "Primes between 24 and 28\n\nCross out the multiples of 2: 24 26 28\n"
+                   "Cross out the multiples of 3: 27\nCross out the multiples of 5: 25\n"
+                   "7 x 7 = 49 is above 28: the numbers left are prime.\n\nNo primes."},
+        {{1, 1001}, "Primes between 1 and 1001\n\nThe sieve is shown for ranges of up to 1000 numbers.\n\n168 primes."},
+    };
+    for (const auto &c : cases) {
+        const PrimesResult result{c.bounds, PrimeRange::primesBetween(c.bounds[0], c.bounds[1])};
+        EXPECT_EQ(Texts().primesWorking(result), c.text) << c.bounds[0] << ".." << c.bounds[1];
+    }
+    // A range with no multiples of a small prime says so.
+    EXPECT_NE(Texts().primesWorking({{121, 122}, {}}).find("Cross out the multiples of 7: none"), std::string::npos);
 }
 
 } // namespace
