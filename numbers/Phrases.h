@@ -64,6 +64,22 @@ struct Phrases {
     std::string sieveTooWide = "The sieve is shown for ranges of up to 1000 numbers.";
     std::string primesCounted = "%1 primes.";
     std::string numbersChanged = "The numbers have changed: run a command to see its working.";
+
+    // The pictures of the working, and what a screen reader says of them.
+    std::string vennNotDrawn = "A Venn diagram is drawn for two or three numbers, none of them 0.";
+    std::string gridTooWide = "The grid is drawn for ranges of up to 1000 numbers.";
+    std::string treeOf = "Factor tree of %1: %2";  // %2: each split, or the number is prime
+    std::string split = "%1 = %2 x %3";           // a composite of the tree and its two children
+    std::string partSeparator = "; ";             // between the parts of a picture's description
+    std::string vennOf = "Venn diagram of %1: %2"; // %2: the regions that hold factors
+    std::string lastOfList = "%1 and %2";          // "8, 12" and "18": a list of numbers ends so
+    std::string inOnly = "in %1 only: %2";         // %2: the factors, joined by listSeparator
+    std::string inShared = "in %1: %2";            // %1: the numbers whose circles hold the region
+    std::string noPrimeFactors = "no prime factors";
+    std::string gridOf = "Grid of %1 to %2: %3";
+    std::string gridSomePrimes = "the primes are %1";
+    std::string gridOnePrime = "the prime is %1";
+    std::string gridNoPrimes = "no primes";
 };
 
 } // namespace numbers

@@ -432,6 +432,44 @@ int copiesIn(unsigned members, std::span<const int> exponents)
 
 } // namespace
 
+VennContents vennContents(std::span<const std::int32_t> values)
+{
+    VennContents contents;
+    if ((values.size() != 2 && values.size() != 3) || std::find(values.begin(), values.end(), 0) != values.end())
+        return contents;
+    const std::size_t count = values.size();
+
+    // Each prime's exponent in each number.
+    std::vector<std::uint32_t> primes;
+    std::vector<std::vector<std::uint32_t>> factorsOf;
+    for (const std::int32_t value : values) {
+        contents.magnitudes.push_back(magnitude(value));
+        factorsOf.push_back(PrimeTable::instance().factors(magnitude(value)));
+        primes.insert(primes.end(), factorsOf.back().begin(), factorsOf.back().end());
+    }
+    std::sort(primes.begin(), primes.end());
+    primes.erase(std::unique(primes.begin(), primes.end()), primes.end());
+
+    for (const unsigned members : regionOrder(count))
+        contents.regions.push_back({members, {}});
+    std::array<int, 3> exponents{};
+    for (const std::uint32_t p : primes) {
+        for (std::size_t i = 0; i < count; ++i)
+            exponents[i] = static_cast<int>(std::count(factorsOf[i].begin(), factorsOf[i].end(), p));
+        for (VennContents::Region &region : contents.regions) {
+            const int copies = copiesIn(region.members, std::span<const int>(exponents.data(), count));
+            region.factors.insert(region.factors.end(), static_cast<std::size_t>(copies), p);
+        }
+    }
+    for (const VennContents::Region &region : contents.regions) {
+        contents.lcmFactors.insert(contents.lcmFactors.end(), region.factors.begin(), region.factors.end());
+        if (std::popcount(region.members) == static_cast<int>(count))
+            contents.hcfFactors = region.factors;
+    }
+    std::sort(contents.lcmFactors.begin(), contents.lcmFactors.end());
+    return contents;
+}
+
 // The circles are drawn equal. For each of a few overlaps the radius grows by
 // steps until every region has room for its factors; the smallest radius wins.
 // A label sits beyond its circle, away from the centroid of the centres, as
@@ -442,37 +480,24 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
                        Size lcmLineSize)
 {
     VennDiagram venn;
-    if ((values.size() != 2 && values.size() != 3) || std::find(values.begin(), values.end(), 0) != values.end())
+    const VennContents contents = vennContents(values);
+    if (!contents.isDrawn())
         return venn;
     const std::size_t count = values.size();
 
-    // Each prime's exponent in each number.
-    std::vector<std::uint32_t> primes;
-    std::vector<std::vector<std::uint32_t>> factorsOf;
-    for (const std::int32_t value : values) {
-        factorsOf.push_back(PrimeTable::instance().factors(magnitude(value)));
-        primes.insert(primes.end(), factorsOf.back().begin(), factorsOf.back().end());
-    }
-    std::sort(primes.begin(), primes.end());
-    primes.erase(std::unique(primes.begin(), primes.end()), primes.end());
-
     double textHeight = std::max(1.0, measure("0").height);
     std::vector<RegionContent> regions;
-    for (const unsigned members : regionOrder(count))
-        regions.push_back({members, {}, {}});
-    std::array<int, 3> exponents{};
-    for (const std::uint32_t p : primes) {
-        for (std::size_t i = 0; i < count; ++i)
-            exponents[i] = static_cast<int>(std::count(factorsOf[i].begin(), factorsOf[i].end(), p));
-        const Size size = measure(std::to_string(p));
-        textHeight = std::max(textHeight, size.height);
-        for (RegionContent &region : regions) {
-            const int copies = copiesIn(region.members, std::span<const int>(exponents.data(), count));
-            region.factors.insert(region.factors.end(), static_cast<std::size_t>(copies), p);
-            region.sizes.insert(region.sizes.end(), static_cast<std::size_t>(copies), size);
-            if (copies > 0)
-                region.cellWidth = std::max(region.cellWidth, size.width);
+    for (const VennContents::Region &region : contents.regions) {
+        RegionContent content{region.members, region.factors, {}};
+        for (std::size_t i = 0; i < region.factors.size(); ++i) {
+            // Equal factors are measured once.
+            const Size size = i > 0 && region.factors[i] == region.factors[i - 1] ? content.sizes.back()
+                                                                                 : measure(std::to_string(region.factors[i]));
+            content.sizes.push_back(size);
+            content.cellWidth = std::max(content.cellWidth, size.width);
+            textHeight = std::max(textHeight, size.height);
         }
+        regions.push_back(std::move(content));
     }
 
     const VennSpacing spacing{textHeight, 1.25 * textHeight, 0.4 * textHeight, 0.2 * textHeight};
@@ -492,7 +517,7 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
     Rect bounds;
     for (std::size_t i = 0; i < count; ++i) {
         const Circle &c = circles[i];
-        const std::uint32_t m = magnitude(values[i]);
+        const std::uint32_t m = contents.magnitudes[i];
         const Size label = measure(std::to_string(m));
         const Point away = count == 2 ? Point{i == 0 ? -1.0 : 1.0, -1.0} : c.center;
         const double length = std::hypot(away.x, away.y);
@@ -501,13 +526,10 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
         bounds = bounds.united({c.center.x - c.radius, c.center.y - c.radius, 2 * c.radius, 2 * c.radius})
                      .united(venn.circles.back().label);
     }
-    for (const RegionContent &region : regions) {
+    for (const RegionContent &region : regions)
         venn.regions.push_back({region.members, placeFactors(region, slotsOf(circles, region.members, region.cellWidth, spacing), spacing)});
-        venn.lcmFactors.insert(venn.lcmFactors.end(), region.factors.begin(), region.factors.end());
-        if (std::popcount(region.members) == static_cast<int>(count))
-            venn.hcfFactors = region.factors;
-    }
-    std::sort(venn.lcmFactors.begin(), venn.lcmFactors.end());
+    venn.hcfFactors = contents.hcfFactors;
+    venn.lcmFactors = contents.lcmFactors;
 
     venn.hcfLine = centredAt({bounds.center().x, bounds.bottom() + textHeight + hcfLineSize.height / 2}, hcfLineSize);
     venn.lcmLine = centredAt({bounds.center().x, venn.hcfLine.bottom() + 0.4 * textHeight + lcmLineSize.height / 2}, lcmLineSize);

@@ -111,6 +111,26 @@ struct VennRegion {
     bool inCircle(std::size_t circle) const { return (members >> circle & 1u) != 0; }
 };
 
+// What a Venn diagram of prime factors shows, before anything is placed.
+struct VennContents {
+    std::vector<std::uint32_t> magnitudes; // one per circle, the numbers without their signs; none when not drawn
+    // The factors of each region, ascending, in the order of VennDiagram::regions.
+    struct Region {
+        unsigned members = 0; // as VennRegion::members
+        std::vector<std::uint32_t> factors;
+    };
+    std::vector<Region> regions;
+    std::vector<std::uint32_t> hcfFactors; // the region inside every circle: the HCF
+    std::vector<std::uint32_t> lcmFactors; // every factor, ascending: the LCM
+
+    // A diagram is drawn for two or three numbers, none of them 0.
+    bool isDrawn() const { return !magnitudes.empty(); }
+};
+
+// The contents of the Venn diagram of the prime factors of the magnitudes of
+// values; empty unless there are two or three values, none of them 0.
+VennContents vennContents(std::span<const std::int32_t> values);
+
 struct VennDiagram {
     std::vector<VennCircle> circles; // one per number, in the numbers' order
     // With two numbers: first only; first and second; second only. With three:

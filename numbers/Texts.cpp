@@ -41,6 +41,14 @@ template <typename Numbers> std::string factorText(const Numbers &factors, std::
     return text;
 }
 
+// pattern filled with a product and its value: "2 x 3 = 6"; the value alone
+// when one factor or none gives it.
+template <typename Numbers>
+std::string sumOf(std::string_view pattern, const Numbers &factors, std::string_view times, const std::string &value)
+{
+    return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, times) + " = " + value : value});
+}
+
 // The decimal digits of value, with "-" for a negative one.
 std::size_t widthOf(std::int64_t value)
 {
@@ -206,7 +214,7 @@ std::string Texts::factorsWorking(const FactorResult &result) const
     lines.newLine();
     if (result.factors.empty()) {
         lines.newLine();
-        lines.append(phrases_.onlyAboveOne);
+        lines.append(factorsLastLine(result));
         return lines.take();
     }
 
@@ -227,10 +235,16 @@ std::string Texts::factorsWorking(const FactorResult &result) const
     lines.newLine();
 
     lines.newLine();
-    if (result.factors.size() == 1) {
-        lines.append(fill(phrases_.isPrime, {decimal(result.number)}));
-        return lines.take();
-    }
+    lines.append(factorsLastLine(result));
+    return lines.take();
+}
+
+std::string Texts::factorsLastLine(const FactorResult &result) const
+{
+    if (result.factors.empty())
+        return phrases_.onlyAboveOne;
+    if (result.factors.size() == 1)
+        return fill(phrases_.isPrime, {decimal(result.number)});
     // The exponent form: each prime once, with "^" and its exponent when above 1.
     std::string powers;
     for (std::size_t i = 0; i < result.factors.size();) {
@@ -246,10 +260,7 @@ std::string Texts::factorsWorking(const FactorResult &result) const
             powers += decimal(static_cast<std::int64_t>(exponent));
         }
     }
-    lines.number(result.number);
-    lines.append(" = ");
-    lines.append(powers);
-    return lines.take();
+    return decimal(result.number) + " = " + powers;
 }
 
 std::string Texts::hcfWorking(const HcfResult &result) const
@@ -338,7 +349,7 @@ std::string Texts::lcmWorking(const LcmResult &result) const
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
     const std::vector<std::uint32_t> factors = result.ladderFactors();
     lines.newLine();
-    lines.append(fill(phrases_.lcmIs, {factors.size() >= 2 ? joined(factors, phrases_.times) + " = " + lcm : lcm}));
+    lines.append(sumOf(phrases_.lcmIs, factors, phrases_.times, lcm));
     return lines.take();
 }
 
@@ -380,6 +391,76 @@ std::string Texts::primesWorking(const PrimesResult &result) const
     else
         lines.append(fill(phrases_.somePrimes, {count, joined(result.primes, " ")}));
     return lines.take();
+}
+
+std::string Texts::hcfSum(std::span<const std::uint32_t> factors) const
+{
+    return sumOf(phrases_.hcfIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+}
+
+std::string Texts::lcmSum(std::span<const std::uint32_t> factors) const
+{
+    return sumOf(phrases_.lcmIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+}
+
+std::string Texts::treeDescription(const FactorTree &tree) const
+{
+    if (tree.nodes.empty())
+        return phrases_.onlyAboveOne;
+    const std::string root = decimal(tree.nodes.front().value);
+    if (tree.composites.empty())
+        return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
+    std::string splits;
+    for (const int index : tree.composites) {
+        const TreeNode &node = tree.nodes[static_cast<std::size_t>(index)];
+        if (!splits.empty())
+            splits += phrases_.partSeparator;
+        splits += fill(phrases_.split, {decimal(node.value), decimal(tree.nodes[static_cast<std::size_t>(node.left)].value),
+                                        decimal(tree.nodes[static_cast<std::size_t>(node.right)].value)});
+    }
+    return fill(phrases_.treeOf, {root, splits});
+}
+
+std::string Texts::vennDescription(const VennContents &venn) const
+{
+    if (!venn.isDrawn())
+        return phrases_.vennNotDrawn;
+    // "12 and 18", "8, 12 and 18": the magnitudes of the circles in members.
+    const auto numbersIn = [&](unsigned members) {
+        std::vector<std::uint32_t> chosen;
+        for (std::size_t i = 0; i < venn.magnitudes.size(); ++i)
+            if ((members >> i & 1u) != 0)
+                chosen.push_back(venn.magnitudes[i]);
+        const std::string last = decimal(chosen.back());
+        chosen.pop_back();
+        return chosen.empty() ? last : fill(phrases_.lastOfList, {joined(chosen, phrases_.listSeparator), last});
+    };
+    std::string regions;
+    for (const VennContents::Region &region : venn.regions) {
+        if (region.factors.empty())
+            continue;
+        if (!regions.empty())
+            regions += phrases_.partSeparator;
+        const bool alone = (region.members & (region.members - 1)) == 0;
+        regions += fill(alone ? phrases_.inOnly : phrases_.inShared,
+                        {numbersIn(region.members), joined(region.factors, phrases_.listSeparator)});
+    }
+    const unsigned all = (1u << venn.magnitudes.size()) - 1;
+    return fill(phrases_.vennOf, {numbersIn(all), regions.empty() ? phrases_.noPrimeFactors : regions});
+}
+
+std::string Texts::gridDescription(const PrimesResult &result) const
+{
+    if (result.end() - result.start() + 1 > PrimeRange::MaxShownRange)
+        return phrases_.gridTooWide;
+    std::string primes;
+    if (result.primes.empty())
+        primes = phrases_.gridNoPrimes;
+    else if (result.primes.size() == 1)
+        primes = fill(phrases_.gridOnePrime, {decimal(result.primes.front())});
+    else
+        primes = fill(phrases_.gridSomePrimes, {joined(result.primes, phrases_.listSeparator)});
+    return fill(phrases_.gridOf, {decimal(result.start()), decimal(result.end()), primes});
 }
 
 } // namespace numbers

@@ -5,10 +5,13 @@
 #include "Hcf.h"
 #include "LcmLadder.h"
 #include "Phrases.h"
+#include "PictureLayout.h"
 #include "PrimeRange.h"
 #include "Status.h"
 
+#include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,6 +62,26 @@ public:
     // The sieve of Eratosthenes over the range, step by step, and the primes
     // left; for a range wider than PrimeRange::MaxShownRange only their count.
     std::string primesWorking(const PrimesResult &result) const;
+    // The last line of the factors' working, also shown under the factor tree:
+    // the exponent form ("360 = 2^3 x 3^2 x 5"), "97 is a prime number.", or
+    // for a number below 2, "Only numbers above 1 have prime factors.".
+    std::string factorsLastLine(const FactorResult &result) const;
+
+    // The sums under a Venn diagram: the factors ascending, joined into a
+    // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value
+    // for one factor or none ("HCF = 3", "HCF = 1").
+    std::string hcfSum(std::span<const std::uint32_t> factors) const;
+    std::string lcmSum(std::span<const std::uint32_t> factors) const;
+
+    // The pictures in words, as a screen reader says them. The factor tree:
+    // each composite node, depth first, left child first ("Factor tree of
+    // 360: 360 = 18 x 20; 18 = 3 x 6; ...").
+    std::string treeDescription(const FactorTree &tree) const;
+    // The regions that hold factors, in the order of the circles they are in
+    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3").
+    std::string vennDescription(const VennContents &venn) const;
+    // "Grid of 20 to 30: the primes are 23, 29".
+    std::string gridDescription(const PrimesResult &result) const;
 
 private:
     Phrases phrases_;

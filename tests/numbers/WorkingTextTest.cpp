@@ -1,6 +1,7 @@
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "LcmLadder.h"
+#include "PictureLayout.h"
 #include "PrimeRange.h"
 #include "Texts.h"
 
@@ -228,6 +229,68 @@ TEST(PrimesWorking, CrossesOutTheMultiplesOfEachPrimeUpToTheSquareRoot)
     }
     // A range with no multiples of a small prime says so.
     EXPECT_NE(Texts().primesWorking({{121, 122}, {}}).find("Cross out the multiples of 7: none"), std::string::npos);
+}
+
+struct PictureTextCase {
+    const char *name;
+    std::string text;
+    std::string expected;
+};
+
+std::string treeWords(std::int32_t n)
+{
+    return Texts().treeDescription(layoutFactorTree(n, [](const std::string &t) { return Size{7.0 * static_cast<double>(t.size()), 14}; }, {}));
+}
+
+std::string vennWords(std::vector<std::int32_t> values)
+{
+    return Texts().vennDescription(vennContents(values));
+}
+
+std::string gridWords(std::int32_t a, std::int32_t b)
+{
+    return Texts().gridDescription({{a, b}, PrimeRange::primesBetween(a, b)});
+}
+
+std::string lastLine(std::int32_t n)
+{
+    return Texts().factorsLastLine(Factorizer::ofFirst(std::vector<std::int32_t>{n}));
+}
+
+TEST(PictureTexts, SayTheLastLineTheSumsAndThePictureInWords)
+{
+    const Texts texts;
+    const std::vector<std::uint32_t> hcf23{2, 3}, three{3}, none{}, lcm36{2, 2, 3, 3}, bigPrimes{2147483587, 2147483629, 2147483647};
+    const PictureTextCase cases[] = {
+        {"last line: exponent form", lastLine(360), "360 = 2^3 x 3^2 x 5"},
+        {"last line: a prime", lastLine(97), "97 is a prime number."},
+        {"last line: below 2", lastLine(-12), "Only numbers above 1 have prime factors."},
+        {"HCF sum of two factors", texts.hcfSum(hcf23), "HCF = 2 x 3 = 6"},
+        {"HCF sum of one factor", texts.hcfSum(three), "HCF = 3"},
+        {"HCF sum of none", texts.hcfSum(none), "HCF = 1"},
+        {"LCM sum", texts.lcmSum(lcm36), "LCM = 2 x 2 x 3 x 3 = 36"},
+        {"LCM sum beyond 64 bits", texts.lcmSum(bigPrimes),
+         "LCM = 2147483587 x 2147483629 x 2147483647 = 9903519940736477367306812281"},
+        {"LCM sum of none", texts.lcmSum(none), "LCM = 1"},
+        {"tree of 360", treeWords(360), "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2"},
+        {"tree of a prime", treeWords(97), "Factor tree of 97: 97 is a prime number."},
+        {"tree below 2: the notice", treeWords(1), "Only numbers above 1 have prime factors."},
+        {"Venn of two", vennWords({12, 18}), "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"},
+        {"Venn of three", vennWords({8, 12, 18}),
+         "Venn diagram of 8, 12 and 18: in 8 only: 2; in 8 and 12: 2; in 8, 12 and 18: 2; in 12 and 18: 3; in 18 only: 3"},
+        {"Venn of magnitudes, third region alone", vennWords({-5, 1, 7}),
+         "Venn diagram of 5, 1 and 7: in 5 only: 5; in 7 only: 7"},
+        {"Venn without factors", vennWords({1, -1}), "Venn diagram of 1 and 1: no prime factors"},
+        {"Venn with a 0: the notice", vennWords({12, 0}), "A Venn diagram is drawn for two or three numbers, none of them 0."},
+        {"Venn of four: the notice", vennWords({2, 3, 4, 5}), "A Venn diagram is drawn for two or three numbers, none of them 0."},
+        {"grid, bounds either way", gridWords(30, 20), "Grid of 20 to 30: the primes are 23, 29"},
+        {"grid of one prime", gridWords(2, 2), "Grid of 2 to 2: the prime is 2"},
+        {"grid without primes", gridWords(1, 1), "Grid of 1 to 1: no primes"},
+        {"grid of 1000 numbers", gridWords(1000, 1).substr(0, 24), "Grid of 1 to 1000: the p"},
+        {"grid of 1001 numbers: the notice", gridWords(1, 1001), "The grid is drawn for ranges of up to 1000 numbers."},
+    };
+    for (const PictureTextCase &c : cases)
+        EXPECT_EQ(c.text, c.expected) << c.name;
 }
 
 } // namespace
