@@ -2,12 +2,26 @@
 
 #include "AppNames.h"
 #include "LatestResults.h"
+#include "PictureView.h"
 #include "Texts.h"
+#include "WorkingOutput.h"
+#include "WorkingPicture.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QFont>
+#include <QGraphicsScene>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +30,7 @@ namespace {
 
 constexpr int Gap = 8; // pixels between the main window and this one
 const QSize PreferredSize(560, 420);
+constexpr int PicturePage = 1;
 
 std::string workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
 {
@@ -32,11 +47,38 @@ std::string workingOf(const LatestResults &results, const numbers::Texts &texts,
     return texts.primesWorking(*results.primes());
 }
 
+// Draws the picture of command's result into scene; gives back its words.
+QString drawPictureOf(QGraphicsScene &scene, const LatestResults &results, const numbers::Texts &texts,
+                      numbers::Command command)
+{
+    switch (command) {
+    case numbers::Command::Factors:
+        return WorkingPicture::drawFactorTree(scene, *results.factors(), texts);
+    case numbers::Command::Hcf:
+        return WorkingPicture::drawVenn(scene, results.hcf()->numbers, texts);
+    case numbers::Command::Lcm:
+        return WorkingPicture::drawVenn(scene, results.lcm()->numbers, texts);
+    case numbers::Command::Primes:
+        break;
+    }
+    return WorkingPicture::drawSieveGrid(scene, *results.primes(), texts);
+}
+
+// A new action of window with its entry and shortcut.
+QAction *newAction(QWidget &window, const char *name, const QString &entry, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(entry, &window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
 } // namespace
 
 WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts &texts, QWidget &mainWindow)
     : QWidget(&mainWindow, Qt::Window), results_(results), texts_(texts), mainWindow_(mainWindow),
-      text_(new QPlainTextEdit(this))
+      pages_(new QTabWidget(this)), text_(new QPlainTextEdit), scene_(new QGraphicsScene(this)),
+      picture_(new PictureView(scene_, nullptr))
 {
     setObjectName(QStringLiteral("Working"));
     setWindowTitle(AppNames::workingTitle());
@@ -51,11 +93,59 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
+    // The picture is paper: dark on white in any colour scheme.
+    scene_->setBackgroundBrush(Qt::white);
+    picture_->setObjectName(QStringLiteral("Picture"));
+    picture_->setAccessibleName(tr("Picture"));
+
+    // The pages come first among the window's children, so that the steps are
+    // the first text a screen reader finds.
+    pages_->setObjectName(QStringLiteral("WorkingPages"));
+    pages_->addTab(text_, tr("&Steps"));
+    pages_->addTab(picture_, tr("&Picture"));
+
+    auto *save = newAction(*this, "SaveWorking", tr("&Save…"), QKeySequence::Save);
+    auto *copy = newAction(*this, "CopyPicture", tr("Copy &Picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    auto *print = newAction(*this, "PrintWorking", tr("&Print…"), QKeySequence::Print);
+    auto *zoomIn = newAction(*this, "ZoomIn", tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    // Ctrl+= too, where + needs Shift.
+    zoomIn->setShortcuts({zoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    auto *zoomOut = newAction(*this, "ZoomOut", tr("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    auto *fit = newAction(*this, "FitPicture", tr("&Fit"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    auto *tools = new QToolBar(this);
+    tools->setObjectName(QStringLiteral("WorkingTools"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({save, copy, print});
+    tools->addSeparator();
+    tools->addActions({zoomIn, zoomOut, fit});
+    const std::pair<QAction *, QString> spoken[] = {
+        {save, tr("Save")}, {copy, tr("Copy Picture")}, {print, tr("Print")},
+        {zoomIn, tr("Zoom In")}, {zoomOut, tr("Zoom Out")}, {fit, tr("Fit")},
+    };
+    for (const auto &[action, name] : spoken)
+        tools->widgetForAction(action)->setAccessibleName(name);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(text_);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
+    layout->addWidget(pages_);
 
-    // Texts are made only while the window is open, so a command pays nothing for them.
+    connect(save, &QAction::triggered, this, &WorkingWindow::saveWorking);
+    connect(copy, &QAction::triggered, this, &WorkingWindow::copyPicture);
+    connect(print, &QAction::triggered, this, &WorkingWindow::printWorking);
+    connect(zoomIn, &QAction::triggered, picture_, &PictureView::zoomIn);
+    connect(zoomOut, &QAction::triggered, picture_, &PictureView::zoomOut);
+    connect(fit, &QAction::triggered, picture_, &PictureView::fitToView);
+    // Zooming is for the picture's page only.
+    const auto enableZoom = [=](int page) {
+        for (QAction *action : {zoomIn, zoomOut, fit})
+            action->setEnabled(page == PicturePage);
+    };
+    enableZoom(pages_->currentIndex());
+    connect(pages_, &QTabWidget::currentChanged, this, enableZoom);
+
+    // Texts and pictures are made only while the window is open, so a command pays nothing for them.
     connect(&results, &LatestResults::recorded, this, [this](numbers::Command command) {
         if (isVisible())
             showWorkingOf(command);
@@ -72,6 +162,18 @@ void WorkingWindow::open(numbers::Command command)
     }
     raise();
     activateWindow();
+    pages_->currentWidget()->setFocus();
+}
+
+bool WorkingWindow::saveTo(const QString &fileName)
+{
+    const QString failure =
+        WorkingOutput::write(fileName, text_->toPlainText(), text_->font(), *scene_, picture_->accessibleDescription());
+    if (failure.isEmpty())
+        return true;
+    QMessageBox::critical(this, AppNames::shortTitle(),
+                          tr("The working could not be saved as \"%1\": %2.").arg(QDir::toNativeSeparators(fileName), failure));
+    return false;
 }
 
 void WorkingWindow::keyPressEvent(QKeyEvent *event)
@@ -86,13 +188,21 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
 void WorkingWindow::showWorkingOf(numbers::Command command)
 {
     text_->setPlainText(QString::fromStdString(workingOf(results_, texts_, command)));
+    pictureChanged(drawPictureOf(*scene_, results_, texts_, command));
     shown_ = command;
 }
 
 void WorkingWindow::showNotice(const QString &notice)
 {
     text_->setPlainText(notice);
+    pictureChanged(WorkingPicture::drawNotice(*scene_, notice));
     shown_.reset();
+}
+
+void WorkingWindow::pictureChanged(const QString &description)
+{
+    picture_->setAccessibleDescription(description);
+    picture_->showNewPicture();
 }
 
 void WorkingWindow::numbersChanged()
@@ -100,6 +210,40 @@ void WorkingWindow::numbersChanged()
     // The primes are read from their own boxes: their working stays.
     if (isVisible() && shown_ != numbers::Command::Primes)
         showNotice(QString::fromStdString(texts_.phrases().numbersChanged));
+}
+
+void WorkingWindow::saveWorking()
+{
+    QFileDialog dialog(this, tr("Save the Working"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = WorkingOutput::fileFilters();
+    dialog.setNameFilters(filters);
+    if (!filters.contains(saveFilter_))
+        saveFilter_ = filters.front();
+    dialog.selectNameFilter(saveFilter_);
+    // A name typed without an extension takes the chosen kind's, before the
+    // dialog asks whether to replace a file of that name.
+    dialog.setDefaultSuffix(WorkingOutput::extensionOf(saveFilter_));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString &filter) { dialog.setDefaultSuffix(WorkingOutput::extensionOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    saveFilter_ = dialog.selectedNameFilter();
+    saveTo(WorkingOutput::withExtension(dialog.selectedFiles().constFirst(), saveFilter_));
+}
+
+void WorkingWindow::copyPicture()
+{
+    QApplication::clipboard()->setImage(WorkingOutput::image(*scene_));
+}
+
+void WorkingWindow::printWorking()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    WorkingOutput::renderPages(printer, text_->toPlainText(), text_->font(), *scene_);
 }
 
 void WorkingWindow::place()
