@@ -136,7 +136,7 @@ QString WorkingOutput::write(const QString &fileName, const QString &steps, cons
 QImage WorkingOutput::image(QGraphicsScene &picture)
 {
     const QRectF source = picture.sceneRect();
-    QImage image((2 * source.size()).toSize(), QImage::Format_ARGB32_Premultiplied);
+    QImage image((2 * source.size()).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);

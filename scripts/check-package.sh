@@ -41,7 +41,7 @@ fi
 echo "== depends"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libgmp10 libstdc++6 fonts-liberation; do
+for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libgmp10 libstdc++6 fonts-liberation; do
     grep -qw -- "$library" <<<"$depends" || fail "Depends lacks $library"
 done
 

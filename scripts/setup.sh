@@ -2,12 +2,13 @@
 # Installs what building, running and testing need on Debian 12, skipping
 # packages that are already there. Uses apt-get when run as root, else sudo.
 # Usage: setup.sh [--package]; with --package, only what building the Debian
-# package needs (build tools, Qt, GMP, dpkg-dev).
+# package needs (build tools, Qt with its SVG module, GMP, dpkg-dev).
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-svg-dev libqt6svg6
     libgmp-dev
     dpkg-dev file
 )
@@ -16,6 +17,7 @@ if [ "${1:-}" != "--package" ]; then
         libgtest-dev libbenchmark-dev
         clang libclang-rt-14-dev
         xvfb xauth x11-utils imagemagick
+        poppler-utils
         dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
         fonts-liberation
         desktop-file-utils appstream lintian
