@@ -6,12 +6,10 @@
 #include "WindowSuiteMain.h"
 #include "WorkingWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QLineEdit>
@@ -33,7 +31,8 @@ namespace {
 
 // The items of a picture by kind; numbers are the text items of digits only.
 struct Picture {
-    QList<QGraphicsSimpleTextItem *> numbers, texts;
+    QList<QGraphicsSimpleTextItem *> numbers;
+    QStringList texts;
     QList<QGraphicsEllipseItem *> circles;
     QList<QGraphicsLineItem *> lines;
     QList<QGraphicsRectItem *> cells;
@@ -45,7 +44,7 @@ Picture itemsOf(QGraphicsScene &scene)
     Picture picture;
     for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
         if (auto *text = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(item))
-            (digits.match(text->text()).hasMatch() ? picture.numbers : picture.texts) << text;
+            digits.match(text->text()).hasMatch() ? void(picture.numbers << text) : void(picture.texts << text->text());
         else if (auto *circle = qgraphicsitem_cast<QGraphicsEllipseItem *>(item))
             picture.circles << circle;
         else if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item))
@@ -79,17 +78,16 @@ int side(const QRectF &r, const QRectF &ellipse)
     return all ? 1 : inside(nearest) ? 0 : -1;
 }
 
+// Shorter texts first: numbers, and texts that start with numbers, in ascending order.
+QStringList numerically(QStringList texts)
+{
+    std::sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) { return a.size() != b.size() ? a.size() < b.size() : a < b; });
+    return texts;
+}
+
 double distance(QPointF p, const QRectF &r)
 {
     return std::hypot(p.x() - std::clamp(p.x(), r.left(), r.right()), p.y() - std::clamp(p.y(), r.top(), r.bottom()));
-}
-
-QStringList textsOf(const QList<QGraphicsSimpleTextItem *> &items)
-{
-    QStringList texts;
-    for (const auto *item : items)
-        texts << item->text();
-    return texts;
 }
 
 } // namespace
@@ -100,12 +98,10 @@ class WorkingWindowTest : public WindowFixture {
 private slots:
     void pictureFollowsItsRules_data();
     void pictureFollowsItsRules();
-    void editLeavesTheNoticeOnBothPages_data();
     void editLeavesTheNoticeOnBothPages();
     void newPictureFitsAndAChosenZoomLastsUntilTheNext();
     void saveWritesEachKind_data();
     void saveWritesEachKind();
-    void failedSaveSaysWhyAndLeavesNothing();
 
 private:
     // Runs button on numbers ("from to" for the primes), opens the working and
@@ -136,18 +132,26 @@ void WorkingWindowTest::pictureFollowsItsRules_data()
     QTest::addColumn<QString>("numbers");
     QTest::addColumn<QStringList>("texts");   // the text items that are not numbers
     QTest::addColumn<QString>("description"); // empty: not checked
+    QTest::addColumn<QStringList>("regions");  // a Venn diagram's: "the numbers whose circles hold it: its factors"
+    const QStringList none;
     QTest::newRow("tree of 360") << "Factorize" << "360" << QStringList{"360 = 2^3 x 3^2 x 5"}
-        << "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2";
-    QTest::newRow("tree of 2^30, 59 nodes") << "Factorize" << "1073741824 5" << QStringList{"1073741824 = 2^30"} << "";
-    QTest::newRow("tree of 2147483646") << "Factorize" << "2147483646" << QStringList{"2147483646 = 2 x 3^2 x 7 x 11 x 31 x 151 x 331"} << "";
+        << "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2" << none;
+    QTest::newRow("tree of 2^30, 59 nodes") << "Factorize" << "1073741824 5" << QStringList{"1073741824 = 2^30"} << "" << none;
+    QTest::newRow("tree of 2147483646") << "Factorize" << "2147483646"
+        << QStringList{"2147483646 = 2 x 3^2 x 7 x 11 x 31 x 151 x 331"} << "" << none;
     QTest::newRow("Venn of the HCF of 8 12 18") << "Find_HCF" << "8 12 18" << QStringList{"HCF = 2", "LCM = 2 x 2 x 2 x 3 x 3 = 72"}
-        << "Venn diagram of 8, 12 and 18: in 8 only: 2; in 8 and 12: 2; in 8, 12 and 18: 2; in 12 and 18: 3; in 18 only: 3";
+        << "Venn diagram of 8, 12 and 18: in 8 only: 2; in 8 and 12: 2; in 8, 12 and 18: 2; in 12 and 18: 3; in 18 only: 3"
+        << QStringList{"8: 2", "8 12: 2", "8 12 18: 2", "12 18: 3", "18: 3"};
     QTest::newRow("Venn of the LCM of -12 18, by magnitudes") << "Find_LCM" << "-12 18"
-        << QStringList{"HCF = 2 x 3 = 6", "LCM = 2 x 2 x 3 x 3 = 36"} << "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3";
+        << QStringList{"HCF = 2 x 3 = 6", "LCM = 2 x 2 x 3 x 3 = 36"}
+        << "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3" << QStringList{"12: 2", "12 18: 2 3", "18: 3"};
     QTest::newRow("Venn of 29 factors of 2 in the middle") << "Find_HCF" << "1073741824 536870912"
-        << QStringList{"HCF = " + QString("2 x ").repeated(28) + "2 = 536870912", "LCM = " + QString("2 x ").repeated(29) + "2 = 1073741824"} << "";
-    QTest::newRow("grid 20 to 30") << "FindPrime" << "30 20" << QStringList{} << "Grid of 20 to 30: the primes are 23, 29";
-    QTest::newRow("grid of 1000 numbers") << "FindPrime" << "224001 225000" << QStringList{} << "";
+        << QStringList{"HCF = " + QString("2 x ").repeated(28) + "2 = 536870912", "LCM = " + QString("2 x ").repeated(29) + "2 = 1073741824"}
+        << "" << QStringList{"1073741824: 2", "536870912 1073741824: " + QString("2 ").repeated(28) + "2"};
+    QTest::newRow("Venn with a 1: a circle without factors") << "Find_LCM" << "1 6 9" << QStringList{"HCF = 1", "LCM = 2 x 3 x 3 = 18"}
+        << "Venn diagram of 1, 6 and 9: in 6 only: 2; in 6 and 9: 3; in 9 only: 3" << QStringList{"6: 2", "6 9: 3", "9: 3"};
+    QTest::newRow("grid 20 to 30") << "FindPrime" << "30 20" << QStringList{} << "Grid of 20 to 30: the primes are 23, 29" << none;
+    QTest::newRow("grid of 1000 numbers") << "FindPrime" << "224001 225000" << QStringList{} << "" << none;
 }
 
 void WorkingWindowTest::pictureFollowsItsRules()
@@ -156,8 +160,9 @@ void WorkingWindowTest::pictureFollowsItsRules()
     QFETCH(QString, numbers);
     QFETCH(QStringList, texts);
     QFETCH(QString, description);
+    QFETCH(QStringList, regions);
     const Picture p = itemsOf(pictureOf(button, numbers));
-    QCOMPARE(textsOf(p.texts), texts);
+    QCOMPARE(p.texts, texts);
     if (!description.isEmpty())
         QCOMPARE(view()->accessibleDescription(), description);
     for (qsizetype i = 0; i < p.numbers.size(); ++i)
@@ -175,22 +180,19 @@ void WorkingWindowTest::pictureFollowsItsRules()
             QVERIFY(std::any_of(p.numbers.begin(), p.numbers.end(), [&](const auto *n) {
                 return side(n->sceneBoundingRect(), circle->rect()) == 1 && primeFactors(n->text().toLongLong()).size() == 1;
             }));
+        // A number's outline is its circle when it has one; each end of a line lies within a text height of one.
+        const auto outline = [&](const QGraphicsSimpleTextItem *n) {
+            const auto circle = std::find_if(p.circles.begin(), p.circles.end(), [&](auto *c) { return side(n->sceneBoundingRect(), c->rect()) == 1; });
+            return circle != p.circles.end() ? (*circle)->rect() : n->sceneBoundingRect();
+        };
         const qreal height = p.numbers.front()->boundingRect().height();
         for (const auto *line : p.lines) {
-            QPointF ends[] = {line->line().p1(), line->line().p2()};
-            if (ends[0].y() > ends[1].y())
-                std::swap(ends[0], ends[1]);
-            qint64 values[2] = {0, 0};
-            for (int e = 0; e < 2; ++e)
-                for (const auto *n : p.numbers) {
-                    QRectF outline = n->sceneBoundingRect();
-                    for (const auto *circle : p.circles)
-                        if (side(outline, circle->rect()) == 1)
-                            outline = circle->rect();
-                    if (distance(ends[e], outline) <= height)
-                        values[e] = n->text().toLongLong();
-                }
-            QVERIFY(values[1] > 1 && values[0] > values[1] && values[0] % values[1] == 0);
+            qint64 ends[2] = {0, 0}; // the numbers at the upper and the lower end
+            for (const QPointF end : {line->line().p1(), line->line().p2()})
+                for (const auto *n : p.numbers)
+                    if (distance(end, outline(n)) <= height)
+                        ends[end.y() > std::min(line->line().y1(), line->line().y2())] = n->text().toLongLong();
+            QVERIFY(ends[1] > 1 && ends[0] > ends[1] && ends[0] % ends[1] == 0);
         }
     } else if (button == QStringLiteral("FindPrime")) {
         // One cell per number, its number inside; primes in one fill, the rest in another and struck out.
@@ -198,97 +200,59 @@ void WorkingWindowTest::pictureFollowsItsRules()
         QCOMPARE(p.cells.size(), p.numbers.size());
         std::map<bool, QSet<QRgb>> fills;
         for (qsizetype i = 0; i < p.numbers.size(); ++i) {
-            const QGraphicsSimpleTextItem *n = p.numbers[i];
-            QCOMPARE(n->text().toLongLong(), from + i);
-            const bool prime = primeFactors(n->text().toLongLong()).size() == 1;
-            const auto cell = std::find_if(p.cells.begin(), p.cells.end(),
-                                           [&](const auto *c) { return c->rect().contains(n->sceneBoundingRect()); });
-            QVERIFY(cell != p.cells.end() && (*cell)->brush().style() == Qt::SolidPattern);
+            const bool prime = primeFactors(from + i).size() == 1;
+            const auto cell = std::find_if(p.cells.begin(), p.cells.end(), [&](auto *c) { return c->rect().contains(p.numbers[i]->sceneBoundingRect()); });
+            QVERIFY(p.numbers[i]->text().toLongLong() == from + i && cell != p.cells.end() && (*cell)->brush().style() == Qt::SolidPattern);
+            QCOMPARE(p.numbers[i]->font().strikeOut(), !prime);
             fills[prime] << (*cell)->brush().color().rgb();
-            QCOMPARE(n->font().strikeOut(), !prime);
         }
         QVERIFY(fills[true].size() == 1 && fills[false].size() == 1 && fills[true] != fills[false]);
     } else {
-        // Each factor inside the circles of the numbers it belongs to and outside the others, as many
-        // copies of p in each region as the rule of exponents gives.
-        QList<qint64> values;
-        for (const QString &value : numbers.split(' '))
-            values << std::abs(value.toLongLong());
-        QCOMPARE(p.circles.size(), values.size());
-        QList<QGraphicsSimpleTextItem *> labels; // outside every circle
-        std::copy_if(p.numbers.begin(), p.numbers.end(), std::back_inserter(labels), [&](const auto *n) {
+        // The labels lie outside every circle, each circle being the number of the label nearest it; every
+        // factor lies wholly inside or outside each circle.
+        const auto outside = [&](const auto *n) {
             return std::all_of(p.circles.begin(), p.circles.end(), [&](const auto *c) { return side(n->sceneBoundingRect(), c->rect()) < 0; });
-        });
-        QCOMPARE(labels.size(), values.size());
-        QList<qsizetype> numberOfCircle; // the label nearest each circle
-        for (const auto *circle : p.circles) {
-            const auto label = std::min_element(labels.begin(), labels.end(), [&](const auto *a, const auto *b) {
+        };
+        QList<QGraphicsSimpleTextItem *> labels;
+        std::copy_if(p.numbers.begin(), p.numbers.end(), std::back_inserter(labels), outside);
+        QVERIFY(labels.size() == p.circles.size() && p.circles.size() == numbers.count(' ') + 1);
+        QStringList numberOf;
+        for (const auto *circle : p.circles)
+            numberOf << (*std::min_element(labels.begin(), labels.end(), [&](const auto *a, const auto *b) {
                 return QLineF(a->sceneBoundingRect().center(), circle->rect().center()).length()
                        < QLineF(b->sceneBoundingRect().center(), circle->rect().center()).length();
-            });
-            numberOfCircle << values.indexOf((*label)->text().toLongLong());
-        }
-        std::map<std::pair<unsigned, int>, int> drawn, expected; // (circles, prime): copies
+            }))->text();
+        std::map<QString, QStringList> drawn; // the factors of each region, by the numbers whose circles hold it
         for (const auto *n : p.numbers) {
-            unsigned members = 0;
+            QStringList in;
             for (qsizetype c = 0; c < p.circles.size(); ++c) {
                 const int s = side(n->sceneBoundingRect(), p.circles[c]->rect());
                 QVERIFY2(s != 0, qPrintable(n->text() + " crosses a circle"));
-                members |= (s == 1 ? 1u : 0u) << numberOfCircle[c];
+                if (s == 1)
+                    in << numberOf[c];
             }
-            if (members != 0)
-                ++drawn[{members, n->text().toInt()}];
+            if (!in.isEmpty())
+                drawn[numerically(in).join(' ')] << n->text();
         }
-        QList<int> primes;
-        for (const qint64 v : values)
-            primes << primeFactors(v);
-        for (const int prime : QSet<int>(primes.begin(), primes.end())) {
-            QList<int> e;
-            for (const qint64 v : values)
-                e << static_cast<int>(primeFactors(v).count(prime));
-            const int all = *std::min_element(e.begin(), e.end());
-            const unsigned full = (1u << values.size()) - 1;
-            expected[{full, prime}] = all;
-            for (int i = 0; i < values.size(); ++i) {
-                int alone = e[i] - all;
-                for (int j = 0; j < values.size() && values.size() == 3; ++j)
-                    if (j != i) {
-                        expected[{(1u << i) | (1u << j), prime}] = std::min(e[i], e[j]) - all;
-                        alone -= std::min(e[i], e[j]) - all;
-                    }
-                expected[{1u << i, prime}] = alone;
-            }
-        }
-        std::erase_if(expected, [](const auto &entry) { return entry.second == 0; });
-        QCOMPARE(drawn, expected);
+        QStringList found;
+        for (auto &[in, factors] : drawn)
+            found << in + ": " + numerically(factors).join(' ');
+        QCOMPARE(numerically(found), numerically(regions));
     }
-}
-
-void WorkingWindowTest::editLeavesTheNoticeOnBothPages_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("numbers");
-    QTest::addColumn<bool>("noticed");
-    QTest::newRow("the HCF's working is gone") << "Find_HCF" << "12 18" << true;
-    QTest::newRow("the primes' working stays") << "FindPrime" << "20 30" << false;
 }
 
 void WorkingWindowTest::editLeavesTheNoticeOnBothPages()
 {
-    QFETCH(QString, button);
-    QFETCH(QString, numbers);
-    QFETCH(bool, noticed);
-    QGraphicsScene &scene = pictureOf(button, numbers);
-    const QString description = view()->accessibleDescription();
+    QGraphicsScene &scene = pictureOf("Find_HCF", "12 18");
     QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral(" 7"));
-
     const QString notice = QStringLiteral("The numbers have changed: run a command to see its working.");
-    const Picture p = itemsOf(scene);
-    QCOMPARE(working()->findChild<QPlainTextEdit *>()->toPlainText() == notice, noticed);
-    QCOMPARE(view()->accessibleDescription(), noticed ? notice : description);
-    if (noticed)
-        QVERIFY(scene.items().size() == 1 && p.texts.size() == 1 && p.texts.front()->text() == notice);
-    // The window opens again on the page chosen last.
+    QCOMPARE(working()->findChild<QPlainTextEdit *>()->toPlainText(), notice);
+    QVERIFY(scene.items().size() == 1 && itemsOf(scene).texts == QStringList{notice} && view()->accessibleDescription() == notice);
+
+    // The primes' working stays; the window opens again on the page chosen last.
+    pictureOf("FindPrime", "20 30");
+    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("8"));
+    QCOMPARE(view()->accessibleDescription(), QStringLiteral("Grid of 20 to 30: the primes are 23, 29"));
     working()->close();
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(control<QTabWidget>("WorkingPages")->currentIndex(), 1);
@@ -321,6 +285,7 @@ void WorkingWindowTest::saveWritesEachKind_data()
     QTest::newRow("SVG with its texts as text") << "working.svg";
     QTest::newRow("PNG at twice the scene's size") << "working.png";
     QTest::newRow("PDF: steps, then the picture") << "working.PDF";
+    QTest::newRow("a folder that does not exist: a box, nothing written") << "missing/working.png";
 }
 
 void WorkingWindowTest::saveWritesEachKind()
@@ -329,15 +294,19 @@ void WorkingWindowTest::saveWritesEachKind()
     QGraphicsScene &scene = pictureOf("Factorize", "360");
     const QTemporaryDir dir;
     const QString path = dir.filePath(file);
-    QVERIFY(working()->saveTo(path));
-    QVERIFY(boxes->seen.isEmpty());
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray bytes = saved.readAll();
-    const QString steps = working()->findChild<QPlainTextEdit *>()->toPlainText();
-
+    const bool saved = working()->saveTo(path);
+    QFile written(path);
+    if (file.startsWith("missing/")) {
+        QVERIFY(!saved && boxes->seen.size() == 1 && boxes->seen.front().icon == QMessageBox::Critical);
+        QVERIFY2(boxes->seen.front().text.contains(path) && boxes->seen.front().text.contains("No such file or directory"),
+                 qPrintable(boxes->seen.front().text));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        return;
+    }
+    QVERIFY(saved && boxes->seen.isEmpty() && written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
     if (file.endsWith(".txt")) {
-        QCOMPARE(bytes, steps.toUtf8());
+        QCOMPARE(bytes, working()->findChild<QPlainTextEdit *>()->toPlainText().toUtf8());
         QVERIFY(!bytes.contains('\r'));
     } else if (file.endsWith(".svg")) {
         QVERIFY(QSvgRenderer(bytes).isValid());
@@ -346,32 +315,16 @@ void WorkingWindowTest::saveWritesEachKind()
     } else if (file.endsWith(".png")) {
         QCOMPARE(QImage::fromData(bytes, "PNG").size(), (2 * scene.sceneRect().size()).toSize());
     } else {
+        // pdftotext ends each page with a form feed.
         QVERIFY(bytes.startsWith("%PDF-"));
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {path});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
-        for (int page = 1; page <= 2; ++page) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"), {"-f", QString::number(page), "-l", QString::number(page), path, "-"});
-            QVERIFY(text.waitForFinished());
-            const QString found = QString::fromUtf8(text.readAllStandardOutput());
-            QVERIFY2(found.contains(page == 1 ? "Factors of 360" : "18") && found.contains("360 = 2^3 x 3^2 x 5"), qPrintable(found));
-        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, "-"});
+        QVERIFY(text.waitForFinished());
+        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f');
+        QCOMPARE(pages.size(), 3);
+        QVERIFY2(pages[0].startsWith("Factors of 360\n") && pages[0].contains("360 = 2^3 x 3^2 x 5"), qPrintable(pages[0]));
+        QVERIFY2(pages[1].contains("18") && pages[1].contains("360 = 2^3 x 3^2 x 5"), qPrintable(pages[1]));
     }
-}
-
-void WorkingWindowTest::failedSaveSaysWhyAndLeavesNothing()
-{
-    pictureOf("Factorize", "360");
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/working.png"));
-    QVERIFY(!working()->saveTo(path));
-    QCOMPARE(boxes->seen.size(), 1);
-    QCOMPARE(boxes->seen.front().icon, QMessageBox::Critical);
-    QVERIFY2(boxes->seen.front().text.contains(path) && boxes->seen.front().text.contains("No such file or directory"),
-             qPrintable(boxes->seen.front().text));
-    QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
 int main(int argc, char *argv[])

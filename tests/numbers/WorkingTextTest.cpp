@@ -252,19 +252,11 @@ std::string gridWords(std::int32_t a, std::int32_t b)
     return Texts().gridDescription({{a, b}, PrimeRange::primesBetween(a, b)});
 }
 
-std::string lastLine(std::int32_t n)
-{
-    return Texts().factorsLastLine(Factorizer::ofFirst(std::vector<std::int32_t>{n}));
-}
-
-TEST(PictureTexts, SayTheLastLineTheSumsAndThePictureInWords)
+TEST(PictureTexts, SayTheSumsAndThePictureInWords)
 {
     const Texts texts;
     const std::vector<std::uint32_t> hcf23{2, 3}, three{3}, none{}, lcm36{2, 2, 3, 3}, bigPrimes{2147483587, 2147483629, 2147483647};
     const PictureTextCase cases[] = {
-        {"last line: exponent form", lastLine(360), "360 = 2^3 x 3^2 x 5"},
-        {"last line: a prime", lastLine(97), "97 is a prime number."},
-        {"last line: below 2", lastLine(-12), "Only numbers above 1 have prime factors."},
         {"HCF sum of two factors", texts.hcfSum(hcf23), "HCF = 2 x 3 = 6"},
         {"HCF sum of one factor", texts.hcfSum(three), "HCF = 3"},
         {"HCF sum of none", texts.hcfSum(none), "HCF = 1"},
