@@ -14,14 +14,15 @@
 
 namespace {
 
-const QColor Ink(0x21, 0x21, 0x21);
-const QColor Joining(0x61, 0x61, 0x61);
-const QColor PrimeCircleFill(0xff, 0xf1, 0xb8);
-const QColor PrimeCellFill(0xff, 0xc8, 0x3d);
-const QColor OtherCellFill(0xe4, 0xe4, 0xe4);
-const QColor CellBorder(0x80, 0x80, 0x80);
+// Plain numbers, so that nothing of the pictures runs before they are drawn.
+constexpr QRgb Ink = 0x212121;
+constexpr QRgb Joining = 0x616161;
+constexpr QRgb PrimeCircleFill = 0xfff1b8;
+constexpr QRgb PrimeCellFill = 0xffc83d;
+constexpr QRgb OtherCellFill = 0xe4e4e4;
+constexpr QRgb CellBorder = 0x808080;
 // The Venn diagram's circles: red, blue, green.
-const std::array<QColor, 3> CircleColours{QColor(0xd3, 0x2f, 0x2f), QColor(0x19, 0x76, 0xd2), QColor(0x38, 0x8e, 0x3c)};
+constexpr std::array<QRgb, 3> CircleColours{0xd32f2f, 0x1976d2, 0x388e3c};
 
 QString qt(const std::string &text)
 {
@@ -46,7 +47,7 @@ numbers::MeasureText measureIn(const QFont &font)
 }
 
 void addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &place, const QFont &font,
-             const QColor &colour = Ink)
+             QColor colour = QColor(Ink))
 {
     QGraphicsSimpleTextItem *item = scene.addSimpleText(text, font);
     item->setBrush(colour);
@@ -80,13 +81,13 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
         return drawNotice(scene, qt(texts.phrases().onlyAboveOne));
 
     startPicture(scene, tree.bounds);
-    const QPen joining(Joining, 1.25);
+    const QPen joining(QColor(Joining), 1.25);
     for (const numbers::Line &line : tree.lines)
         scene.addLine(line.from.x, line.from.y, line.to.x, line.to.y, joining);
-    const QPen outline(Ink, 1.25);
+    const QPen outline(QColor(Ink), 1.25);
     for (const numbers::TreeNode &node : tree.nodes) {
         if (node.prime)
-            scene.addEllipse(qt(node.circle), outline, PrimeCircleFill);
+            scene.addEllipse(qt(node.circle), outline, QColor(PrimeCircleFill));
         addText(scene, QString::number(node.value), node.text, font);
     }
     addText(scene, qt(lastLine), tree.lastLine, font);
@@ -108,13 +109,13 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
     startPicture(scene, venn.bounds);
     for (std::size_t i = 0; i < venn.circles.size(); ++i) {
         const numbers::Circle &c = venn.circles[i].circle;
-        QColor fill = CircleColours[i];
+        const QColor colour(CircleColours[i]);
+        QColor fill = colour;
         fill.setAlpha(36);
-        scene.addEllipse(c.center.x - c.radius, c.center.y - c.radius, 2 * c.radius, 2 * c.radius,
-                         QPen(CircleColours[i], 2), fill);
+        scene.addEllipse(c.center.x - c.radius, c.center.y - c.radius, 2 * c.radius, 2 * c.radius, QPen(colour, 2), fill);
     }
     for (std::size_t i = 0; i < venn.circles.size(); ++i)
-        addText(scene, QString::number(venn.circles[i].magnitude), venn.circles[i].label, font, CircleColours[i].darker(130));
+        addText(scene, QString::number(venn.circles[i].magnitude), venn.circles[i].label, font, QColor(CircleColours[i]).darker(130));
     for (const numbers::VennRegion &region : venn.regions)
         for (const numbers::VennFactor &factor : region.factors)
             addText(scene, QString::number(factor.prime), factor.text, font);
@@ -135,9 +136,9 @@ QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::Prim
     // Crossed out, so that the grid reads without its colours.
     QFont struckOut = font;
     struckOut.setStrikeOut(true);
-    const QPen border(CellBorder, 1);
+    const QPen border(QColor(CellBorder), 1);
     for (const numbers::GridCell &cell : grid.cells) {
-        scene.addRect(qt(cell.cell), border, cell.prime ? PrimeCellFill : OtherCellFill);
+        scene.addRect(qt(cell.cell), border, QColor(cell.prime ? PrimeCellFill : OtherCellFill));
         addText(scene, QString::number(cell.number), cell.text, cell.prime ? font : struckOut);
     }
     return qt(texts.gridDescription(result));
@@ -147,7 +148,7 @@ QString WorkingPicture::drawNotice(QGraphicsScene &scene, const QString &notice)
 {
     scene.clear();
     QGraphicsSimpleTextItem *item = scene.addSimpleText(notice, font());
-    item->setBrush(Ink);
+    item->setBrush(QColor(Ink));
     const QRectF text = item->boundingRect();
     const qreal margin = text.height() / 2;
     item->setPos(margin, margin);

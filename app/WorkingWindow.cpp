@@ -89,6 +89,7 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     mono.setFixedPitch(true);
     mono.setPointSizeF(10);
     text_->setFont(mono);
+    text_->setAccessibleName(tr("Steps"));
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
