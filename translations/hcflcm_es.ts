@@ -91,7 +91,7 @@ Pruebe «%1 --help» para más información.
     </message>
     <message>
         <source>© 2026 Numeria Learning. Free for schools.</source>
-        <translation>© 2026 Numeria Learning. Gratis para escuelas.</translation>
+        <translation>© 2026 Numeria Learning. Gratis para colegios.</translation>
     </message>
     <message>
         <source>Free Download</source>

@@ -91,7 +91,7 @@ Try '%1 --help' for more information.
     </message>
     <message>
         <source>© 2026 Numeria Learning. Free for schools.</source>
-        <translation>© 2026 Numeria Learning. Бесплатно для школ.</translation>
+        <translation>© 2026 Numeria Learning. Школам бесплатно.</translation>
     </message>
     <message>
         <source>Free Download</source>

@@ -22,19 +22,20 @@ int room(const QWidget &widget)
         return -1;
     if (!label->property("autoSize").toBool())
         return label->contentsRect().width();
-    // A caption that sizes itself may grow up to its frame's inner edge or the
-    // next control on its right.
+    // A caption that sizes itself may grow up to its frame's inner edge, or to
+    // 6 pixels before the next control on its right.
     const QWidget &parent = *label->parentWidget();
     int right = parent.width() - (qobject_cast<const QGroupBox *>(&parent) ? 2 : 0);
     for (const QWidget *other : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QRect place = other->geometry();
         if (place.left() > label->x() && place.top() < label->geometry().bottom() && place.bottom() > label->y())
-            right = std::min(right, place.left());
+            right = std::min(right, place.left() - 6);
     }
     return right - label->x();
 }
 
-// What widget shows, as wide as drawn: a frame's title in bold, as Fusion draws it.
+// How wide what widget shows is drawn; a frame's title measured in bold, as
+// some styles draw it.
 int advance(const QWidget &widget)
 {
     QFont font = widget.font();
