@@ -70,12 +70,16 @@ QString read(QCommandLineParser &parser, const QStringList &arguments)
 
     if (!parser.parse(arguments))
         return parser.errorText();
-    if (!parser.positionalArguments().isEmpty())
-        return QCoreApplication::translate("CommandLine", "Unexpected argument '%1': the program takes no file or number.")
+    if (!parser.positionalArguments().isEmpty()) {
+        return QCoreApplication::translate("CommandLine",
+                                           "Unexpected argument '%1': the program takes no file or number.")
             .arg(parser.positionalArguments().constFirst());
-    if (parser.isSet(QStringLiteral("language")) && Language::fromOption(parser.value(QStringLiteral("language"))).isEmpty())
+    }
+    const QString language = parser.value(QStringLiteral("language"));
+    if (parser.isSet(QStringLiteral("language")) && Language::fromOption(language).isEmpty()) {
         return QCoreApplication::translate("CommandLine", "Unknown language '%1'. The languages are: %2.")
-            .arg(parser.value(QStringLiteral("language")), languages);
+            .arg(language, languages);
+    }
     return {};
 }
 

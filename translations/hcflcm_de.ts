@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Primfaktoren, ggT und kgV von Zahlen: ein Rechner für das Rechnen mit ganzen
 Zahlen in der Schule. Sein Fenster zerlegt die erste der eingegebenen Zahlen in
@@ -25,7 +25,7 @@ angenommen (siehe die Handbuchseite hcflcm(1)).</translation>
         <translation>Zeigt die Version und beendet das Programm.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Verwendet die Sprache &lt;Code&gt; statt der des Systems: %1 (ein Bindestrich kann für den Unterstrich stehen, wie in pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ angenommen (siehe die Handbuchseite hcflcm(1)).</translation>
         <translation>Code</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Unerwartetes Argument „%1“: Das Programm nimmt weder Dateien noch Zahlen an.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Unbekannte Sprache „%1“. Die Sprachen sind: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 „%1 --help“ zeigt weitere Informationen.

@@ -7,12 +7,12 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Factorization, GCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their GCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</translation>
     </message>
     <message>
@@ -24,27 +24,27 @@ Started without options, it opens the window. Qt's own window options, such as
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
-        <translation>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</translation>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</translation>
     </message>
     <message>
         <source>code</source>
         <translation>code</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
-        <translation>Unexpected argument '%1': the program takes no file or number.</translation>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Unexpected argument &apos;%1&apos;: the program takes no file or number.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
-        <translation>Unknown language '%1'. The languages are: %2.</translation>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Unknown language &apos;%1&apos;. The languages are: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </translation>
     </message>
 </context>

@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Factorización, MCD y mcm de números: una calculadora para la aritmética escolar
 de números enteros. Su ventana descompone en factores primos el primero de los
@@ -25,7 +25,7 @@ También acepta las opciones de ventana propias de Qt, como -platform y -style
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Usa el idioma &lt;código&gt; en lugar del idioma del sistema: %1 (un guion puede sustituir al guion bajo, como en pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ También acepta las opciones de ventana propias de Qt, como -platform y -style
         <translation>código</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Argumento inesperado «%1»: el programa no acepta archivos ni números.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Idioma desconocido «%1». Los idiomas son: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Pruebe «%1 --help» para más información.

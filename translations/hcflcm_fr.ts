@@ -7,11 +7,11 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
-        <translation>Décomposition, PGCD et PPCM des nombres : une calculatrice pour l'arithmétique
-des nombres entiers à l'école. Sa fenêtre décompose en facteurs premiers le
-premier des nombres tapés, trouve leur PGCD et leur PPCM avec l'échelle des
+        <translation>Décomposition, PGCD et PPCM des nombres : une calculatrice pour l&apos;arithmétique
+des nombres entiers à l&apos;école. Sa fenêtre décompose en facteurs premiers le
+premier des nombres tapés, trouve leur PGCD et leur PPCM avec l&apos;échelle des
 divisions, et liste les nombres premiers entre deux bornes. Lancée sans option,
 elle ouvre sa fenêtre. Les options de fenêtre de Qt, comme -platform et -style,
 sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
@@ -25,7 +25,7 @@ sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
         <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Affiche les textes dans la langue &lt;code&gt; au lieu de celle du système : %1 (un tiret peut remplacer le tiret bas, comme dans pt-BR).</translation>
     </message>
     <message>
@@ -33,19 +33,19 @@ sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
         <translation>code</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Argument inattendu « %1 » : le programme ne prend ni fichier ni nombre.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Langue inconnue « %1 ». Les langues sont : %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Essayez « %1 --help » pour plus d'informations.
+Essayez « %1 --help » pour plus d&apos;informations.
 </translation>
     </message>
 </context>
@@ -83,7 +83,7 @@ Essayez « %1 --help » pour plus d'informations.
     </message>
     <message>
         <source>Visit this website for more downloads</source>
-        <translation>Visitez ce site pour d'autres téléchargements</translation>
+        <translation>Visitez ce site pour d&apos;autres téléchargements</translation>
     </message>
     <message>
         <source>Visit: numeria.example</source>
@@ -91,7 +91,7 @@ Essayez « %1 --help » pour plus d'informations.
     </message>
     <message>
         <source>© 2026 Numeria Learning. Free for schools.</source>
-        <translation>© 2026 Numeria Learning. Gratuit pour l'école.</translation>
+        <translation>© 2026 Numeria Learning. Gratuit pour l&apos;école.</translation>
     </message>
     <message>
         <source>Free Download</source>
@@ -231,7 +231,7 @@ Essayez « %1 --help » pour plus d'informations.
     </message>
     <message>
         <source>Prime range box 1</source>
-        <translation>Première borne de l'intervalle</translation>
+        <translation>Première borne de l&apos;intervalle</translation>
     </message>
     <message>
         <source>1</source>
@@ -239,7 +239,7 @@ Essayez « %1 --help » pour plus d'informations.
     </message>
     <message>
         <source>Prime range box 2</source>
-        <translation>Seconde borne de l'intervalle</translation>
+        <translation>Seconde borne de l&apos;intervalle</translation>
     </message>
     <message>
         <source>10</source>

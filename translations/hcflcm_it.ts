@@ -7,9 +7,9 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
-        <translation>Scomposizione, MCD e mcm di numeri: una calcolatrice per l'aritmetica scolastica
+        <translation>Scomposizione, MCD e mcm di numeri: una calcolatrice per l&apos;aritmetica scolastica
 dei numeri interi. La sua finestra scompone in fattori primi il primo dei numeri
 scritti, trova il loro MCD e il loro mcm con la scala delle divisioni ed elenca
 i numeri primi tra due estremi. Avviata senza opzioni, apre la finestra. Accetta
@@ -25,7 +25,7 @@ pagina di manuale hcflcm(1)).</translation>
         <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Usa la lingua &lt;codice&gt; invece di quella del sistema: %1 (un trattino può sostituire il trattino basso, come in pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ pagina di manuale hcflcm(1)).</translation>
         <translation>codice</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Argomento inatteso «%1»: il programma non accetta file né numeri.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Lingua sconosciuta «%1». Le lingue sono: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Prova «%1 --help» per maggiori informazioni.
@@ -231,7 +231,7 @@ Prova «%1 --help» per maggiori informazioni.
     </message>
     <message>
         <source>Prime range box 1</source>
-        <translation>Primo estremo dell'intervallo</translation>
+        <translation>Primo estremo dell&apos;intervallo</translation>
     </message>
     <message>
         <source>1</source>
@@ -239,7 +239,7 @@ Prova «%1 --help» per maggiori informazioni.
     </message>
     <message>
         <source>Prime range box 2</source>
-        <translation>Secondo estremo dell'intervallo</translation>
+        <translation>Secondo estremo dell&apos;intervallo</translation>
     </message>
     <message>
         <source>10</source>

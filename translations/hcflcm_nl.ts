@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Ontbinden, GGD en KGV van getallen: een rekenmachine voor het rekenen met gehele
 getallen op school. Het venster ontbindt het eerste van de getypte getallen in
@@ -25,7 +25,7 @@ aangenomen (zie de handleidingpagina hcflcm(1)).</translation>
         <translation>Toont de versie en stopt.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Gebruikt de taal &lt;code&gt; in plaats van die van het systeem: %1 (een koppelteken mag het liggend streepje vervangen, zoals in pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ aangenomen (zie de handleidingpagina hcflcm(1)).</translation>
         <translation>code</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Onverwacht argument ‘%1’: het programma neemt geen bestand of getal aan.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Onbekende taal ‘%1’. De talen zijn: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Probeer ‘%1 --help’ voor meer informatie.

@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Rozkład, NWD i NWW liczb: kalkulator do szkolnej arytmetyki liczb całkowitych.
 Jego okno rozkłada na czynniki pierwsze pierwszą z wpisanych liczb, znajduje ich
@@ -24,7 +24,7 @@ okna Qt, takie jak -platform i -style (zob. stronę podręcznika hcflcm(1)).</tr
         <translation>Wyświetla wersję i kończy działanie.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Używa języka &lt;kod&gt; zamiast języka systemu: %1 (zamiast podkreślenia można użyć łącznika, jak w pt-BR).</translation>
     </message>
     <message>
@@ -32,16 +32,16 @@ okna Qt, takie jak -platform i -style (zob. stronę podręcznika hcflcm(1)).</tr
         <translation>kod</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Nieoczekiwany argument „%1”: program nie przyjmuje plików ani liczb.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Nieznany język „%1”. Dostępne języki: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Więcej informacji: „%1 --help”.

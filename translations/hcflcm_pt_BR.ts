@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Fatoração, MDC e MMC de números: uma calculadora para a aritmética escolar de
 números inteiros. Sua janela decompõe em fatores primos o primeiro dos números
@@ -25,7 +25,7 @@ de manual hcflcm(1)).</translation>
         <translation>Mostra a versão e sai.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Usa o idioma &lt;código&gt; em vez do idioma do sistema: %1 (um hífen pode substituir o sublinhado, como em pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ de manual hcflcm(1)).</translation>
         <translation>código</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Argumento inesperado “%1”: o programa não aceita arquivos nem números.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Idioma desconhecido “%1”. Os idiomas são: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Experimente “%1 --help” para mais informações.

@@ -7,7 +7,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Разложение, НОД и НОК чисел: калькулятор для школьной арифметики целых чисел.
 Его окно раскладывает на простые множители первое из введённых чисел, находит их
@@ -25,7 +25,7 @@ Started without options, it opens the window. Qt's own window options, such as
         <translation>Показывает версию и завершает работу.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Использует язык &lt;код&gt; вместо языка системы: %1 (вместо подчёркивания можно писать дефис, как в pt-BR).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ Started without options, it opens the window. Qt's own window options, such as
         <translation>код</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Неожиданный аргумент «%1»: программа не принимает ни файлов, ни чисел.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Неизвестный язык «%1». Доступные языки: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Подробнее: «%1 --help».

@@ -7,12 +7,12 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Çarpanlar, EBOB ve EKOK: okulda tam sayılarla yapılan aritmetik için bir hesap
 makinesi. Penceresi yazılan sayılardan ilkini asal çarpanlarına ayırır,
-sayıların EBOB'unu ve bölme merdiveniyle EKOK'unu bulur, iki sınır arasındaki
-asal sayıları listeler. Seçeneksiz başlatıldığında pencereyi açar. Qt'nin
+sayıların EBOB&apos;unu ve bölme merdiveniyle EKOK&apos;unu bulur, iki sınır arasındaki
+asal sayıları listeler. Seçeneksiz başlatıldığında pencereyi açar. Qt&apos;nin
 -platform ve -style gibi kendi pencere seçenekleri de kabul edilir (bkz.
 hcflcm(1) kılavuz sayfası).</translation>
     </message>
@@ -25,7 +25,7 @@ hcflcm(1) kılavuz sayfası).</translation>
         <translation>Sürümü gösterir ve çıkar.</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>Sistemin dili yerine &lt;kod&gt; dilini kullanır: %1 (alt çizgi yerine tire de yazılabilir, pt-BR gibi).</translation>
     </message>
     <message>
@@ -33,16 +33,16 @@ hcflcm(1) kılavuz sayfası).</translation>
         <translation>kod</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>Beklenmeyen argüman “%1”: program dosya ya da sayı almaz.</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>Bilinmeyen dil “%1”. Diller şunlardır: %2.</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 Daha fazla bilgi için “%1 --help” yazın.
@@ -147,7 +147,7 @@ Daha fazla bilgi için “%1 --help” yazın.
     </message>
     <message>
         <source>Find the LCM of the numbers</source>
-        <translation>Sayıların EKOK'unu bul</translation>
+        <translation>Sayıların EKOK&apos;unu bul</translation>
     </message>
     <message>
         <source>LCM ?</source>
@@ -167,7 +167,7 @@ Daha fazla bilgi için “%1 --help” yazın.
     </message>
     <message>
         <source>Find the HCF of the numbers</source>
-        <translation>Sayıların EBOB'unu bul</translation>
+        <translation>Sayıların EBOB&apos;unu bul</translation>
     </message>
     <message>
         <source>HCF ?</source>
