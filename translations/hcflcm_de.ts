@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Primfaktoren, ggT und kgV von Zahlen: ein Rechner für das Rechnen mit ganzen
+Zahlen in der Schule. Sein Fenster zerlegt die erste der eingegebenen Zahlen in
+Primfaktoren, findet ihren ggT und ihr kgV mit der Divisionsleiter und listet
+die Primzahlen zwischen zwei Grenzen auf. Ohne Optionen gestartet, öffnet es das
+Fenster. Qts eigene Fensteroptionen wie -platform und -style werden ebenfalls
+angenommen (siehe die Handbuchseite hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Verwendet die Sprache &lt;Code&gt; statt der des Systems: %1 (ein Bindestrich kann für den Unterstrich stehen, wie in pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Unerwartetes Argument „%1“: Das Programm nimmt weder Dateien noch Zahlen an.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Unbekannte Sprache „%1“. Die Sprachen sind: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+„%1 --help“ zeigt weitere Informationen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>&amp;Rechenweg zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Primfaktoren, ggT und kgV von Zahlen</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Kontakt: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Besuche diese Website für weitere Downloads</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Website: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Frei für Schulen.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Gratis-Download</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo von Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblem</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Primfaktoren der 1. Zahl</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Primfaktoren</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Faktoren=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Die erste Zahl in Primfaktoren zerlegen</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Faktoren ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>kgV (kleinstes gemeinsames Vielfaches)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Faktoren des kgV</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Faktoren des kgV ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>kgV</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>kgV = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Das kgV der Zahlen berechnen</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>kgV ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>ggT (größter gemeinsamer Teiler)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>ggT</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>ggT = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Den ggT der Zahlen berechnen</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>ggT ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Für Primfaktoren, ggT und kgV)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Zahlen mit Leerzeichen getrennt eingeben</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo des Kinderclubs</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Rechenzeit</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Ein Erwachsener liest mit einem Kind ein Bilderbuch</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Rechenzeit</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Zahlen, mit Leerzeichen getrennt</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Primzahlen zwischen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Anzahl der Primzahlen</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Primzahlen...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Erste Grenze des Bereichs</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Zweite Grenze des Bereichs</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Die Primzahlen zwischen den beiden Grenzen suchen</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Gefundene Primzahlen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+</context>
+</TS>

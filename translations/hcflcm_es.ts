@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Factorización, MCD y mcm de números: una calculadora para la aritmética escolar
+de números enteros. Su ventana descompone en factores primos el primero de los
+números escritos, halla su MCD y su mcm con la escalera de divisiones y enumera
+los números primos entre dos límites. Iniciada sin opciones, abre la ventana.
+También acepta las opciones de ventana propias de Qt, como -platform y -style
+(véase la página de manual hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Usa el idioma &lt;código&gt; en lugar del idioma del sistema: %1 (un guion puede sustituir al guion bajo, como en pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Argumento inesperado «%1»: el programa no acepta archivos ni números.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Idioma desconocido «%1». Los idiomas son: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Pruebe «%1 --help» para más información.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copiar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Mostrar el &amp;procedimiento</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Factorización, MCD y mcm de números</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contacto: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Visita este sitio para más descargas</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Visita: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratis para colegios.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Descarga gratis</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logotipo de Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblema</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Factores primos del 1.er número</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Factores</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Factores=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Descomponer el primer número en factores primos</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Factores ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>mcm (mínimo común múltiplo)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Factores del mcm</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Factores del mcm ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>mcm</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>mcm = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Calcular el mcm de los números</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>mcm ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>MCD (máximo común divisor)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>MCD</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>MCD = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Calcular el MCD de los números</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>MCD ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Para hallar factores, MCD y mcm)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Escribe los números separados por espacios</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logotipo del club infantil</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Tiempo de cálculo</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Un adulto lee un libro ilustrado con un niño</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Tiempo de cálculo</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Números separados por espacios</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Números primos entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Cantidad de números primos</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Primos...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Primer límite del intervalo</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Segundo límite del intervalo</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Buscar los números primos entre los dos límites</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Números primos encontrados</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Décomposition, PGCD et PPCM des nombres : une calculatrice pour l&apos;arithmétique
+des nombres entiers à l&apos;école. Sa fenêtre décompose en facteurs premiers le
+premier des nombres tapés, trouve leur PGCD et leur PPCM avec l&apos;échelle des
+divisions, et liste les nombres premiers entre deux bornes. Lancée sans option,
+elle ouvre sa fenêtre. Les options de fenêtre de Qt, comme -platform et -style,
+sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Affiche les textes dans la langue &lt;code&gt; au lieu de celle du système : %1 (un tiret peut remplacer le tiret bas, comme dans pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Argument inattendu « %1 » : le programme ne prend ni fichier ni nombre.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Langue inconnue « %1 ». Les langues sont : %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copier &amp;tout</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Afficher les &amp;étapes</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Décomposition, PGCD et PPCM des nombres</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contact : kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Visitez ce site pour d&apos;autres téléchargements</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Site : numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratuit pour l&apos;école.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Téléchargement gratuit</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo de Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblème</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Facteurs premiers du 1er nombre</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Facteurs premiers</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Facteurs=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Décomposer le premier nombre en facteurs premiers</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Facteurs ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>PPCM (plus petit commun multiple)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Facteurs du PPCM</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Facteurs du PPCM ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>PPCM</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>PPCM = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Calculer le PPCM des nombres</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>PPCM ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>PGCD (plus grand commun diviseur)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>PGCD</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>PGCD = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Calculer le PGCD des nombres</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>PGCD ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Pour les facteurs, le PGCD et le PPCM)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Tapez les nombres séparés par des espaces</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo du club des enfants</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Temps de calcul</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Un adulte lit un album illustré avec un enfant</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Temps de calcul</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Nombres séparés par des espaces</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Nombres premiers entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Nombre de nombres premiers</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Premiers...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Première borne de l&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Seconde borne de l&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Chercher les nombres premiers entre les deux bornes</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Nombres premiers trouvés</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+</context>
+</TS>

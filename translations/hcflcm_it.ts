@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Scomposizione, MCD e mcm di numeri: una calcolatrice per l&apos;aritmetica scolastica
+dei numeri interi. La sua finestra scompone in fattori primi il primo dei numeri
+scritti, trova il loro MCD e il loro mcm con la scala delle divisioni ed elenca
+i numeri primi tra due estremi. Avviata senza opzioni, apre la finestra. Accetta
+anche le opzioni di finestra proprie di Qt, come -platform e -style (vedi la
+pagina di manuale hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Usa la lingua &lt;codice&gt; invece di quella del sistema: %1 (un trattino può sostituire il trattino basso, come in pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Argomento inatteso «%1»: il programma non accetta file né numeri.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Lingua sconosciuta «%1». Le lingue sono: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Prova «%1 --help» per maggiori informazioni.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copia &amp;tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Mostra il &amp;procedimento</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Scomposizione, MCD e mcm di numeri</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contatti: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Visita questo sito per altri download</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Visita: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratis per le scuole.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Scarica gratis</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo di Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblema</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Fattori primi del 1° numero</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Fattori</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Fattori=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Scomponi il primo numero in fattori primi</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Fattori ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>mcm (minimo comune multiplo)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Fattori del mcm</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Fattori del mcm ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>mcm</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>mcm = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Calcola il mcm dei numeri</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>mcm ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>MCD (massimo comune divisore)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>MCD</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>MCD = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Calcola il MCD dei numeri</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>MCD ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Per trovare fattori, MCD e mcm)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Scrivi i numeri separati da spazi</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo del club dei bambini</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Tempo di calcolo</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Un adulto legge un libro illustrato con un bambino</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Tempo di calcolo</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Numeri separati da spazi</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Numeri primi tra</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Quantità di numeri primi</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Primi...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Primo estremo dell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Secondo estremo dell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Trova i numeri primi tra i due estremi</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Numeri primi trovati</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+</context>
+</TS>

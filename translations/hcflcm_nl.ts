@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Ontbinden, GGD en KGV van getallen: een rekenmachine voor het rekenen met gehele
+getallen op school. Het venster ontbindt het eerste van de getypte getallen in
+priemfactoren, vindt hun GGD en hun KGV met de deelladder en geeft de
+priemgetallen tussen twee grenzen. Zonder opties gestart opent het programma het
+venster. De vensteropties van Qt zelf, zoals -platform en -style, worden ook
+aangenomen (zie de handleidingpagina hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Toont deze hulp en stopt.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Toont de versie en stopt.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Gebruikt de taal &lt;code&gt; in plaats van die van het systeem: %1 (een koppelteken mag het liggend streepje vervangen, zoals in pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Onverwacht argument ‘%1’: het programma neemt geen bestand of getal aan.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Onbekende taal ‘%1’. De talen zijn: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Probeer ‘%1 --help’ voor meer informatie.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>&amp;Uitwerking tonen</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Ontbinden, GGD en KGV van getallen</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contact: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Bezoek deze website voor meer downloads</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Bezoek: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratis voor scholen.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Gratis downloaden</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo van Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Embleem</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Priemfactoren van het 1e getal</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Factoren</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Factoren=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Het eerste getal in priemfactoren ontbinden</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Factoren ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>KGV (kleinste gemene veelvoud)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Factoren van het KGV</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>KGV-factoren ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>KGV</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>KGV = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Het KGV van de getallen berekenen</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>KGV ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>GGD (grootste gemene deler)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>GGD</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>GGD = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>De GGD van de getallen berekenen</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>GGD ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Voor factoren, GGD en KGV)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Typ de getallen met spaties ertussen</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo van de kinderclub</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Rekentijd</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Een volwassene leest met een kind een prentenboek</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Rekentijd</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Getallen met spaties ertussen</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Priemgetallen tussen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Aantal priemgetallen</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Priemgetallen...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Eerste grens van het bereik</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Tweede grens van het bereik</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>De priemgetallen tussen de twee grenzen zoeken</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Gevonden priemgetallen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Fatoração, MDC e MMC de números: uma calculadora para a aritmética escolar de
+números inteiros. Sua janela decompõe em fatores primos o primeiro dos números
+digitados, encontra o MDC e o MMC deles pela escada de divisões e lista os
+números primos entre dois limites. Iniciada sem opções, abre a janela. Também
+aceita as opções de janela do próprio Qt, como -platform e -style (veja a página
+de manual hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Usa o idioma &lt;código&gt; em vez do idioma do sistema: %1 (um hífen pode substituir o sublinhado, como em pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Argumento inesperado “%1”: o programa não aceita arquivos nem números.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Idioma desconhecido “%1”. Os idiomas são: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Experimente “%1 --help” para mais informações.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copiar &amp;tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Mostrar a &amp;resolução</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Fatoração, MDC e MMC de números</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contato: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Visite este site para mais downloads</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Visite: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Grátis para escolas.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Download grátis</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logotipo da Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblema</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Fatores primos do 1º número</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Fatores</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Fatores=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Decompor o primeiro número em fatores primos</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Fatores ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>MMC (mínimo múltiplo comum)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Fatores do MMC</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Fatores do MMC ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>MMC</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>MMC = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Calcular o MMC dos números</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>MMC ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>MDC (máximo divisor comum)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>MDC</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>MDC = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Calcular o MDC dos números</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>MDC ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Para achar fatores, MDC e MMC)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Digite os números separados por espaço</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logotipo do clube infantil</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Tempo de cálculo</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Um adulto lendo um livro ilustrado com uma criança</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Tempo de cálculo</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Números separados por espaços</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Números primos entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Quantidade de números primos</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Primos...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Primeiro limite do intervalo</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Segundo limite do intervalo</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Encontrar os números primos entre os dois limites</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Números primos encontrados</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+</context>
+</TS>

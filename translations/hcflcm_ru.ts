@@ -1,0 +1,265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Разложение, НОД и НОК чисел: калькулятор для школьной арифметики целых чисел.
+Его окно раскладывает на простые множители первое из введённых чисел, находит их
+НОД и НОК с помощью лесенки деления и выводит простые числа между двумя
+границами. Запущенная без параметров, программа открывает окно. Собственные
+параметры окна Qt, такие как -platform и -style, тоже принимаются (см. страницу
+руководства hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Показывает эту справку и завершает работу.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Показывает версию и завершает работу.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Использует язык &lt;код&gt; вместо языка системы: %1 (вместо подчёркивания можно писать дефис, как в pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>код</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Неожиданный аргумент «%1»: программа не принимает ни файлов, ни чисел.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Неизвестный язык «%1». Доступные языки: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Подробнее: «%1 --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Копировать &amp;всё</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Показать &amp;решение</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Разложение на множители, НОД и НОК чисел</translation>
+    </message>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Почта: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Зайдите на этот сайт за другими программами</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Сайт: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Школам бесплатно.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Скачать бесплатно</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Логотип Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Эмблема</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Простые множители 1-го числа</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Множители</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Множители=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Разложить первое число на простые множители</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Разложить</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>НОК (наименьшее общее кратное)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Множители НОК</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Множители НОК ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>НОК</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>НОК = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Найти НОК чисел</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>НОК ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>НОД (наибольший общий делитель)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>НОД</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>НОД = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Найти НОД чисел</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>НОД ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Для множителей, НОД и НОК)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Введите числа через пробел</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Логотип детского клуба</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Время вычисления</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Взрослый читает с ребёнком книжку с картинками</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Время вычисления</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Числа через пробел</translation>
+    </message>
+    <message>
+        <source>262144 16</source>
+        <translation>262144 16</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Простые числа между</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>и</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Количество простых чисел</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Простые...</translation>
+    </message>
+    <message>
+        <source>225000</source>
+        <translation>225000</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Первая граница промежутка</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Вторая граница промежутка</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Найти простые числа между двумя границами</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Найденные простые числа</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Игра</translation>
+    </message>
+</context>
+</TS>
