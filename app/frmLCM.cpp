@@ -8,6 +8,7 @@
 #include "GameLauncher.h"
 #include "LatestResults.h"
 #include "PrimeListView.h"
+#include "TranslatedPhrases.h"
 #include "WorkingWindow.h"
 #include "ui_frmLCM.h"
 
@@ -53,7 +54,8 @@ QIcon programIcon()
 } // namespace
 
 frmLCM::frmLCM(QWidget *parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::frmLCM>()), shell_(std::make_unique<CommandShell>(*this)),
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmLCM>()), texts_(translatedPhrases()),
+      shell_(std::make_unique<CommandShell>(*this)),
       results_(new LatestResults(this))
 {
     registerPictures();

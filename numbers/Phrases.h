@@ -64,6 +64,8 @@ struct Phrases {
     std::string sieveTooWide = "The sieve is shown for ranges of up to 1000 numbers.";
     std::string primesCounted = "%1 primes.";
     std::string numbersChanged = "The numbers have changed: run a command to see its working.";
+
+    friend bool operator==(const Phrases &, const Phrases &) = default;
 };
 
 } // namespace numbers

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation type="unfinished">Fatoração, MDC e MMC de números</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation type="unfinished">Mostrar a &amp;resolução</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
@@ -50,6 +76,208 @@ Experimente “%1 --help” para mais informações.
     </message>
 </context>
 <context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start &quot;%1&quot; in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <translation type="unfinished">Fatores ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation type="unfinished">MDC ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation type="unfinished">MMC ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation type="unfinished">Fatores do MMC ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation type="unfinished">Fatores primos do 1º número</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Primes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> x </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter at most 101 numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 prime: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 primes: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 primes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrimeListView</name>
     <message>
         <source>&amp;Copy</source>
@@ -64,18 +292,18 @@ Experimente “%1 --help” para mais informações.
     <name>QObject</name>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
+        <translation type="vanished">&amp;Copiar</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation>Mostrar a &amp;resolução</translation>
+        <translation type="vanished">Mostrar a &amp;resolução</translation>
     </message>
 </context>
 <context>
     <name>frmLCM</name>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation>Fatoração, MDC e MMC de números</translation>
+        <translation type="vanished">Fatoração, MDC e MMC de números</translation>
     </message>
     <message>
         <source>Contact: kids@numeria.example</source>
@@ -191,7 +419,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>.</source>
-        <translation>.</translation>
+        <translation type="vanished">.</translation>
     </message>
     <message>
         <source>An adult reading a picture book with a child</source>
@@ -207,7 +435,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>262144 16</source>
-        <translation>262144 16</translation>
+        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -227,7 +455,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>225000</source>
-        <translation>225000</translation>
+        <translation type="vanished">225000</translation>
     </message>
     <message>
         <source>Prime range box 1</source>
@@ -235,7 +463,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>1</source>
-        <translation>1</translation>
+        <translation type="vanished">1</translation>
     </message>
     <message>
         <source>Prime range box 2</source>
@@ -243,7 +471,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>10</source>
-        <translation>10</translation>
+        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>

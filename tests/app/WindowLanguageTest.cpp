@@ -1,11 +1,14 @@
 // The window in every language: each school's names for the HCF and the LCM,
 // and every fixed text fitting its control at the form's fixed geometry.
+#include "BoxWatcher.h"
 #include "Language.h"
+#include "TranslatedPhrases.h"
 #include "WindowSuiteMain.h"
 #include "frmLCM.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -73,7 +76,21 @@ private slots:
         QVERIFY(window.findChild<QPushButton *>("Find_LCM")->text().startsWith(lcm));
         for (const QWidget *widget : window.findChildren<QWidget *>())
             QVERIFY2(overrun(*widget) == 0, qPrintable(widget->objectName()));
+
+        // Results and refusals speak the language too.
+        const BoxWatcher boxes(window);
+        window.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("12 18"));
+        QTest::mouseClick(window.findChild<QPushButton *>("Find_HCF"), Qt::LeftButton);
+        QVERIFY(window.findChild<QLabel *>("Label8")->text().startsWith(hcf));
+        window.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("12 x"));
+        QTest::mouseClick(window.findChild<QPushButton *>("Find_LCM"), Qt::LeftButton);
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(boxes.seen.first().text.contains(QStringLiteral("\"x\"")));
+        QCOMPARE(boxes.seen.first().text == QStringLiteral("\"x\" is not a number."), code.startsWith("en"));
     }
+
+    // Untranslated, the window's phrase table is the English one, phrase for phrase.
+    void untranslatedPhrasesAreTheEnglishTable() { QVERIFY(translatedPhrases() == numbers::Phrases{}); }
 };
 
 int main(int argc, char *argv[]) { return runWindowSuite<WindowLanguageTest>(argc, argv); }
