@@ -99,6 +99,14 @@ frmLCM::frmLCM(QWidget *parent)
     addAction(showLatestWorking);
     connect(showLatestWorking, &QAction::triggered, this, &frmLCM::showLatestWorking);
 
+    // Ctrl+Shift+C copies the latest result's caption, for the keyboard alone.
+    auto *copyLatestResult = new QAction(this);
+    copyLatestResult->setObjectName(QStringLiteral("CopyResult"));
+    copyLatestResult->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyLatestResult->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyLatestResult);
+    connect(copyLatestResult, &QAction::triggered, this, &frmLCM::copyLatestResult);
+
     // Connected after setupUi, so the starting text of Text1 is no change.
     connect(ui_->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
     connect(ui_->Find_HCF, &QPushButton::clicked, this, &frmLCM::Find_HCF_Click);
@@ -291,6 +299,29 @@ void frmLCM::showLatestWorking()
         showWorking(*latest);
     else
         QApplication::beep();
+}
+
+void frmLCM::copyLatestResult()
+{
+    const std::optional<Command> latest = results_->latest();
+    if (!latest) {
+        QApplication::beep();
+        return;
+    }
+    switch (*latest) {
+    case Command::Factors:
+        CaptionMenu::copy(*factorsCaption_);
+        break;
+    case Command::Hcf:
+        CaptionMenu::copy(*hcfCaption_);
+        break;
+    case Command::Lcm:
+        CaptionMenu::copy(*lcmCaption_);
+        break;
+    case Command::Primes:
+        CaptionMenu::copy(*primeCountCaption_);
+        break;
+    }
 }
 
 void frmLCM::quit()

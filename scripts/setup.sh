@@ -17,7 +17,7 @@ if [ "${1:-}" != "--package" ]; then
         libgtest-dev libbenchmark-dev
         clang libclang-rt-14-dev
         xvfb xauth x11-utils imagemagick
-        dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+        dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xclip
         fonts-liberation
         desktop-file-utils appstream lintian
     )
