@@ -5,26 +5,26 @@
     <name>AppNames</name>
     <message>
         <source>Working - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenweg - %1</translation>
     </message>
     <message>
         <source>Factors, HCF &amp; LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>Primfaktoren, ggT und kgV</translation>
     </message>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="unfinished">Primfaktoren, ggT und kgV von Zahlen</translation>
+        <translation>Primfaktoren, ggT und kgV von Zahlen</translation>
     </message>
 </context>
 <context>
     <name>CaptionMenu</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">&amp;Rechenweg zeigen</translation>
+        <translation>&amp;Rechenweg zeigen</translation>
     </message>
 </context>
 <context>
@@ -80,201 +80,202 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung wurde wegen eines unerwarteten Fehlers abgebrochen: %1.
+Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte in %2 nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation type="unfinished">Faktoren ??</translation>
+        <translation>Faktoren ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation type="unfinished">ggT ?</translation>
+        <translation>ggT ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation type="unfinished">kgV ?</translation>
+        <translation>kgV ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation type="unfinished">Faktoren des kgV ??</translation>
+        <translation>Faktoren des kgV ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Primzahlen?</translation>
     </message>
     <message>
         <source>Finding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche...</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <translation type="unfinished">Primfaktoren der 1. Zahl</translation>
+        <translation>Primfaktoren der 1. Zahl</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primfaktoren von %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ggT = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kgV = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktoren des kgV:%1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl: %1</translation>
     </message>
     <message>
         <source> x </source>
-        <translation type="unfinished"></translation>
+        <translation> x </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Faktoren)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (ggT)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (kgV)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Primz.)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Zahl.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; liegt außerhalb des Bereichs: Gib Zahlen von -2147483648 bis 2147483647 ein.</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib höchstens 101 Zahlen ein.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib mindestens eine Zahl ein.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den ggT brauchst du mindestens zwei Zahlen.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib in Feld %1 eine gültige positive Zahl ein.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primfaktorzerlegung von %1</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Zahlen größer als 1 haben Primfaktoren.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Primzahl.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ggT von %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ggT(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ggT ist schon 1: Die anderen Zahlen können ihn nicht mehr ändern.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kgV von %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine der Zahlen ist 0, also ist das kgV 0.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primzahlen zwischen %1 und %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Streiche die 1: Sie ist keine Primzahl.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Streiche die Vielfachen von %1: %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 = %2 ist größer als %3: Die übrigen Zahlen sind Primzahlen.</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Primzahlen.</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Primzahl: %1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Primzahlen: %2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Sieb wird nur für Bereiche mit höchstens 1000 Zahlen gezeigt.</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Primzahlen.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen wurden geändert: Starte eine Rechnung, um ihren Rechenweg zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -289,22 +290,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>Show &amp;Working</source>
-        <translation type="vanished">&amp;Rechenweg zeigen</translation>
-    </message>
-</context>
-<context>
     <name>frmLCM</name>
-    <message>
-        <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="vanished">Primfaktoren, ggT und kgV von Zahlen</translation>
-    </message>
     <message>
         <source>Contact: kids@numeria.example</source>
         <translation>Kontakt: kids@numeria.example</translation>
@@ -418,10 +404,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Rechenzeit</translation>
     </message>
     <message>
-        <source>.</source>
-        <translation type="vanished">.</translation>
-    </message>
-    <message>
         <source>An adult reading a picture book with a child</source>
         <translation>Ein Erwachsener liest mit einem Kind ein Bilderbuch</translation>
     </message>
@@ -432,10 +414,6 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Numbers separated by spaces</source>
         <translation>Zahlen, mit Leerzeichen getrennt</translation>
-    </message>
-    <message>
-        <source>262144 16</source>
-        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -454,24 +432,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Primzahlen...</translation>
     </message>
     <message>
-        <source>225000</source>
-        <translation type="vanished">225000</translation>
-    </message>
-    <message>
         <source>Prime range box 1</source>
         <translation>Erste Grenze des Bereichs</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="vanished">1</translation>
-    </message>
-    <message>
         <source>Prime range box 2</source>
         <translation>Zweite Grenze des Bereichs</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>

@@ -5,26 +5,26 @@
     <name>AppNames</name>
     <message>
         <source>Working - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Working - %1</translation>
     </message>
     <message>
         <source>Factors, HCF &amp; LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>Factors, GCF &amp; LCM</translation>
     </message>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="unfinished">Factorization, GCF &amp; LCM of Numbers</translation>
+        <translation>Factorization, GCF &amp; LCM of Numbers</translation>
     </message>
 </context>
 <context>
     <name>CaptionMenu</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copy</translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Show &amp;Working</translation>
+        <translation>Show &amp;Working</translation>
     </message>
 </context>
 <context>
@@ -79,201 +79,202 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown error</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not start &quot;%1&quot; in %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation type="unfinished">Factors ??</translation>
+        <translation>Factors ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation type="unfinished">GCF ?</translation>
+        <translation>GCF ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation type="unfinished">LCM ?</translation>
+        <translation>LCM ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation type="unfinished">LCM Factors ??</translation>
+        <translation>LCM Factors ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pl. wait...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime Time?</translation>
     </message>
     <message>
         <source>Finding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Finding...</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <translation type="unfinished">Factors of the 1st number</translation>
+        <translation>Factors of the 1st number</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Factors of the no. %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GCF = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LCM = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LCM Factors: %1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Primes</translation>
     </message>
     <message>
         <source> x </source>
-        <translation type="unfinished"></translation>
+        <translation> x </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Factor)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (GCF)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (LCM)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Prime)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a number.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter at most 101 numbers.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter at least one number.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
-        <translation type="unfinished"></translation>
+        <translation>You must have two numbers to Find GCF.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter positive valid number in Box %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Factors of %1</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only numbers above 1 have prime factors.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a prime number.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GCF of %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>GCF(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>The GCF is already 1: the other numbers cannot change it.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LCM of %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>One of the numbers is 0, so the LCM is 0.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primes between %1 and %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross out 1: it is not a prime number.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross out the multiples of %1: %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 = %2 is above %3: the numbers left are prime.</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No primes.</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 prime: %1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 primes: %2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sieve is shown for ranges of up to 1000 numbers.</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 primes.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation type="unfinished"></translation>
+        <translation>The numbers have changed: run a command to see its working.</translation>
     </message>
 </context>
 <context>
@@ -288,22 +289,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Copy</translation>
-    </message>
-    <message>
-        <source>Show &amp;Working</source>
-        <translation type="vanished">Show &amp;Working</translation>
-    </message>
-</context>
-<context>
     <name>frmLCM</name>
-    <message>
-        <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="vanished">Factorization, GCF &amp; LCM of Numbers</translation>
-    </message>
     <message>
         <source>Contact: kids@numeria.example</source>
         <translation>Contact: kids@numeria.example</translation>
@@ -417,10 +403,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Execution time</translation>
     </message>
     <message>
-        <source>.</source>
-        <translation type="vanished">.</translation>
-    </message>
-    <message>
         <source>An adult reading a picture book with a child</source>
         <translation>An adult reading a picture book with a child</translation>
     </message>
@@ -431,10 +413,6 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Numbers separated by spaces</source>
         <translation>Numbers separated by spaces</translation>
-    </message>
-    <message>
-        <source>262144 16</source>
-        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -453,24 +431,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Primes...</translation>
     </message>
     <message>
-        <source>225000</source>
-        <translation type="vanished">225000</translation>
-    </message>
-    <message>
         <source>Prime range box 1</source>
         <translation>Prime range box 1</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="vanished">1</translation>
-    </message>
-    <message>
         <source>Prime range box 2</source>
         <translation>Prime range box 2</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>

@@ -5,26 +5,26 @@
     <name>AppNames</name>
     <message>
         <source>Working - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento - %1</translation>
     </message>
     <message>
         <source>Factors, HCF &amp; LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores, MCD y mcm</translation>
     </message>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="unfinished">Factorización, MCD y mcm de números</translation>
+        <translation>Factorización, MCD y mcm de números</translation>
     </message>
 </context>
 <context>
     <name>CaptionMenu</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Mostrar el &amp;procedimiento</translation>
+        <translation>Mostrar el &amp;procedimiento</translation>
     </message>
 </context>
 <context>
@@ -80,201 +80,202 @@ Pruebe «%1 --help» para más información.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cálculo se detuvo por un error inesperado: %1.
+La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar &quot;%1&quot; en %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation type="unfinished">Factores ??</translation>
+        <translation>Factores ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation type="unfinished">MCD ?</translation>
+        <translation>MCD ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation type="unfinished">mcm ?</translation>
+        <translation>mcm ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation type="unfinished">Factores del mcm ??</translation>
+        <translation>Factores del mcm ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Primos?</translation>
     </message>
     <message>
         <source>Finding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <translation type="unfinished">Factores primos del 1.er número</translation>
+        <translation>Factores primos del 1.er número</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores primos de %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mcm = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores del mcm:%1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 primos</translation>
     </message>
     <message>
         <source> x </source>
-        <translation type="unfinished"></translation>
+        <translation> x </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Factores)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (MCD)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (mcm)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Primos)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está fuera del intervalo: escribe números de -2147483648 a 2147483647.</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe como máximo 101 números.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe al menos un número.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesitas al menos dos números para hallar el MCD.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número positivo válido en la casilla %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descomposición de %1 en factores primos</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los números mayores que 1 tienen factores primos.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un número primo.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD de %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El MCD ya es 1: los demás números no pueden cambiarlo.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mcm de %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno de los números es 0, así que el mcm es 0.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Números primos entre %1 y %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacha el 1: no es un número primo.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacha los múltiplos de %1: %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 = %2 es mayor que %3: los números que quedan son primos.</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay números primos.</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 número primo: %1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 números primos: %2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La criba se muestra para intervalos de hasta 1000 números.</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 números primos.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números han cambiado: haz un cálculo para ver su procedimiento.</translation>
     </message>
 </context>
 <context>
@@ -289,22 +290,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>Show &amp;Working</source>
-        <translation type="vanished">Mostrar el &amp;procedimiento</translation>
-    </message>
-</context>
-<context>
     <name>frmLCM</name>
-    <message>
-        <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="vanished">Factorización, MCD y mcm de números</translation>
-    </message>
     <message>
         <source>Contact: kids@numeria.example</source>
         <translation>Contacto: kids@numeria.example</translation>
@@ -418,10 +404,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Tiempo de cálculo</translation>
     </message>
     <message>
-        <source>.</source>
-        <translation type="vanished">.</translation>
-    </message>
-    <message>
         <source>An adult reading a picture book with a child</source>
         <translation>Un adulto lee un libro ilustrado con un niño</translation>
     </message>
@@ -432,10 +414,6 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Numbers separated by spaces</source>
         <translation>Números separados por espacios</translation>
-    </message>
-    <message>
-        <source>262144 16</source>
-        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -454,24 +432,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Primos...</translation>
     </message>
     <message>
-        <source>225000</source>
-        <translation type="vanished">225000</translation>
-    </message>
-    <message>
         <source>Prime range box 1</source>
         <translation>Primer límite del intervalo</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="vanished">1</translation>
-    </message>
-    <message>
         <source>Prime range box 2</source>
         <translation>Segundo límite del intervalo</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>

@@ -5,26 +5,26 @@
     <name>AppNames</name>
     <message>
         <source>Working - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes - %1</translation>
     </message>
     <message>
         <source>Factors, HCF &amp; LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteurs, PGCD et PPCM</translation>
     </message>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="unfinished">Décomposition, PGCD et PPCM des nombres</translation>
+        <translation>Décomposition, PGCD et PPCM des nombres</translation>
     </message>
 </context>
 <context>
     <name>CaptionMenu</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Afficher les &amp;étapes</translation>
+        <translation>Afficher les &amp;étapes</translation>
     </message>
 </context>
 <context>
@@ -80,201 +80,202 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul s&apos;est arrêté à cause d&apos;une erreur inattendue : %1.
+La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer &quot;%1&quot; dans %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation type="unfinished">Facteurs ??</translation>
+        <translation>Facteurs ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation type="unfinished">PGCD ?</translation>
+        <translation>PGCD ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation type="unfinished">PPCM ?</translation>
+        <translation>PPCM ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation type="unfinished">Facteurs du PPCM ??</translation>
+        <translation>Facteurs du PPCM ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientez...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiers ?</translation>
     </message>
     <message>
         <source>Finding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche...</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <translation type="unfinished">Facteurs premiers du 1er nombre</translation>
+        <translation>Facteurs premiers du 1er nombre</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteurs premiers de %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PGCD = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PPCM = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteurs du PPCM :%1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 premiers</translation>
     </message>
     <message>
         <source> x </source>
-        <translation type="unfinished"></translation>
+        <translation> x </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Facteurs)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (PGCD)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (PPCM)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Premiers)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est hors limites : tapez des nombres de -2147483648 à 2147483647.</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez au plus 101 nombres.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez au moins un nombre.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut au moins deux nombres pour calculer le PGCD.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un nombre positif valide dans la case %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Décomposition de %1 en facteurs premiers</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les nombres supérieurs à 1 ont des facteurs premiers.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un nombre premier.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PGCD de %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>PGCD(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PGCD vaut déjà 1 : les autres nombres ne peuvent plus le changer.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PPCM de %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;un des nombres est 0, donc le PPCM est 0.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres premiers entre %1 et %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>On barre 1 : ce n&apos;est pas un nombre premier.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>On barre les multiples de %1 : %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 = %2 dépasse %3 : les nombres restants sont premiers.</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nombre premier.</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nombre premier : %1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombres premiers : %2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le crible n&apos;est affiché que pour des intervalles de 1000 nombres au plus.</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombres premiers.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres ont changé : lancez un calcul pour en voir les étapes.</translation>
     </message>
 </context>
 <context>
@@ -289,22 +290,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Show &amp;Working</source>
-        <translation type="vanished">Afficher les &amp;étapes</translation>
-    </message>
-</context>
-<context>
     <name>frmLCM</name>
-    <message>
-        <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="vanished">Décomposition, PGCD et PPCM des nombres</translation>
-    </message>
     <message>
         <source>Contact: kids@numeria.example</source>
         <translation>Contact : kids@numeria.example</translation>
@@ -418,10 +404,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Temps de calcul</translation>
     </message>
     <message>
-        <source>.</source>
-        <translation type="vanished">.</translation>
-    </message>
-    <message>
         <source>An adult reading a picture book with a child</source>
         <translation>Un adulte lit un album illustré avec un enfant</translation>
     </message>
@@ -432,10 +414,6 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Numbers separated by spaces</source>
         <translation>Nombres séparés par des espaces</translation>
-    </message>
-    <message>
-        <source>262144 16</source>
-        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -454,24 +432,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Premiers...</translation>
     </message>
     <message>
-        <source>225000</source>
-        <translation type="vanished">225000</translation>
-    </message>
-    <message>
         <source>Prime range box 1</source>
         <translation>Première borne de l&apos;intervalle</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="vanished">1</translation>
-    </message>
-    <message>
         <source>Prime range box 2</source>
         <translation>Seconde borne de l&apos;intervalle</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>

@@ -5,26 +5,26 @@
     <name>AppNames</name>
     <message>
         <source>Working - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimento - %1</translation>
     </message>
     <message>
         <source>Factors, HCF &amp; LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattori, MCD e mcm</translation>
     </message>
     <message>
         <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="unfinished">Scomposizione, MCD e mcm di numeri</translation>
+        <translation>Scomposizione, MCD e mcm di numeri</translation>
     </message>
 </context>
 <context>
     <name>CaptionMenu</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copia</translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Mostra il &amp;procedimento</translation>
+        <translation>Mostra il &amp;procedimento</translation>
     </message>
 </context>
 <context>
@@ -80,201 +80,202 @@ Prova «%1 --help» per maggiori informazioni.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calcolo si è interrotto per un errore imprevisto: %1.
+La calcolatrice continua a funzionare: controlla i numeri e riprova.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore sconosciuto</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare &quot;%1&quot; in %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation type="unfinished">Fattori ??</translation>
+        <translation>Fattori ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation type="unfinished">MCD ?</translation>
+        <translation>MCD ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation type="unfinished">mcm ?</translation>
+        <translation>mcm ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation type="unfinished">Fattori del mcm ??</translation>
+        <translation>Fattori del mcm ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Primi?</translation>
     </message>
     <message>
         <source>Finding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca...</translation>
     </message>
     <message>
         <source>..</source>
-        <translation type="unfinished"></translation>
+        <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <translation type="unfinished">Fattori primi del 1° numero</translation>
+        <translation>Fattori primi del 1° numero</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattori primi di %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mcm = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattori del mcm:%1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 primi</translation>
     </message>
     <message>
         <source> x </source>
-        <translation type="unfinished"></translation>
+        <translation> x </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Fattori)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (MCD)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (mcm)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms (Primi)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un numero.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; è fuori intervallo: scrivi numeri da -2147483648 a 2147483647.</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi al massimo 101 numeri.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi almeno un numero.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servono almeno due numeri per calcolare il MCD.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un numero positivo valido nella casella %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scomposizione di %1 in fattori primi</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo i numeri maggiori di 1 hanno fattori primi.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un numero primo.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD di %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>MCD(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il MCD è già 1: gli altri numeri non possono cambiarlo.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mcm di %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno dei numeri è 0, quindi il mcm è 0.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri primi tra %1 e %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella l&apos;1: non è un numero primo.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella i multipli di %1: %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 = %2 è maggiore di %3: i numeri rimasti sono primi.</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun numero primo.</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 numero primo: %1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numeri primi: %2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il crivello è mostrato per intervalli fino a 1000 numeri.</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numeri primi.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri sono cambiati: esegui un calcolo per vederne il procedimento.</translation>
     </message>
 </context>
 <context>
@@ -289,22 +290,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>&amp;Copy</source>
-        <translation type="vanished">&amp;Copia</translation>
-    </message>
-    <message>
-        <source>Show &amp;Working</source>
-        <translation type="vanished">Mostra il &amp;procedimento</translation>
-    </message>
-</context>
-<context>
     <name>frmLCM</name>
-    <message>
-        <source>Factorization, HCF &amp; LCM of Numbers</source>
-        <translation type="vanished">Scomposizione, MCD e mcm di numeri</translation>
-    </message>
     <message>
         <source>Contact: kids@numeria.example</source>
         <translation>Contatti: kids@numeria.example</translation>
@@ -418,10 +404,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Tempo di calcolo</translation>
     </message>
     <message>
-        <source>.</source>
-        <translation type="vanished">.</translation>
-    </message>
-    <message>
         <source>An adult reading a picture book with a child</source>
         <translation>Un adulto legge un libro illustrato con un bambino</translation>
     </message>
@@ -432,10 +414,6 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Numbers separated by spaces</source>
         <translation>Numeri separati da spazi</translation>
-    </message>
-    <message>
-        <source>262144 16</source>
-        <translation type="vanished">262144 16</translation>
     </message>
     <message>
         <source>Prime Numbers between</source>
@@ -454,24 +432,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Primi...</translation>
     </message>
     <message>
-        <source>225000</source>
-        <translation type="vanished">225000</translation>
-    </message>
-    <message>
         <source>Prime range box 1</source>
         <translation>Primo estremo dell&apos;intervallo</translation>
     </message>
     <message>
-        <source>1</source>
-        <translation type="vanished">1</translation>
-    </message>
-    <message>
         <source>Prime range box 2</source>
         <translation>Secondo estremo dell&apos;intervallo</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="vanished">10</translation>
     </message>
     <message>
         <source>Find the primes between the two boxes</source>
