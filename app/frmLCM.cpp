@@ -88,8 +88,10 @@ frmLCM::frmLCM(QWidget *parent)
         {CaptionMenu::addShowWorking(*primeCountCaption_), Command::Primes},
         {primeList_->addShowWorking(), Command::Primes},
     };
-    for (const auto &[entry, command] : workingEntries_)
-        connect(entry, &QAction::triggered, this, [this, command] { showWorking(command); });
+    for (const auto &entry : workingEntries_) {
+        const Command command = entry.second;
+        connect(entry.first, &QAction::triggered, this, [this, command] { showWorking(command); });
+    }
     connect(results_, &LatestResults::changed, this, &frmLCM::enableWorkingEntries);
 
     auto *showLatestWorking = new QAction(this);
