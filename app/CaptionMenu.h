@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QString>
 
 class CaptionLabel;
 class QAction;
@@ -16,6 +17,13 @@ inline QKeySequence workingShortcut()
 {
     return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
 }
+
+// The name an entry's action has for screen readers: its English text
+// without the '&' ("Copy", "Show Working"), whatever the language shown.
+QString actionName(const QAction &entry);
+
+// Puts the whole caption, trimmed of blanks at both ends, on the clipboard.
+void copy(const CaptionLabel &caption);
 
 // Gives caption its menu with "&Copy", which puts the whole caption, trimmed
 // of blanks at both ends, on the clipboard.

@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
 #include "AppNames.h"
+#include "Language.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -32,11 +34,12 @@ void print(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-} // namespace
-
-CommandLine::CommandLine(int argc, char *argv[])
+// Declares the options in parser, with their help texts in the installed
+// language, and reads arguments with it: the mistake, in that language, or
+// empty when there is none.
+QString read(QCommandLineParser &parser, const QStringList &arguments)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Factorization, HCF & LCM of Numbers: a calculator for school arithmetic on whole\n"
         "numbers. Its window factorizes the first of the numbers typed, finds their HCF\n"
         "and their LCM with the division ladder, and lists the primes between two bounds.\n"
@@ -45,9 +48,17 @@ CommandLine::CommandLine(int argc, char *argv[])
     // Qt's options are single-dash words, so -abc is one option, not -a -b -c.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows this help and exits.")));
+                                        QCoreApplication::translate("CommandLine", "Shows this help and exits.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Shows the version and exits.")));
+                                        QCoreApplication::translate("CommandLine", "Shows the version and exits.")));
+    const QString languages = Language::codes().join(QStringLiteral(", "));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("language"),
+        QCoreApplication::translate("CommandLine",
+                                    "Speaks the language <code> instead of the system's: %1 "
+                                    "(a hyphen may stand for the underscore, as in pt-BR).")
+            .arg(languages),
+        QCoreApplication::translate("CommandLine", "code")));
     for (const QtOption &qtOption : QtWindowOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name));
         if (qtOption.takesValue)
@@ -56,26 +67,51 @@ CommandLine::CommandLine(int argc, char *argv[])
         parser.addOption(option);
     }
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     if (!parser.parse(arguments))
-        mistake = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Unexpected argument '%1': the program takes no file or number.")
-                      .arg(parser.positionalArguments().constFirst());
+        return parser.errorText();
+    if (!parser.positionalArguments().isEmpty()) {
+        return QCoreApplication::translate("CommandLine",
+                                           "Unexpected argument '%1': the program takes no file or number.")
+            .arg(parser.positionalArguments().constFirst());
+    }
+    const QString language = parser.value(QStringLiteral("language"));
+    if (parser.isSet(QStringLiteral("language")) && Language::fromOption(language).isEmpty()) {
+        return QCoreApplication::translate("CommandLine", "Unknown language '%1'. The languages are: %2.")
+            .arg(language, languages);
+    }
+    return {};
+}
+
+} // namespace
+
+CommandLine::CommandLine(int argc, char *argv[])
+{
+    for (int i = 0; i < argc; ++i)
+        arguments_ << QString::fromLocal8Bit(argv[i]);
+    mistake_ = read(parser_, arguments_);
 }
 
 bool CommandLine::opensWindow() const
 {
-    return mistake.isEmpty() && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version"));
+    return mistake_.isEmpty() && !parser_.isSet(QStringLiteral("help")) && !parser_.isSet(QStringLiteral("version"));
 }
 
-int CommandLine::answer()
+QString CommandLine::language() const
 {
+    const QString chosen = Language::fromOption(parser_.value(QStringLiteral("language")));
+    return chosen.isEmpty() ? Language::fromSystem() : chosen;
+}
+
+int CommandLine::answer() const
+{
+    // Read again now that the translation is installed: the texts read
+    // before it were in English.
+    QCommandLineParser parser;
+    const QString mistake = read(parser, arguments_);
     const QString program = QString::fromLatin1(AppNames::Program);
     if (!mistake.isEmpty()) {
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, mistake));
+        print(stderr, QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n")
+                          .arg(program, mistake));
         return UsageError;
     }
     if (parser.isSet(QStringLiteral("version"))) {

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 // The program's options, read before any application object exists, so that
 // --help, --version and a mistyped option are answered without a display and
@@ -15,14 +16,21 @@ public:
     // Reads argv (the program's name first); needs no application object.
     CommandLine(int argc, char *argv[]);
 
-    // True when the arguments ask for the window: no option of ours and no mistake.
+    // True when the arguments ask for the window: no option of ours but
+    // --language, and no mistake.
     bool opensWindow() const;
+    // The code of the language to speak (see Language): the one --language
+    // names, else the system's.
+    QString language() const;
     // Prints the help or the version on standard output, or the mistake on
     // standard error, and gives the exit status: 0, or UsageError for a mistake.
-    // Call with a QCoreApplication alive, which names the program in the usage line.
-    int answer();
+    // Call with a QCoreApplication alive, which names the program in the usage
+    // line, and language()'s translation installed: the help and the mistake
+    // are written in that language.
+    int answer() const;
 
 private:
-    QCommandLineParser parser;
-    QString mistake;
+    QStringList arguments_;
+    QCommandLineParser parser_;
+    QString mistake_;
 };

@@ -1,7 +1,9 @@
 #include "DesktopSetup.h"
 
 #include "AppNames.h"
+#include "CaptionAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QStyle>
@@ -23,4 +25,6 @@ void DesktopSetup::prepareApplication()
     // desktop, a machine with only the Liberation fonts picks Liberation Mono
     // for "sans-serif"; the form's own sans serif reads better and is there.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    // Only a factory is installed: the interfaces are made when a screen reader asks.
+    QAccessible::installFactory(&CaptionAccessible::factory);
 }

@@ -1,5 +1,6 @@
 #include "GameLauncher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
@@ -11,6 +12,6 @@ bool GameLauncher::start(const QString &directory)
 
 QString GameLauncher::failureMessage(const QString &directory)
 {
-    return QStringLiteral("Could not start \"%1\" in %2.")
+    return QCoreApplication::translate("GameLauncher", "Could not start \"%1\" in %2.")
         .arg(QString::fromLatin1(FileName), QDir::toNativeSeparators(directory));
 }

@@ -8,6 +8,7 @@
 #include "GameLauncher.h"
 #include "LatestResults.h"
 #include "PrimeListView.h"
+#include "TranslatedPhrases.h"
 #include "WorkingWindow.h"
 #include "ui_frmLCM.h"
 
@@ -53,7 +54,8 @@ QIcon programIcon()
 } // namespace
 
 frmLCM::frmLCM(QWidget *parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::frmLCM>()), shell_(std::make_unique<CommandShell>(*this)),
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmLCM>()), texts_(translatedPhrases()),
+      shell_(std::make_unique<CommandShell>(*this)),
       results_(new LatestResults(this))
 {
     registerPictures();
@@ -86,8 +88,10 @@ frmLCM::frmLCM(QWidget *parent)
         {CaptionMenu::addShowWorking(*primeCountCaption_), Command::Primes},
         {primeList_->addShowWorking(), Command::Primes},
     };
-    for (const auto &[entry, command] : workingEntries_)
-        connect(entry, &QAction::triggered, this, [this, command] { showWorking(command); });
+    for (const auto &entry : workingEntries_) {
+        const Command command = entry.second;
+        connect(entry.first, &QAction::triggered, this, [this, command] { showWorking(command); });
+    }
     connect(results_, &LatestResults::changed, this, &frmLCM::enableWorkingEntries);
 
     auto *showLatestWorking = new QAction(this);
@@ -96,6 +100,14 @@ frmLCM::frmLCM(QWidget *parent)
     showLatestWorking->setShortcutContext(Qt::WindowShortcut);
     addAction(showLatestWorking);
     connect(showLatestWorking, &QAction::triggered, this, &frmLCM::showLatestWorking);
+
+    // Ctrl+Shift+C copies the latest result's caption, for the keyboard alone.
+    auto *copyLatestResult = new QAction(this);
+    copyLatestResult->setObjectName(QStringLiteral("CopyResult"));
+    copyLatestResult->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyLatestResult->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyLatestResult);
+    connect(copyLatestResult, &QAction::triggered, this, &frmLCM::copyLatestResult);
 
     // Connected after setupUi, so the starting text of Text1 is no change.
     connect(ui_->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
@@ -289,6 +301,29 @@ void frmLCM::showLatestWorking()
         showWorking(*latest);
     else
         QApplication::beep();
+}
+
+void frmLCM::copyLatestResult()
+{
+    const std::optional<Command> latest = results_->latest();
+    if (!latest) {
+        QApplication::beep();
+        return;
+    }
+    switch (*latest) {
+    case Command::Factors:
+        CaptionMenu::copy(*factorsCaption_);
+        break;
+    case Command::Hcf:
+        CaptionMenu::copy(*hcfCaption_);
+        break;
+    case Command::Lcm:
+        CaptionMenu::copy(*lcmCaption_);
+        break;
+    case Command::Primes:
+        CaptionMenu::copy(*primeCountCaption_);
+        break;
+    }
 }
 
 void frmLCM::quit()

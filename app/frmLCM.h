@@ -80,6 +80,8 @@ private:
     void showWorking(numbers::Command command);
     // Opens it on the latest result kept; beeps when there is none.
     void showLatestWorking();
+    // Copies the caption of the latest result kept; beeps when there is none.
+    void copyLatestResult();
     // Closes the Working window and ends the program.
     void quit();
 

@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "DesktopSetup.h"
+#include "Language.h"
 #include "frmLCM.h"
 
 #include <QApplication>
@@ -15,12 +16,15 @@ int main(int argc, char *argv[])
     CommandLine commandLine(argc, argv);
     if (!commandLine.opensWindow()) {
         const QCoreApplication core(argc, argv); // names the program in the usage line
+        const Language::Translation translation(commandLine.language());
         return commandLine.answer();
     }
 
     DesktopSetup::prepareEnvironment();
     QApplication app(argc, argv);
     DesktopSetup::prepareApplication();
+    // Before the window is made: its form takes its texts from the translation.
+    const Language::Translation translation(commandLine.language());
     QApplication::setApplicationVersion(QStringLiteral(HCFLCM_VERSION));
     // Lets docks and Wayland compositors match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(HCFLCM_APP_ID));

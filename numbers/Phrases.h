@@ -80,6 +80,8 @@ struct Phrases {
     std::string gridSomePrimes = "the primes are %1";
     std::string gridOnePrime = "the prime is %1";
     std::string gridNoPrimes = "no primes";
+
+    friend bool operator==(const Phrases &, const Phrases &) = default;
 };
 
 } // namespace numbers

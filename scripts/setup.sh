@@ -9,6 +9,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-svg-dev libqt6svg6
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgmp-dev
     dpkg-dev file
 )
@@ -18,7 +19,7 @@ if [ "${1:-}" != "--package" ]; then
         clang libclang-rt-14-dev
         xvfb xauth x11-utils imagemagick
         poppler-utils
-        dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+        dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xclip
         fonts-liberation
         desktop-file-utils appstream lintian
     )

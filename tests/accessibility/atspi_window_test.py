@@ -11,6 +11,7 @@ the program. With --tree it only prints the window's accessibility tree.
 Each check prints one line; the last line counts them, and the exit status is
 1 when any failed.
 """
+import subprocess
 import sys
 import time
 import warnings
@@ -21,6 +22,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 WINDOW_TITLE = "Factorization, HCF & LCM of Numbers"
+WORKING_TITLE = "Working - Factors, HCF & LCM"
 WAIT_SECONDS = 10
 START_SECONDS = 30
 
@@ -182,11 +184,36 @@ REFUSALS = [
 ]
 
 
+# A caption's menu entries as actions: case, numbers, button, caption, the
+# actions it offers then, and what its "Copy" puts on the clipboard.
+COPIES = [
+    ("HCF caption: Copy", "12 18", HCF_BUTTON, "HCF", ["Copy", "Show Working"], "HCF = 6"),
+    ("LCM factors caption: Copy", "12 18", LCM_BUTTON, "LCM factors", ["Copy", "Show Working"],
+     "LCM Factors:  2 x 3 x 2 x 3"),
+    ("factors caption: Copy drops the leading blank", "12", FACTORS_BUTTON, "Factors", ["Copy", "Show Working"],
+     "2 x 2 x 3"),
+]
+
+# Show Working on a caption: case, numbers, button, caption, the steps' first and last lines.
+WORKINGS = [
+    ("LCM caption: Show Working", "12 18", LCM_BUTTON, "LCM", "LCM of 12, 18", "LCM = 2 x 3 x 2 x 3 = 36"),
+    ("factors caption: Show Working", "360", FACTORS_BUTTON, "Factors", "Factors of 360", "360 = 2^3 x 3^2 x 5"),
+]
+
+
+def clipboard():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True,
+                          timeout=WAIT_SECONDS).stdout
+
+
 def check_result(window, numbers, button, caption, expected):
     window.type_into(NUMBERS_BOX, numbers)
     window.announcements.clear()
     window.press(button)
-    window.announced(caption, expected)
+    if expected is not None:
+        window.announced(caption, expected)
+    else:
+        wait_for(lambda: any(name == caption for name, _ in window.announcements.heard), f"a result in {caption!r}")
 
 
 def check_primes(window, bounds, count, primes):
@@ -212,6 +239,35 @@ def check_refusal(window, boxes, button, message):
         raise CheckFailed(f"the alert says {shown!r}, not {message!r}")
 
 
+def check_copy(window, numbers, button, caption, actions, copied):
+    check_result(window, numbers, button, caption, None)
+    node = find(window.frame, Atspi.Role.LABEL, caption)
+    if action_names(node) != actions:
+        raise CheckFailed(f"{caption!r} offers {action_names(node)}, not {actions}")
+    do_action(node, "Copy")
+    wait_for(lambda: clipboard() == copied, f"{copied!r} on the clipboard")
+
+
+def working_window(window):
+    for index in range(window.application.get_child_count()):
+        child = window.application.get_child_at_index(index)
+        if child is not None and child.get_name() == WORKING_TITLE \
+                and child.get_state_set().contains(Atspi.StateType.SHOWING):
+            return child
+    return None
+
+
+def check_working(window, numbers, button, caption, first, last):
+    check_result(window, numbers, button, caption, None)
+    do_action(find(window.frame, Atspi.Role.LABEL, caption), "Show Working")
+    working = wait_for(lambda: working_window(window), "the Working window")
+    # Its steps are its first text object, read line by line.
+    steps = next(node for node in descendants(working) if node.get_role() == Atspi.Role.TEXT)
+    lines = wait_for(lambda: steps.get_text(0, -1).split("\n"), "the steps")
+    if lines[0] != first or lines[-1] != last:
+        raise CheckFailed(f"the steps run from {lines[0]!r} to {lines[-1]!r}")
+
+
 def checks():
     """Every check as its case name, function and arguments."""
     for case, *row in RESULTS:
@@ -220,6 +276,10 @@ def checks():
         yield case, check_primes, row
     for case, *row in REFUSALS:
         yield case, check_refusal, row
+    for case, *row in COPIES:
+        yield case, check_copy, row
+    for case, *row in WORKINGS:
+        yield case, check_working, row
 
 
 def find_window():

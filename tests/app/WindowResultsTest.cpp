@@ -450,21 +450,25 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults_data()
     QTest::addColumn<QString>("numbers");
     QTest::addColumn<QStringList>("buttons"); // clicked in order; "edit" types into the numbers box, "bad bound" into a bound box
     QTest::addColumn<QStringList>("enabled"); // captions whose entry is enabled afterwards; none: nothing is offered
+    QTest::addColumn<QString>("copied");      // what Ctrl+Shift+C copies: the latest kept result's caption
 
-    QTest::newRow("start texts") << "262144 16" << QStringList{} << QStringList{};
+    QTest::newRow("start texts") << "262144 16" << QStringList{} << QStringList{} << "";
     QTest::newRow("after each result")
         << "262144 16" << QStringList{"Factorize", "Find_HCF", "Find_LCM"}
-        << QStringList{"Label1", "Label8", "Lblcm", "Label4"};
+        << QStringList{"Label1", "Label8", "Lblcm", "Label4"} << "LCM = 262144";
     QTest::newRow("waiting texts after an edit")
-        << "262144 16" << QStringList{"Factorize", "Find_HCF", "Find_LCM", "edit"} << QStringList{};
+        << "262144 16" << QStringList{"Factorize", "Find_HCF", "Find_LCM", "edit"} << QStringList{} << "";
     QTest::newRow("waiting text of a refused HCF, other results kept")
-        << "12" << QStringList{"Find_LCM", "Factorize", "Find_HCF"} << QStringList{"Label1", "Lblcm", "Label4"};
+        << "12" << QStringList{"Find_LCM", "Factorize", "Find_HCF"} << QStringList{"Label1", "Lblcm", "Label4"}
+        << "2 x 2 x 3";
     QTest::newRow("waiting texts of a refused LCM after its result")
-        << "5 x" << QStringList{"Find_HCF"} << QStringList{};
+        << "5 x" << QStringList{"Find_HCF"} << QStringList{} << "";
     QTest::newRow("primes outlive an edit of the numbers")
-        << "12 18" << QStringList{"Find_HCF", "FindPrime", "edit"} << QStringList{"Label12"};
+        << "12 18" << QStringList{"Find_HCF", "FindPrime", "edit"} << QStringList{"Label12"} << "4 Primes";
     QTest::newRow("refused primes after their result: none kept")
-        << "12 18" << QStringList{"FindPrime", "bad bound", "FindPrime"} << QStringList{};
+        << "12 18" << QStringList{"FindPrime", "bad bound", "FindPrime"} << QStringList{} << "";
+    QTest::newRow("the HCF after the primes")
+        << "12 18" << QStringList{"FindPrime", "Find_HCF"} << QStringList{"Label8", "Label12"} << "HCF = 6";
 }
 
 void WindowResultsTest::workingEntryEnabledOnlyOnResults()
@@ -472,6 +476,7 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults()
     QFETCH(QString, numbers);
     QFETCH(QStringList, buttons);
     QFETCH(QStringList, enabled);
+    QFETCH(QString, copied);
 
     if (QTest::currentDataTag() == QByteArray("waiting texts of a refused LCM after its result")) {
         click("Find_LCM"); // a result for "262144 16"
@@ -499,9 +504,12 @@ void WindowResultsTest::workingEntryEnabledOnlyOnResults()
     }
     QVERIFY(!workingShown());
 
-    // A stale result is never offered: the shortcut opens a kept one or nothing.
+    // A stale result is never offered: the shortcuts copy and open a kept one or nothing.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("kept") : copied);
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(workingShown(), !enabled.isEmpty());
     QVERIFY(boxes->seen.isEmpty());

@@ -14,17 +14,25 @@ struct Run {
     QString err;
 };
 
+// No display, and English unless a setting chooses another language.
 QProcessEnvironment withoutDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     return environment;
 }
 
-void start(QProcess &process, const QStringList &arguments)
+// Runs the program as env(1) would: leading NAME=value arguments are settings.
+void start(QProcess &process, QStringList arguments)
 {
-    process.setProcessEnvironment(withoutDisplay());
+    QProcessEnvironment environment = withoutDisplay();
+    while (!arguments.isEmpty() && arguments.constFirst().contains(QRegularExpression(QStringLiteral("^\\w+=")))) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    }
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HCFLCM_PROGRAM), arguments);
     QVERIFY2(process.waitForStarted(), qPrintable(process.errorString()));
 }
@@ -64,6 +72,20 @@ private slots:
         QTest::newRow("window option without its value")
             << QStringList{"-platform"} << 2 << QString()
             << QStringLiteral("\\Ahcflcm: Missing value after '-platform'\\.") + tryHelp;
+        const QString codes = QStringLiteral("en_GB, en_US, fr, de, es, it, pt_BR, nl, pl, ru, tr");
+        const QString wrappedCodes = QString(codes).replace(QStringLiteral(" "), QStringLiteral("\\s+"));
+        QTest::newRow("--help lists the languages") << QStringList{"--help"} << 0
+            << QStringLiteral("--language <code>(.|\\n)*") + wrappedCodes << QString();
+        QTest::newRow("unknown language is refused with the list")
+            << QStringList{"--language", "pt"} << 2 << QString()
+            << QStringLiteral("\\Ahcflcm: Unknown language 'pt'\\. The languages are: %1\\.").arg(codes) + tryHelp;
+        const QString none;
+        QTest::newRow("first of LANGUAGE spoken, by its language")
+            << QStringList{"LANGUAGE=ja:pt_PT", "LC_ALL=ru_RU.UTF-8", "-h"} << 0 << QStringLiteral("MDC e MMC") << none;
+        QTest::newRow("American English") << QStringList{"LANG=en_US.UTF-8", "-h"} << 0 << QStringLiteral("GCF") << none;
+        QTest::newRow("pt-BR is pt_BR") << QStringList{"--language=pt-BR", "-h"} << 0 << QStringLiteral("MDC") << none;
+        QTest::newRow("--language over the system's")
+            << QStringList{"LANGUAGE=de", "--language", "it", "-h"} << 0 << QStringLiteral("MCD e mcm") << none;
     }
 
     void answersWithoutWindow()

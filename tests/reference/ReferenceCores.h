@@ -5,24 +5,26 @@
 
 // Straightforward implementations of the arithmetic rules, written for
 // obviousness rather than speed: the fast cores in numbers/ must agree with them.
-class ReferenceCores {
-public:
-    // Trial division by 2, 3, 4, ... up to n itself, restarting at 2 after each factor.
-    static std::vector<std::int32_t> factorList(std::int32_t n);
+namespace ReferenceCores {
 
-    struct Ladder {
-        std::vector<std::uint32_t> rungs;
-        std::vector<std::uint32_t> remaining;
-        // The numbers as they stood when each rung was tried and made.
-        std::vector<std::vector<std::uint32_t>> before;
-    };
-    // The LCM ladder on the magnitudes of values (none of them 0): passes of
-    // candidates 2 up to the pass maximum, each tried once against the numbers as
-    // divided so far; a rung divides two numbers or more and shares no factor with
-    // the rest; passes stop after one that makes no rung.
-    static Ladder ladder(const std::vector<std::int32_t> &values);
+// Trial division by 2, 3, 4, ... up to n itself, restarting at 2 after each factor.
+std::vector<std::int32_t> factorList(std::int32_t n);
 
-    // x is prime when no d from 2 to x - 1 divides it; the primes from the
-    // smaller bound to the larger, ascending.
-    static std::vector<std::int32_t> primes(std::int32_t a, std::int32_t b);
+struct Ladder {
+    std::vector<std::uint32_t> rungs;
+    std::vector<std::uint32_t> remaining;
+// The numbers as they stood when each rung was tried and made.
+    std::vector<std::vector<std::uint32_t>> before;
 };
+
+// The LCM ladder on the magnitudes of values (none of them 0): passes of
+// candidates 2 up to the pass maximum, each tried once against the numbers as
+// divided so far; a rung divides two numbers or more and shares no factor with
+// the rest; passes stop after one that makes no rung.
+Ladder ladder(const std::vector<std::int32_t> &values);
+
+// x is prime when no d from 2 to x - 1 divides it; the primes from the
+// smaller bound to the larger, ascending.
+std::vector<std::int32_t> primes(std::int32_t a, std::int32_t b);
+
+} // namespace ReferenceCores

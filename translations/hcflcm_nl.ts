@@ -1,0 +1,459 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>Uitwerking - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>Factoren, GGD en KGV</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Ontbinden, GGD en KGV van getallen</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>&amp;Uitwerking tonen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Ontbinden, GGD en KGV van getallen: een rekenmachine voor het rekenen met gehele
+getallen op school. Het venster ontbindt het eerste van de getypte getallen in
+priemfactoren, vindt hun GGD en hun KGV met de deelladder en geeft de
+priemgetallen tussen twee grenzen. Zonder opties gestart opent het programma het
+venster. De vensteropties van Qt zelf, zoals -platform en -style, worden ook
+aangenomen (zie de handleidingpagina hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Toont deze hulp en stopt.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Toont de versie en stopt.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Gebruikt de taal &lt;code&gt; in plaats van die van het systeem: %1 (een koppelteken mag het liggend streepje vervangen, zoals in pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Onverwacht argument ‘%1’: het programma neemt geen bestand of getal aan.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Onbekende taal ‘%1’. De talen zijn: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Probeer ‘%1 --help’ voor meer informatie.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>De berekening is gestopt door een onverwachte fout: %1.
+De rekenmachine werkt gewoon verder: controleer de getallen en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start &quot;%1&quot; in %2.</source>
+        <translation>Kan &quot;%1&quot; niet starten in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <translation>Factoren ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>GGD ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>KGV ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>KGV-factoren ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <translation>Wacht even...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <translation>Priemgetallen?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <translation>Zoeken...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Priemfactoren van het 1e getal</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <translation>Priemfactoren van %1</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <translation>GGD = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <translation>KGV = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <translation>KGV-factoren:%1</translation>
+    </message>
+    <message>
+        <source>%1 Primes</source>
+        <translation>Aantal: %1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <translation> x </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <translation>%1 ms (Factoren)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <translation>%1 ms (GGD)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <translation>%1 ms (KGV)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <translation>%1 ms (Priem)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>&quot;%1&quot; is geen getal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <translation>&quot;%1&quot; valt buiten het bereik: typ getallen van -2147483648 tot en met 2147483647.</translation>
+    </message>
+    <message>
+        <source>Enter at most 101 numbers.</source>
+        <translation>Typ hoogstens 101 getallen.</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <translation>Typ minstens één getal.</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <translation>Voor de GGD heb je minstens twee getallen nodig.</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <translation>Typ een geldig positief getal in vak %1.</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <translation>Ontbinding van %1 in priemfactoren</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <translation>Alleen getallen groter dan 1 hebben priemfactoren.</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <translation>%1 is een priemgetal.</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <translation>GGD van %1</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <translation>GGD(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <translation>De GGD is al 1: de andere getallen kunnen hem niet meer veranderen.</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <translation>KGV van %1</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <translation>Een van de getallen is 0, dus het KGV is 0.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <translation>Priemgetallen tussen %1 en %2</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <translation>Streep 1 weg: het is geen priemgetal.</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <translation>Streep de veelvouden van %1 weg: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <translation>%1 x %1 = %2 is groter dan %3: de getallen die over zijn, zijn priemgetallen.</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <translation>Geen priemgetallen.</translation>
+    </message>
+    <message>
+        <source>1 prime: %1</source>
+        <translation>1 priemgetal: %1</translation>
+    </message>
+    <message>
+        <source>%1 primes: %2</source>
+        <translation>%1 priemgetallen: %2</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <translation>De zeef wordt getoond voor bereiken van hoogstens 1000 getallen.</translation>
+    </message>
+    <message>
+        <source>%1 primes.</source>
+        <translation>%1 priemgetallen.</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <translation>De getallen zijn veranderd: voer een berekening uit om de uitwerking te zien.</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Contact: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Bezoek deze website voor meer downloads</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Bezoek: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratis voor scholen.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Gratis downloaden</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo van Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Embleem</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Priemfactoren van het 1e getal</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Factoren</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Factoren=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Het eerste getal in priemfactoren ontbinden</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Factoren ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>KGV (kleinste gemene veelvoud)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Factoren van het KGV</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>KGV-factoren ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>KGV</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>KGV = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Het KGV van de getallen berekenen</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>KGV ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>GGD (grootste gemene deler)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>GGD</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>GGD = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>De GGD van de getallen berekenen</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>GGD ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Voor factoren, GGD en KGV)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Typ de getallen met spaties ertussen</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo van de kinderclub</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Rekentijd</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Een volwassene leest met een kind een prentenboek</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Rekentijd</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Getallen met spaties ertussen</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Priemgetallen tussen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Aantal priemgetallen</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Priemgetallen...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Eerste grens van het bereik</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Tweede grens van het bereik</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>De priemgetallen tussen de twee grenzen zoeken</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Gevonden priemgetallen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+</context>
+</TS>

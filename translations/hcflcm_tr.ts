@@ -1,0 +1,459 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>Çözüm - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>Çarpanlar, EBOB ve EKOK</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Sayıların Çarpanları, EBOB ve EKOK</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Çö&amp;zümü göster</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt&apos;s own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Çarpanlar, EBOB ve EKOK: okulda tam sayılarla yapılan aritmetik için bir hesap
+makinesi. Penceresi yazılan sayılardan ilkini asal çarpanlarına ayırır,
+sayıların EBOB&apos;unu ve bölme merdiveniyle EKOK&apos;unu bulur, iki sınır arasındaki
+asal sayıları listeler. Seçeneksiz başlatıldığında pencereyi açar. Qt&apos;nin
+-platform ve -style gibi kendi pencere seçenekleri de kabul edilir (bkz.
+hcflcm(1) kılavuz sayfası).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Bu yardımı gösterir ve çıkar.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Sürümü gösterir ve çıkar.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Sistemin dili yerine &lt;kod&gt; dilini kullanır: %1 (alt çizgi yerine tire de yazılabilir, pt-BR gibi).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>kod</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
+        <translation>Beklenmeyen argüman “%1”: program dosya ya da sayı almaz.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
+        <translation>Bilinmeyen dil “%1”. Diller şunlardır: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Daha fazla bilgi için “%1 --help” yazın.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>Hesaplama beklenmeyen bir hata yüzünden durdu: %1.
+Hesap makinesi çalışmaya devam ediyor: sayıları kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>bilinmeyen hata</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start &quot;%1&quot; in %2.</source>
+        <translation>&quot;%1&quot;, %2 içinde başlatılamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <translation>Çarpanlar ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>EBOB ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>EKOK ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>EKOK çarpanları ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <translation>Bekleyin...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <translation>Asallar?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <translation>Aranıyor...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>1. sayının asal çarpanları</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <translation>%1 sayısının asal çarpanları</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <translation>EBOB = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <translation>EKOK = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <translation>EKOK çarpanları:%1</translation>
+    </message>
+    <message>
+        <source>%1 Primes</source>
+        <translation>%1 asal</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <translation> x </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <translation>%1 ms (Çarpan)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <translation>%1 ms (EBOB)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <translation>%1 ms (EKOK)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <translation>%1 ms (Asal)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>&quot;%1&quot; bir sayı değil.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <translation>&quot;%1&quot; aralık dışında: -2147483648 ile 2147483647 arasında sayılar girin.</translation>
+    </message>
+    <message>
+        <source>Enter at most 101 numbers.</source>
+        <translation>En fazla 101 sayı girin.</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <translation>En az bir sayı girin.</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <translation>EBOB&apos;u bulmak için en az iki sayı gerekir.</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <translation>%1. kutuya geçerli bir pozitif sayı girin.</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <translation>%1 sayısının asal çarpanları</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <translation>Yalnızca 1&apos;den büyük sayıların asal çarpanları vardır.</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <translation>%1 bir asal sayıdır.</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <translation>%1 sayılarının EBOB&apos;u</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <translation>EBOB(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <translation>EBOB zaten 1: diğer sayılar onu değiştiremez.</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <translation>%1 sayılarının EKOK&apos;u</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <translation>Sayılardan biri 0, bu yüzden EKOK 0&apos;dır.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <translation>%1 ile %2 arasındaki asal sayılar</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <translation>1&apos;in üstünü çizin: 1 asal sayı değildir.</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <translation>%1 sayısının katlarının üstünü çizin: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <translation>%1 x %1 = %2, %3 sayısından büyük: kalan sayılar asaldır.</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <translation>Asal sayı yok.</translation>
+    </message>
+    <message>
+        <source>1 prime: %1</source>
+        <translation>1 asal sayı: %1</translation>
+    </message>
+    <message>
+        <source>%1 primes: %2</source>
+        <translation>%1 asal sayı: %2</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <translation>Eratosthenes kalburu en fazla 1000 sayılık aralıklar için gösterilir.</translation>
+    </message>
+    <message>
+        <source>%1 primes.</source>
+        <translation>%1 asal sayı.</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <translation>Sayılar değişti: çözümü görmek için bir hesaplama yapın.</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Tümünü kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>E-posta: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Daha fazla indirme için bu siteyi ziyaret edin</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Site: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Okullara ücretsiz.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Ücretsiz indir</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Numeria Learning logosu</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Amblem</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>1. sayının asal çarpanları</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Çarpanlar</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Çarpanlar=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>İlk sayıyı asal çarpanlarına ayır</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Çarpanlar ?</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>EKOK (en küçük ortak kat)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>EKOK çarpanları</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>EKOK çarpanları ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>EKOK</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>EKOK = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Sayıların EKOK&apos;unu bul</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>EKOK ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>EBOB (en büyük ortak bölen)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>EBOB</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>EBOB = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Sayıların EBOB&apos;unu bul</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>EBOB ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Çarpanlar, EBOB ve EKOK için)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Sayıları aralarında boşlukla yazın</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Çocuk kulübü logosu</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Hesaplama süresi</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Bir yetişkin bir çocukla resimli kitap okuyor</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Hesaplama süresi</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Boşlukla ayrılmış sayılar</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Asal sayılar: aralık</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>ile</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Asal sayı adedi</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Asallar...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Aralığın ilk sınırı</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Aralığın ikinci sınırı</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>İki sınır arasındaki asal sayıları bul</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Bulunan asal sayılar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Oyun</translation>
+    </message>
+</context>
+</TS>
