@@ -277,6 +277,62 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
         <source>The numbers have changed: run a command to see its working.</source>
         <translation>Die Zahlen wurden geändert: Starte eine Rechnung, um ihren Rechenweg zu sehen.</translation>
     </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the primes are %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the prime is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrimeListView</name>
@@ -287,6 +343,104 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <message>
         <source>Copy &amp;All</source>
         <translation>&amp;Alles kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
