@@ -60,6 +60,8 @@ void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
     scene.setSceneRect(qt(bounds));
 }
 
+constexpr int GridPixelSize = 13;
+
 } // namespace
 
 QFont WorkingPicture::font()
@@ -127,7 +129,10 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
 QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result,
                                       const numbers::Texts &texts)
 {
-    const QFont font = WorkingPicture::font();
+    // Smaller than the other pictures' numbers: a grid holds up to a thousand
+    // of them, and its picture stays small enough to save and print quickly.
+    QFont font = WorkingPicture::font();
+    font.setPixelSize(GridPixelSize);
     const numbers::SieveGrid grid = numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));

@@ -587,7 +587,7 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
         side = std::max({side, sizes.back().width, sizes.back().height});
     }
     const double textHeight = sizes.front().height;
-    side += 0.6 * textHeight;
+    side += 0.45 * textHeight;
     const double pitch = side + 0.15 * textHeight;
     const double margin = 0.5 * textHeight;
 

@@ -201,6 +201,16 @@ WORKINGS = [
 ]
 
 
+# The Working window's picture page, switched to through its tab's "Press"
+# action: case, numbers, button, caption, the picture's description.
+PICTURES = [
+    ("HCF caption: the Venn diagram in words", "12 18", HCF_BUTTON, "HCF",
+     "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"),
+    ("factors caption: the factor tree in words", "360", FACTORS_BUTTON, "Factors",
+     "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2"),
+]
+
+
 def clipboard():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True,
                           timeout=WAIT_SECONDS).stdout
@@ -268,6 +278,20 @@ def check_working(window, numbers, button, caption, first, last):
         raise CheckFailed(f"the steps run from {lines[0]!r} to {lines[-1]!r}")
 
 
+def check_picture(window, numbers, button, caption, description):
+    check_result(window, numbers, button, caption, None)
+    do_action(find(window.frame, Atspi.Role.LABEL, caption), "Show Working")
+    working = wait_for(lambda: working_window(window), "the Working window")
+    do_action(find(working, Atspi.Role.PAGE_TAB, "Picture"), "Press")
+    picture = next((node for node in descendants(working) if node.get_name() == "Picture"
+                    and node.get_role() != Atspi.Role.PAGE_TAB), None)
+    if picture is None:
+        raise CheckFailed("no picture in the Working window")
+    wait_for(lambda: picture.get_description() == description,
+             f"the description {description!r}; it reads {picture.get_description()!r}")
+    do_action(find(working, Atspi.Role.PAGE_TAB, "Steps"), "Press")
+
+
 def checks():
     """Every check as its case name, function and arguments."""
     for case, *row in RESULTS:
@@ -280,6 +304,8 @@ def checks():
         yield case, check_copy, row
     for case, *row in WORKINGS:
         yield case, check_working, row
+    for case, *row in PICTURES:
+        yield case, check_picture, row
 
 
 def find_window():
