@@ -8,6 +8,7 @@
 #include "GameLauncher.h"
 #include "LatestResults.h"
 #include "PrimeListView.h"
+#include "ProgramIcon.h"
 #include "TranslatedPhrases.h"
 #include "WorkingWindow.h"
 #include "ui_frmLCM.h"
@@ -39,16 +40,6 @@ constexpr int ClientHeight = 408;
 QString qt(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-// The window icon in every size the program ships; each picture is read only
-// when a size is asked for.
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 } // namespace
