@@ -279,59 +279,59 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Venn-Diagramm wird nur für zwei oder drei Zahlen gezeichnet, von denen keine 0 ist.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlentafel wird nur für Bereiche mit höchstens 1000 Zahlen gezeichnet.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktorenbaum von %1: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Venn-Diagramm von %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nur in %1: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Primfaktoren</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlentafel von %1 bis %2: %3</translation>
     </message>
     <message>
         <source>the primes are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Primzahlen sind %1</translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die einzige Primzahl ist %1</translation>
     </message>
     <message>
         <source>no primes</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Primzahlen</translation>
     </message>
 </context>
 <context>
@@ -349,98 +349,98 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <name>WorkingOutput</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bild (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name endet nicht auf .png, .svg, .pdf oder .txt</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>&amp;Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schritte</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einpassen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenweg konnte nicht als &quot;%1&quot; gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenweg speichern</translation>
     </message>
 </context>
 <context>

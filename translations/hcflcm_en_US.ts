@@ -278,59 +278,59 @@ The calculator keeps working: check the numbers and try again.</translation>
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>A Venn diagram is drawn for two or three numbers, none of them 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>The grid is drawn for ranges of up to 1000 numbers.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor tree of %1: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Venn diagram of %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 only: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>no prime factors</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid of %1 to %2: %3</translation>
     </message>
     <message>
         <source>the primes are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the primes are %1</translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the prime is %1</translation>
     </message>
     <message>
         <source>no primes</source>
-        <translation type="unfinished"></translation>
+        <translation>no primes</translation>
     </message>
 </context>
 <context>
@@ -348,98 +348,98 @@ The calculator keeps working: check the numbers and try again.</translation>
     <name>WorkingOutput</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG picture (*.png)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG picture (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>the name does not end in .png, .svg, .pdf or .txt</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Steps</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>&amp;Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steps</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Picture</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy &amp;Picture</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;In</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;Out</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fit</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Picture</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom In</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom Out</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The working could not be saved as &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the Working</translation>
     </message>
 </context>
 <context>

@@ -279,59 +279,59 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagrama de Venn se dibuja para dos o tres números, ninguno de ellos igual a 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuadrícula se dibuja para intervalos de hasta 1000 números.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol de factores de %1: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de Venn de %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo en %1: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún factor primo</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula de %1 a %2: %3</translation>
     </message>
     <message>
         <source>the primes are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>los números primos son %1</translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el único número primo es %1</translation>
     </message>
     <message>
         <source>no primes</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay números primos</translation>
     </message>
 </context>
 <context>
@@ -349,98 +349,98 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     <name>WorkingOutput</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no termina en .png, .svg, .pdf o .txt</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo</translation>
     </message>
     <message>
         <source>&amp;Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasos</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dibujo</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;dibujo</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar dibujo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el procedimiento como &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el procedimiento</translation>
     </message>
 </context>
 <context>

@@ -279,59 +279,59 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diagramme de Venn n&apos;est tracé que pour deux ou trois nombres, tous différents de 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille n&apos;est tracée que pour des intervalles de 1000 nombres au plus.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbre de décomposition de %1 : %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de Venn de %1 : %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement dans %1 : %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 : %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun facteur premier</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de %1 à %2 : %3</translation>
     </message>
     <message>
         <source>the primes are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les nombres premiers sont %1</translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le seul nombre premier est %1</translation>
     </message>
     <message>
         <source>no primes</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nombre premier</translation>
     </message>
 </context>
 <context>
@@ -349,98 +349,98 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     <name>WorkingOutput</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom ne se termine pas par .png, .svg, .pdf ou .txt</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>&amp;Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Étapes</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;&amp;image</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juster</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les étapes sous &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les étapes</translation>
     </message>
 </context>
 <context>

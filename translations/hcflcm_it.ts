@@ -279,59 +279,59 @@ La calcolatrice continua a funzionare: controlla i numeri e riprova.</translatio
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il diagramma di Venn si disegna per due o tre numeri, tutti diversi da 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La griglia si disegna per intervalli fino a 1000 numeri.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Albero dei fattori di %1: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramma di Venn di %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo in %1: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun fattore primo</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia da %1 a %2: %3</translation>
     </message>
     <message>
         <source>the primes are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i numeri primi sono %1</translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;unico numero primo è %1</translation>
     </message>
     <message>
         <source>no primes</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun numero primo</translation>
     </message>
 </context>
 <context>
@@ -349,98 +349,98 @@ La calcolatrice continua a funzionare: controlla i numeri e riprova.</translatio
     <name>WorkingOutput</name>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome non termina con .png, .svg, .pdf o .txt</translation>
     </message>
 </context>
 <context>
     <name>WorkingWindow</name>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggi</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Figura</translation>
     </message>
     <message>
         <source>&amp;Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passaggi</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Figura</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia &amp;figura</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riduci</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adatta</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia figura</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il procedimento come &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il procedimento</translation>
     </message>
 </context>
 <context>
