@@ -1,5 +1,7 @@
 #include "WorkingOutput.h"
 
+#include "OptionalOutput.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
@@ -9,7 +11,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <array>
@@ -56,20 +57,6 @@ constexpr double SceneDpi = 96;
 QString titleOf(const QString &steps)
 {
     return steps.section(QLatin1Char('\n'), 0, 0);
-}
-
-void writeSvg(QIODevice &file, const QString &title, QGraphicsScene &picture, const QString &description)
-{
-    const QRectF source = picture.sceneRect();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(source.size().toSize());
-    svg.setViewBox(QRectF(QPointF(0, 0), source.size()));
-    svg.setResolution(static_cast<int>(SceneDpi));
-    svg.setTitle(title);
-    svg.setDescription(description);
-    QPainter painter(&svg);
-    picture.render(&painter, QRectF(QPointF(0, 0), source.size()), source);
 }
 
 void writePdf(QIODevice &file, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture)
@@ -121,7 +108,10 @@ QString WorkingOutput::write(const QString &fileName, const QString &steps, cons
         written = image(picture).save(&file, "PNG", FastPngQuality);
         break;
     case Kind::Svg:
-        writeSvg(file, titleOf(steps), picture, description);
+        if (!OptionalOutput::writeSvg(file, picture, titleOf(steps), description, static_cast<int>(SceneDpi))) {
+            file.cancelWriting();
+            return OptionalOutput::reason();
+        }
         break;
     case Kind::Pdf:
         writePdf(file, steps, stepsFont, picture);

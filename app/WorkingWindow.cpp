@@ -2,6 +2,7 @@
 
 #include "AppNames.h"
 #include "LatestResults.h"
+#include "OptionalOutput.h"
 #include "PictureView.h"
 #include "Texts.h"
 #include "WorkingOutput.h"
@@ -17,8 +18,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
@@ -240,11 +239,12 @@ void WorkingWindow::copyPicture()
 
 void WorkingWindow::printWorking()
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    WorkingOutput::renderPages(printer, text_->toPlainText(), text_->font(), *scene_);
+    const bool offered = OptionalOutput::print(this, [this](QPagedPaintDevice &printer) {
+        WorkingOutput::renderPages(printer, text_->toPlainText(), text_->font(), *scene_);
+    });
+    if (!offered)
+        QMessageBox::critical(this, AppNames::shortTitle(),
+                              tr("Printing is not available: %1").arg(OptionalOutput::reason()));
 }
 
 void WorkingWindow::place()
