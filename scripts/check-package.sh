@@ -23,7 +23,7 @@ grep -v '^running with root privileges' <<<"$out" || true
 echo "== files"
 expected=(
     ./usr/bin/hcflcm
-    ./usr/lib/hcflcm/libhcflcm_printing.so
+    "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/hcflcm/libhcflcm_printing.so"
     ./usr/share/applications/$id.desktop
     ./usr/share/doc/hcflcm/README.md
     ./usr/share/doc/hcflcm/changelog.gz

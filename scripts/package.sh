@@ -11,7 +11,9 @@ bash scripts/setup.sh --package
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
-cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DHCFLCM_BUILD_BENCH=OFF \
+# Installed under /usr, so its private module goes where Debian keeps them:
+# /usr/lib/<multiarch>/hcflcm.
+cmake -S . -B build-package -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DHCFLCM_BUILD_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build build-package -j "$(nproc)"
 rm -f build-package/hcflcm_*.deb
