@@ -60,7 +60,8 @@ void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
     scene.setSceneRect(qt(bounds));
 }
 
-constexpr int GridPixelSize = 13;
+constexpr int WideGridPixelSize = 13;
+constexpr int HundredSquaresAtFullSize = 2;
 
 } // namespace
 
@@ -129,10 +130,12 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
 QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result,
                                       const numbers::Texts &texts)
 {
-    // Smaller than the other pictures' numbers: a grid holds up to a thousand
-    // of them, and its picture stays small enough to save and print quickly.
+    // A wide grid's numbers are smaller than the other pictures': a grid holds
+    // up to a thousand of them, and its picture stays small enough to save and
+    // print quickly. A hundred square keeps the pictures' size.
     QFont font = WorkingPicture::font();
-    font.setPixelSize(GridPixelSize);
+    if (result.end() - result.start() + 1 > HundredSquaresAtFullSize * 100)
+        font.setPixelSize(WideGridPixelSize);
     const numbers::SieveGrid grid = numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));
