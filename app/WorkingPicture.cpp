@@ -60,7 +60,7 @@ void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
     scene.setSceneRect(qt(bounds));
 }
 
-constexpr int WideGridPixelSize = 13;
+constexpr int WideGridPixelSize = 12;
 constexpr int HundredSquaresAtFullSize = 2;
 
 } // namespace
