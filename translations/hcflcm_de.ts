@@ -442,6 +442,10 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
         <source>Save the Working</source>
         <translation>Rechenweg speichern</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Drucken ist nicht möglich: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

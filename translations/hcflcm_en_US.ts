@@ -441,6 +441,10 @@ The calculator keeps working: check the numbers and try again.</translation>
         <source>Save the Working</source>
         <translation>Save the Working</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Printing is not available: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

@@ -442,6 +442,10 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
         <source>Save the Working</source>
         <translation>Guardar el procedimiento</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>No se puede imprimir: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

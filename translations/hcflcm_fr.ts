@@ -442,6 +442,10 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
         <source>Save the Working</source>
         <translation>Enregistrer les étapes</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>L’impression n’est pas disponible : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

@@ -442,6 +442,10 @@ La calcolatrice continua a funzionare: controlla i numeri e riprova.</translatio
         <source>Save the Working</source>
         <translation>Salva il procedimento</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>La stampa non è disponibile: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

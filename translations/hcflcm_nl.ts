@@ -442,6 +442,10 @@ De rekenmachine werkt gewoon verder: controleer de getallen en probeer het opnie
         <source>Save the Working</source>
         <translation>Uitwerking opslaan</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Afdrukken is niet beschikbaar: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

@@ -441,6 +441,10 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
         <source>Save the Working</source>
         <translation>Zapisz rozwiązanie</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Drukowanie jest niedostępne: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

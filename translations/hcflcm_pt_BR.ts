@@ -442,6 +442,10 @@ A calculadora continua funcionando: confira os números e tente de novo.</transl
         <source>Save the Working</source>
         <translation>Salvar a resolução</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>A impressão não está disponível: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

@@ -442,6 +442,10 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>Save the Working</source>
         <translation>Сохранить решение</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Печать недоступна: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>

@@ -442,6 +442,10 @@ Hesap makinesi çalışmaya devam ediyor: sayıları kontrol edip yeniden deneyi
         <source>Save the Working</source>
         <translation>Çözümü kaydet</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Yazdırma kullanılamıyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLCM</name>
