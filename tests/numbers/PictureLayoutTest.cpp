@@ -142,7 +142,7 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
         {"pairs only", {6, 15, 10}}, {"large primes", {2147483647, 2147483629, 1}}};
     std::uint32_t seed = 12345;
     for (int k = 0; k < 300; ++k) {
-        std::vector<std::int32_t> values(2 + k % 2, 1);
+        std::vector<std::int32_t> values(k % 2 == 0 ? 2u : 3u, 1);
         for (std::int32_t &v : values)
             for (int f = 0; f < 6; ++f, seed = seed * 1664525u + 1013904223u)
                 v *= std::array{1, 2, 2, 3, 5, 7, 11, 97}[seed >> 29];
