@@ -138,6 +138,26 @@ void clickButton(frmLCM &window, const char *button)
     QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
 }
 
+// Returns once widget has painted.
+void waitForPaint(QWidget *widget)
+{
+    struct PaintSpy : QObject {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } spy;
+    widget->installEventFilter(&spy);
+    QElapsedTimer guard;
+    guard.start();
+    while (!spy.painted && guard.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    widget->removeEventFilter(&spy);
+    expect(spy.painted, "painted");
+}
+
 // Chooses "Show &Working" in the right-click menu of caption, and returns once
 // the Working window has painted its text.
 void openWorkingFrom(frmLCM &window, const char *caption)
@@ -162,21 +182,8 @@ void openWorkingFrom(frmLCM &window, const char *caption)
     auto *text = working->findChild<QPlainTextEdit *>();
     expect(QTest::qWaitForWindowExposed(working), "Working window shown");
     // Wait for the text's first paint.
-    struct PaintSpy : QObject {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    } spy;
-    text->viewport()->installEventFilter(&spy);
     text->viewport()->update();
-    QElapsedTimer guard;
-    guard.start();
-    while (!spy.painted && guard.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    text->viewport()->removeEventFilter(&spy);
+    waitForPaint(text->viewport());
     expect(!text->toPlainText().isEmpty(), "working shown");
 }
 
@@ -185,25 +192,6 @@ void closeWorking(frmLCM &window)
     control<QWidget>(window, "Working")->close();
 }
 
-// Returns once widget has painted.
-void waitForPaint(QWidget *widget)
-{
-    struct PaintSpy : QObject {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    } spy;
-    widget->installEventFilter(&spy);
-    QElapsedTimer guard;
-    guard.start();
-    while (!spy.painted && guard.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    widget->removeEventFilter(&spy);
-    expect(spy.painted, "painted");
-}
 
 // The pictures of the working: numbers typed (for the primes, the two bounds)
 // and the button whose result is drawn.
