@@ -369,8 +369,8 @@ De rekenmachine werkt gewoon verder: controleer de getallen en probeer het opnie
         <source>%n Primes</source>
         <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
         <translation>
-            <numerusform>%n priemgetal</numerusform>
-            <numerusform>%n priemgetallen</numerusform>
+            <numerusform>%n getal</numerusform>
+            <numerusform>%n getallen</numerusform>
         </translation>
     </message>
     <message>

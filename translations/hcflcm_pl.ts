@@ -369,9 +369,9 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
         <source>%n Primes</source>
         <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
         <translation>
-            <numerusform>%n liczba pierwsza</numerusform>
-            <numerusform>%n liczby pierwsze</numerusform>
-            <numerusform>%n liczb pierwszych</numerusform>
+            <numerusform>%n liczba</numerusform>
+            <numerusform>%n liczby</numerusform>
+            <numerusform>%n liczb</numerusform>
         </translation>
     </message>
     <message>

@@ -370,9 +370,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>%n Primes</source>
         <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
         <translation>
-            <numerusform>%n простое число</numerusform>
-            <numerusform>%n простых числа</numerusform>
-            <numerusform>%n простых чисел</numerusform>
+            <numerusform>%n число</numerusform>
+            <numerusform>%n числа</numerusform>
+            <numerusform>%n чисел</numerusform>
         </translation>
     </message>
     <message>
