@@ -1,6 +1,5 @@
 #include "Texts.h"
 
-#include "Magnitude.h"
 #include "Utf8Text.h"
 
 #include <algorithm>
