@@ -81,6 +81,49 @@ struct Phrases {
     std::string gridOnePrime = "the prime is %1";
     std::string gridNoPrimes = "no primes";
 
+    // Practice: the questions. Numbers in plain decimal digits.
+    std::string primeWord = "prime";   // the word a pupil types for a prime, read in any letter case
+    std::string askFactors = "Write %1 as a product of prime factors.";
+    std::string askHcfOfTwo = "Find the HCF of %1 and %2.";
+    std::string askHcfOfThree = "Find the HCF of %1, %2 and %3.";
+    std::string askLcmOfTwo = "Find the LCM of %1 and %2.";
+    std::string askLcmOfThree = "Find the LCM of %1, %2 and %3.";
+    std::string askPrimeOrNot = "Is %1 a prime number? If not, write it as a product of two smaller numbers.";
+
+    // Practice: the verdicts. A product is its factors joined by times, a power written "2^3".
+    std::string right = "Right! %1";  // %1: "360 = 2^3 x 3^2 x 5", "HCF = 6", "LCM = 36", "91 = 7 x 13" or isPrime
+    std::string cannotRead = "I can't read \"%1\".";             // %1: the part of the answer not understood
+    std::string tooBig = "\"%1\" is too big for this question."; // %1: the number or exponent as typed
+    std::string oneIsNotPrime = "1 is not a prime number.";
+    std::string factorNotPrime = "%1 is not prime: %1 = %2.";   // %1: the factor; %2: its smallest split, "3 x 3"
+    std::string multiplyTo = "These multiply to %1, not %2.";   // %1: the product; %2: the number asked
+    std::string multiplyToFarMore = "These multiply to far more than %1."; // %1: the number asked
+    std::string notAFactor = "%1 is not a factor of %2.";       // %1: the answer; %2: a number of the question
+    std::string commonFactorNotHighest = "%1 is a common factor, but not the highest."; // %1: the answer
+    std::string notAMultiple = "%1 is not a multiple of %2.";   // %1: the answer; %2: a number of the question
+    std::string commonMultipleNotLowest = "%1 is a common multiple, but not the lowest."; // %1: the answer
+    std::string sidesDiffer = "%1 is not %2.";                  // %1: the product written; %2: the number after "="
+    std::string compositeCalledPrime = "%1 is not prime: it has a factor other than 1 and itself."; // %1: the number asked
+    std::string productIsNot = "%1 = %2, not %3.";              // %1: the product written; %2: its value; %3: the number asked
+    std::string productFarMore = "%1 is far more than %2.";     // %1: the product written; %2: the number asked
+    std::string useNumbersAboveOne = "Use numbers above 1.";
+    std::string primeOrProduct = "Write \"%1\", or write %2 as a product of two smaller numbers."; // %1: primeWord; %2: the number asked
+
+    // Practice: the hints, one step of the working each.
+    std::string division = "%1 \u00F7 %2 = %3";                 // "360 ÷ 2 = 180"
+    std::string divisionLeaves = "%1 \u00F7 %2 = %3 r %4";      // %4: the remainder, "91 ÷ 2 = 45 r 1"
+    std::string euclidDivision = "%1 = %2 x %3 + %4";           // a = q x b + r
+    std::string ladderRow = "%1 | %2";                           // %1: the divisor; %2: the row, numbers two blanks apart
+    std::string ladderRemains = "What remains: %1";              // %1: the last row, numbers two blanks apart
+    std::string primesToTry = "Try the primes up to \u221A%1: %2"; // %1: the number asked; %2: the primes, joined by listSeparator
+    std::string noPrimesToTry = "No prime is at most \u221A%1.";     // %1: the number asked (2 or 3)
+    std::string isNotPrime = "%1 = %2 x %3: %1 is not prime.";  // %1: the number; %2 x %3: its split
+
+    // Practice: the score.
+    std::string score = "Question %1 of %2 \u00B7 %3 right first time"; // %1: this question; %2: questions in the round; %3: right first time
+    std::string roundOver = "Round over: %1 of %2 right first time in %3 min %4 s."; // %3 minutes and %4 seconds taken
+    std::string roundOverSeconds = "Round over: %1 of %2 right first time in %3 s.";  // %3: seconds taken, under a minute
+
     friend bool operator==(const Phrases &, const Phrases &) = default;
 };
 
