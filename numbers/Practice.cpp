@@ -288,6 +288,22 @@ bool isTimes(char32_t code)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// text without the blanks around it.
+std::string_view trimmed(std::string_view text)
+{
+    std::size_t start = 0;
+    while (const std::size_t length = NumericText::separatorAt(text, start))
+        start += length;
+    std::size_t end = start;
+    for (std::size_t i = start; i < text.size();) {
+        const std::size_t separator = NumericText::separatorAt(text, i);
+        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
+        if (separator == 0)
+            end = i;
+    }
+    return text.substr(start, end - start);
+}
+
 // Reads one side of an answer: terms joined by a times sign or blanks.
 class SideReader {
 public:
@@ -338,7 +354,7 @@ public:
                 joined = true;
         }
         if (terms.empty() || afterTimes)
-            return unreadableAt(0);
+            return refusedAs(VerdictReason::Unreadable, trimmed(text_));
         return terms;
     }
 
@@ -415,19 +431,8 @@ private:
         while (end < text_.size() && NumericText::separatorAt(text_, end) == 0)
             end += Utf8Text::lengthAt(text_, end);
         if (end == start) // nothing but blanks there: quote the side
-            return refusedAs(VerdictReason::Unreadable, trimmedText());
+            return refusedAs(VerdictReason::Unreadable, trimmed(text_));
         return refusedAs(VerdictReason::Unreadable, text_.substr(start, end - start));
-    }
-
-    std::string_view trimmedText() const
-    {
-        std::size_t start = 0;
-        while (const std::size_t length = NumericText::separatorAt(text_, start))
-            start += length;
-        std::size_t end = text_.size();
-        while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t'))
-            --end;
-        return text_.substr(start, end - start);
     }
 
     std::string_view text_;
@@ -461,21 +466,6 @@ bool sameWord(std::string_view a, std::string_view b)
         j += y.length;
     }
     return i == a.size() && j == b.size() && !a.empty();
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    std::size_t start = 0;
-    while (const std::size_t length = NumericText::separatorAt(text, start))
-        start += length;
-    std::size_t end = start;
-    for (std::size_t i = start; i < text.size();) {
-        const std::size_t separator = NumericText::separatorAt(text, i);
-        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
-        if (separator == 0)
-            end = i;
-    }
-    return text.substr(start, end - start);
 }
 
 Reading read(std::string_view cleaned, std::string_view primeWord)
