@@ -1,11 +1,10 @@
 #include "Practice.h"
 
-#include "Factorizer.h"
 #include "Hcf.h"
-#include "LcmLadder.h"
 #include "NumericText.h"
 #include "PrimeTable.h"
 #include "Utf8Text.h"
+#include "Working.h"
 
 #include <algorithm>
 #include <array>
@@ -540,16 +539,12 @@ Verdict verdictOf(PracticeKind kind, VerdictReason reason, std::vector<std::uint
     return verdict;
 }
 
-// The exponent form of n: its primes ascending, each with its exponent.
-std::vector<Term> exponentForm(std::uint32_t n)
+// Prime powers as terms.
+std::vector<Term> termsOf(std::span<const PrimePower> powers)
 {
     std::vector<Term> terms;
-    for (const std::uint32_t p : PrimeTable::instance().factors(n)) {
-        if (!terms.empty() && terms.back().base == p)
-            ++terms.back().exponent;
-        else
-            terms.push_back({p, 1});
-    }
+    for (const PrimePower &power : powers)
+        terms.push_back({power.prime, static_cast<std::uint32_t>(power.exponent)});
     return terms;
 }
 
@@ -587,7 +582,7 @@ Verdict checkFactors(std::uint32_t n, std::vector<Side> &sides)
     }
     if (stated && *stated != n)
         return verdictOf(kind, VerdictReason::SidesDiffer, {*stated}, std::move(terms));
-    return verdictOf(kind, VerdictReason::Right, {n}, exponentForm(n));
+    return verdictOf(kind, VerdictReason::Right, {n}, termsOf(factorWorking(static_cast<std::int32_t>(n)).powers));
 }
 
 Verdict checkPrimeOrNot(std::uint32_t n, const Reading &reading)
@@ -684,58 +679,48 @@ std::vector<HintStep> Practice::hints(const Question &question)
     const auto step = [&](HintKind kind, std::vector<std::uint64_t> numbers, std::vector<Term> terms = {}) {
         steps.push_back({kind, std::move(numbers), std::move(terms)});
     };
+    const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
     const std::uint32_t n = question.numbers.empty() ? 0 : question.numbers[0];
     switch (question.kind) {
     case PracticeKind::PrimeFactors: {
-        std::uint64_t m = n;
-        for (const std::uint32_t p : PrimeTable::instance().factors(n)) {
-            step(HintKind::LadderRung, {m, p, m / p});
-            m /= p;
-        }
-        step(HintKind::ExponentForm, {n}, exponentForm(n));
+        const FactorWorking working = factorWorking(static_cast<std::int32_t>(n));
+        for (const DivisionRung &rung : working.ladder)
+            step(HintKind::LadderRung, {rung.dividend, rung.divisor, rung.quotient});
+        step(HintKind::ExponentForm, {n}, termsOf(working.powers));
         break;
     }
     case PracticeKind::Hcf: {
-        const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
-        const HcfResult result = Hcf::of(values);
-        for (const HcfStep &fold : result.steps) {
-            std::uint64_t a = std::max(fold.h, fold.x);
-            std::uint64_t b = std::min(fold.h, fold.x);
-            while (b != 0) {
-                step(HintKind::EuclidDivision, {a, a / b, b, a % b});
-                a = std::exchange(b, a % b);
-            }
-        }
-        step(HintKind::HcfIs, {static_cast<std::uint64_t>(result.value)});
+        const HcfWorking working = hcfWorking(values);
+        for (const HcfFoldStep &fold : working.steps)
+            for (const EuclidDivision &division : fold.divisions)
+                step(HintKind::EuclidDivision, {division.dividend, division.quotient, division.divisor, division.remainder});
+        step(HintKind::HcfIs, {static_cast<std::uint64_t>(working.value)});
         break;
     }
     case PracticeKind::Lcm: {
-        const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
-        const LcmResult result = LcmLadder::of(values);
-        for (std::size_t k = 0; k < result.rungs.size(); ++k) {
-            std::vector<std::uint64_t> row{result.rungs[k]};
-            row.insert(row.end(), result.rows[k].begin(), result.rows[k].end());
-            step(HintKind::LcmRow, std::move(row));
+        const LcmWorking working = lcmWorking(values);
+        for (const LadderRow &row : working.rows) {
+            std::vector<std::uint64_t> numbers{row.divisor};
+            numbers.insert(numbers.end(), row.numbers.begin(), row.numbers.end());
+            step(HintKind::LcmRow, std::move(numbers));
         }
-        step(HintKind::LcmRemains, {result.remaining.begin(), result.remaining.end()});
+        step(HintKind::LcmRemains, {working.remaining.begin(), working.remaining.end()});
         step(HintKind::LcmIs, {lcmOf(question.numbers)});
         break;
     }
     case PracticeKind::PrimeOrNot: {
+        const PrimalityWorking working = primalityWorking(n);
         std::vector<std::uint64_t> toTry{n};
-        for (std::uint32_t p = 2; std::uint64_t{p} * p <= n; ++p)
-            if (PrimeTable::instance().factors(p).size() == 1)
-                toTry.push_back(p);
-        step(HintKind::PrimesToTry, toTry);
-        for (std::size_t i = 1; i < toTry.size(); ++i) {
-            const std::uint64_t p = toTry[i];
-            step(HintKind::TrialDivision, {n, p, n / p, n % p});
-            if (n % p == 0) {
-                step(HintKind::IsNotPrime, {n, p, n / p});
-                return steps;
-            }
-        }
-        step(HintKind::IsPrime, {n});
+        toTry.insert(toTry.end(), working.primesToTry.begin(), working.primesToTry.end());
+        step(HintKind::PrimesToTry, std::move(toTry));
+        for (const TrialDivision &trial : working.trials)
+            step(HintKind::TrialDivision, {n, trial.divisor, trial.quotient, trial.remainder});
+        if (working.prime)
+            step(HintKind::IsPrime, {n});
+        else if (!working.trials.empty())
+            step(HintKind::IsNotPrime, {n, working.trials.back().divisor, working.trials.back().quotient});
+        else
+            step(HintKind::IsNotPrime, {n, 1, n});
         break;
     }
     }
