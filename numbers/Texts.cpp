@@ -1,6 +1,7 @@
 #include "Texts.h"
 
 #include "Magnitude.h"
+#include "NumberList.h"
 #include "Utf8Text.h"
 
 #include <algorithm>
@@ -134,7 +135,7 @@ std::string Texts::lcmFactorsCaption(const LcmResult &result) const
 
 std::string Texts::primeCountCaption(const PrimesResult &result) const
 {
-    return fill(phrases_.primeCount, {decimal(static_cast<std::int64_t>(result.primes.size()))});
+    return phrases_.primeCount(static_cast<std::int64_t>(result.primes.size()));
 }
 
 std::string Texts::elapsedCaption(Command command, double milliseconds) const
@@ -168,7 +169,7 @@ std::string Texts::refusal(const Status &status) const
     case Refusal::OutOfRange:
         return fill(phrases_.outOfRange, {token});
     case Refusal::TooManyNumbers:
-        return phrases_.tooManyNumbers;
+        return phrases_.tooManyNumbers(NumberList::Capacity);
     case Refusal::NoNumbers:
         return phrases_.noNumbers;
     case Refusal::HcfNeedsTwo:
@@ -332,7 +333,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
 
 std::string Texts::primesWorking(const SieveWorking &sieve) const
 {
-    const std::string count = decimal(static_cast<std::int64_t>(sieve.primes.size()));
+    const auto count = static_cast<std::int64_t>(sieve.primes.size());
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.primesBetween, {decimal(sieve.start), decimal(sieve.end)}));
@@ -342,7 +343,7 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
         lines.append(phrases_.sieveTooWide);
         lines.newLine();
         lines.newLine();
-        lines.append(fill(phrases_.primesCounted, {count}));
+        lines.append(phrases_.primesCounted(count));
         return lines.take();
     }
 
@@ -362,10 +363,8 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
     lines.newLine();
     if (sieve.primes.empty())
         lines.append(phrases_.noPrimes);
-    else if (sieve.primes.size() == 1)
-        lines.append(fill(phrases_.onePrime, {decimal(sieve.primes.front())}));
     else
-        lines.append(fill(phrases_.somePrimes, {count, joined(sieve.primes, " ")}));
+        lines.append(fill(phrases_.primesListed(count), {joined(sieve.primes, " ")}));
     return lines.take();
 }
 
@@ -433,10 +432,8 @@ std::string Texts::gridDescription(const SieveWorking &result) const
     std::string primes;
     if (result.primes.empty())
         primes = phrases_.gridNoPrimes;
-    else if (result.primes.size() == 1)
-        primes = fill(phrases_.gridOnePrime, {decimal(result.primes.front())});
     else
-        primes = fill(phrases_.gridSomePrimes, {joined(result.primes, phrases_.listSeparator)});
+        primes = fill(phrases_.gridPrimes(static_cast<std::int64_t>(result.primes.size())), {joined(result.primes, phrases_.listSeparator)});
     return fill(phrases_.gridOf, {decimal(result.start), decimal(result.end), primes});
 }
 
