@@ -292,16 +292,15 @@ std::vector<Question> Practice::round(std::uint64_t seed, PracticeChoice choice,
 
 namespace {
 
-// An answer's side as read: the factors written, or a refusal.
+// One side of an answer's "=" as read: the factors written.
 struct Side {
     std::vector<Term> terms;
-    std::string_view text; // as cleaned, for quoting
 };
 
 struct Reading {
     bool primeWord = false;
     std::vector<Side> sides;
-    std::optional<Verdict> refused; // Unreadable or TooBig
+    std::optional<Verdict> refused; // NoAnswer, Unreadable or TooBig
 };
 
 constexpr std::uint64_t LargestBase = 0xFFFFFFFFu;
@@ -519,6 +518,10 @@ Reading read(std::string_view cleaned, std::string_view primeWord)
 {
     Reading reading;
     const std::string_view whole = trimmed(cleaned);
+    if (whole.empty()) {
+        reading.refused = refusedAs(VerdictReason::NoAnswer, whole);
+        return reading;
+    }
     if (sameWord(whole, primeWord) || sameWord(whole, "prime")) {
         reading.primeWord = true;
         return reading;
@@ -539,7 +542,7 @@ Reading read(std::string_view cleaned, std::string_view primeWord)
             reading.refused = std::move(*refusal);
             return reading;
         }
-        reading.sides.push_back({std::get<std::vector<Term>>(std::move(terms)), part});
+        reading.sides.push_back({std::get<std::vector<Term>>(std::move(terms))});
     }
     return reading;
 }

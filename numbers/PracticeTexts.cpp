@@ -86,6 +86,8 @@ std::string Texts::verdictText(const Verdict &verdict) const
             break;
         }
         return fill(phrases_.right, {verdict.terms.empty() ? fill(phrases_.isPrime, {number(0)}) : number(0) + phrases_.equals + product});
+    case VerdictReason::NoAnswer:
+        return phrases_.noAnswer;
     case VerdictReason::Unreadable:
         return fill(phrases_.cannotRead, {verdict.quoted});
     case VerdictReason::TooBig:
