@@ -208,8 +208,6 @@ PHRASE(primeOrProduct, QT_TRANSLATE_NOOP("Phrases", "Write \"%1\", or write %2 a
 PHRASE(division, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3"))
 //: A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.
 PHRASE(divisionLeaves, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3 r %4"))
-//: A hint: one of Euclid's divisions. %1 = %2 times %3 plus the remainder %4. "x" is the times sign.
-PHRASE(euclidDivision, QT_TRANSLATE_NOOP("Phrases", "%1 = %2 x %3 + %4"))
 //: A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.
 PHRASE(ladderRow, QT_TRANSLATE_NOOP("Phrases", "%1 | %2"))
 //: A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.
