@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <variant>
 
 namespace {
 
@@ -30,36 +32,63 @@ constexpr int Gap = 8; // pixels between the main window and this one
 const QSize PreferredSize(560, 420);
 constexpr int PicturePage = 1;
 
-std::string workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
+// The steps of each kind of result.
+std::string stepsOf(const numbers::Texts &texts, const numbers::FactorWorking &working)
 {
-    switch (command) {
-    case numbers::Command::Factors:
-        return texts.factorsWorking(results.factorWorking());
-    case numbers::Command::Hcf:
-        return texts.hcfWorking(results.hcfWorking());
-    case numbers::Command::Lcm:
-        return texts.lcmWorking(results.lcmWorking());
-    case numbers::Command::Primes:
-        break;
-    }
-    return texts.primesWorking(results.sieveWorking());
+    return texts.factorsWorking(working);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::HcfWorking &working)
+{
+    return texts.hcfWorking(working);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::LcmWorking &working)
+{
+    return texts.lcmWorking(working);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::SieveWorking &working)
+{
+    return texts.primesWorking(working);
 }
 
-// Draws the picture of command's result into scene; gives back its words.
-QString drawPictureOf(QGraphicsScene &scene, const LatestResults &results, const numbers::Texts &texts,
-                      numbers::Command command)
+// Draws the picture of each kind of result into scene; gives back its words.
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::FactorWorking &working)
+{
+    return WorkingPicture::drawFactorTree(scene, working, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::HcfWorking &working)
+{
+    return WorkingPicture::drawVenn(scene, working.venn, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::LcmWorking &working)
+{
+    return WorkingPicture::drawVenn(scene, working.venn, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::SieveWorking &working)
+{
+    return WorkingPicture::drawSieveGrid(scene, working, texts);
+}
+
+// The command whose result a given working is.
+numbers::Command commandOf(const GivenWorking &working)
+{
+    constexpr std::array commands{numbers::Command::Factors, numbers::Command::Hcf, numbers::Command::Lcm};
+    return commands.at(working.index());
+}
+
+// The practice of the kind of command's working.
+numbers::PracticeKind practiceKindOf(numbers::Command command)
 {
     switch (command) {
-    case numbers::Command::Factors:
-        return WorkingPicture::drawFactorTree(scene, results.factorWorking(), texts);
     case numbers::Command::Hcf:
-        return WorkingPicture::drawVenn(scene, results.hcfWorking().venn, texts);
+        return numbers::PracticeKind::Hcf;
     case numbers::Command::Lcm:
-        return WorkingPicture::drawVenn(scene, results.lcmWorking().venn, texts);
+        return numbers::PracticeKind::Lcm;
     case numbers::Command::Primes:
+        return numbers::PracticeKind::PrimeOrNot;
+    case numbers::Command::Factors:
         break;
     }
-    return WorkingPicture::drawSieveGrid(scene, results.sieveWorking(), texts);
+    return numbers::PracticeKind::PrimeFactors;
 }
 
 // A new action of window with its entry and shortcut.
@@ -117,9 +146,16 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     tools->addActions({save, copy, print});
     tools->addSeparator();
     tools->addActions({zoomIn, zoomOut, fit});
+    // Practice of the kind shown, apart from the working's own buttons.
+    practise_ = new QAction(tr("Practise…"), this);
+    practise_->setObjectName(QStringLiteral("Practise"));
+    tools->addSeparator();
+    tools->addAction(practise_);
+    tools->widgetForAction(practise_)->setObjectName(QStringLiteral("PracticeButton"));
     const std::pair<QAction *, QString> spoken[] = {
         {save, tr("Save")}, {copy, tr("Copy Picture")}, {print, tr("Print")},
         {zoomIn, tr("Zoom In")}, {zoomOut, tr("Zoom Out")}, {fit, tr("Fit")},
+        {practise_, tr("Practise")},
     };
     for (const auto &[action, name] : spoken)
         tools->widgetForAction(action)->setAccessibleName(name);
@@ -136,6 +172,10 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     connect(zoomIn, &QAction::triggered, picture_, &PictureView::zoomIn);
     connect(zoomOut, &QAction::triggered, picture_, &PictureView::zoomOut);
     connect(fit, &QAction::triggered, picture_, &PictureView::fitToView);
+    connect(practise_, &QAction::triggered, this, [this] {
+        if (shown_)
+            emit practiceAsked(practiceKindOf(*shown_));
+    });
     // Zooming is for the picture's page only.
     const auto enableZoom = [=](int page) {
         for (QAction *action : {zoomIn, zoomOut, fit})
@@ -155,6 +195,20 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
 void WorkingWindow::open(numbers::Command command)
 {
     showWorkingOf(command);
+    showWindow();
+}
+
+void WorkingWindow::openOn(const GivenWorking &working)
+{
+    std::visit([this](const auto &given) { showWorking(given); }, working);
+    shown_ = commandOf(working);
+    givenShown_ = true;
+    practise_->setEnabled(true);
+    showWindow();
+}
+
+void WorkingWindow::showWindow()
+{
     if (!isVisible()) {
         place();
         show();
@@ -186,9 +240,29 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
 
 void WorkingWindow::showWorkingOf(numbers::Command command)
 {
-    text_->setPlainText(QString::fromStdString(workingOf(results_, texts_, command)));
-    pictureChanged(drawPictureOf(*scene_, results_, texts_, command));
+    switch (command) {
+    case numbers::Command::Factors:
+        showWorking(results_.factorWorking());
+        break;
+    case numbers::Command::Hcf:
+        showWorking(results_.hcfWorking());
+        break;
+    case numbers::Command::Lcm:
+        showWorking(results_.lcmWorking());
+        break;
+    case numbers::Command::Primes:
+        showWorking(results_.sieveWorking());
+        break;
+    }
     shown_ = command;
+    givenShown_ = false;
+    practise_->setEnabled(true);
+}
+
+template <typename Working> void WorkingWindow::showWorking(const Working &working)
+{
+    text_->setPlainText(QString::fromStdString(stepsOf(texts_, working)));
+    pictureChanged(drawPictureOf(*scene_, texts_, working));
 }
 
 void WorkingWindow::showNotice(const QString &notice)
@@ -196,6 +270,8 @@ void WorkingWindow::showNotice(const QString &notice)
     text_->setPlainText(notice);
     pictureChanged(WorkingPicture::drawNotice(*scene_, notice));
     shown_.reset();
+    givenShown_ = false;
+    practise_->setEnabled(false);
 }
 
 void WorkingWindow::pictureChanged(const QString &description)
@@ -206,8 +282,8 @@ void WorkingWindow::pictureChanged(const QString &description)
 
 void WorkingWindow::numbersChanged()
 {
-    // Whatever the edit took away is no longer kept.
-    if (isVisible() && shown_ && !results_.has(*shown_))
+    // Whatever the edit took away is no longer kept; a given working stays.
+    if (isVisible() && !givenShown_ && shown_ && !results_.has(*shown_))
         showNotice(QString::fromStdString(texts_.phrases().numbersChanged));
 }
 

@@ -152,3 +152,75 @@ PHRASE(gridOf, QT_TRANSLATE_NOOP("Phrases", "Grid of %1 to %2: %3"))
 COUNTED(gridPrimes, QT_TRANSLATE_N_NOOP("Phrases", "the primes are %1"), "the prime is %1")
 //: The sieve grid in words when it holds no prime.
 PHRASE(gridNoPrimes, QT_TRANSLATE_NOOP("Phrases", "no primes"))
+
+// Practice: the questions, the verdicts on a pupil's answer, the hints and the score.
+//: The word a pupil types to answer that a number is prime, read in any letter case ("prime" is always read too). One word, as pupils write it.
+PHRASE(primeWord, QT_TRANSLATE_NOOP("Phrases", "prime"))
+//: A practice question. %1: the number to factorize.
+PHRASE(askFactors, QT_TRANSLATE_NOOP("Phrases", "Write %1 as a product of prime factors."))
+//: A practice question. %1, %2: the two numbers. Use your school's name for the HCF.
+PHRASE(askHcfOfTwo, QT_TRANSLATE_NOOP("Phrases", "Find the HCF of %1 and %2."))
+//: A practice question. %1, %2, %3: the three numbers. Use your school's name for the HCF.
+PHRASE(askHcfOfThree, QT_TRANSLATE_NOOP("Phrases", "Find the HCF of %1, %2 and %3."))
+//: A practice question. %1, %2: the two numbers. Use your school's name for the LCM.
+PHRASE(askLcmOfTwo, QT_TRANSLATE_NOOP("Phrases", "Find the LCM of %1 and %2."))
+//: A practice question. %1, %2, %3: the three numbers. Use your school's name for the LCM.
+PHRASE(askLcmOfThree, QT_TRANSLATE_NOOP("Phrases", "Find the LCM of %1, %2 and %3."))
+//: A practice question. %1: the number.
+PHRASE(askPrimeOrNot, QT_TRANSLATE_NOOP("Phrases", "Is %1 a prime number? If not, write it as a product of two smaller numbers."))
+//: The verdict on a right answer. %1: what was found: "360 = 2^3 x 3^2 x 5", "HCF = 6", "LCM = 36", "91 = 7 x 13" or "97 is a prime number.".
+PHRASE(right, QT_TRANSLATE_NOOP("Phrases", "Right! %1"))
+//: The verdict when Check is pressed with nothing typed.
+PHRASE(noAnswer, QT_TRANSLATE_NOOP("Phrases", "Type your answer first."))
+//: The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.
+PHRASE(cannotRead, QT_TRANSLATE_NOOP("Phrases", "I can't read \"%1\"."))
+//: The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.
+PHRASE(tooBig, QT_TRANSLATE_NOOP("Phrases", "\"%1\" is too big for this question."))
+//: The verdict on prime factors that include 1.
+PHRASE(oneIsNotPrime, QT_TRANSLATE_NOOP("Phrases", "1 is not a prime number."))
+//: The verdict on prime factors that include a composite. %1: that factor, %2: its split, smallest factor first ("3 x 3").
+PHRASE(factorNotPrime, QT_TRANSLATE_NOOP("Phrases", "%1 is not prime: %1 = %2."))
+//: The verdict on primes whose product is not the number asked. %1: their product, %2: the number asked.
+PHRASE(multiplyTo, QT_TRANSLATE_NOOP("Phrases", "These multiply to %1, not %2."))
+//: The verdict on primes whose product is far too large to write. %1: the number asked.
+PHRASE(multiplyToFarMore, QT_TRANSLATE_NOOP("Phrases", "These multiply to far more than %1."))
+//: The verdict on an HCF answer. %1: the answer, %2: the first number of the question it does not divide.
+PHRASE(notAFactor, QT_TRANSLATE_NOOP("Phrases", "%1 is not a factor of %2."))
+//: The verdict on an HCF answer that divides every number but is not the HCF. %1: the answer.
+PHRASE(commonFactorNotHighest, QT_TRANSLATE_NOOP("Phrases", "%1 is a common factor, but not the highest."))
+//: The verdict on an LCM answer. %1: the answer, %2: the first number of the question that does not divide it.
+PHRASE(notAMultiple, QT_TRANSLATE_NOOP("Phrases", "%1 is not a multiple of %2."))
+//: The verdict on an LCM answer that every number divides but is not the LCM. %1: the answer.
+PHRASE(commonMultipleNotLowest, QT_TRANSLATE_NOOP("Phrases", "%1 is a common multiple, but not the lowest."))
+//: The verdict on an answer "product = number" whose sides differ. %1: the product as written ("2 x 3"), %2: the number after the equals sign.
+PHRASE(sidesDiffer, QT_TRANSLATE_NOOP("Phrases", "%1 is not %2."))
+//: The verdict on "prime" for a number that is not prime. %1: the number asked.
+PHRASE(compositeCalledPrime, QT_TRANSLATE_NOOP("Phrases", "%1 is not prime: it has a factor other than 1 and itself."))
+//: The verdict on a product that does not give the number asked. %1: the product as written ("7 x 13"), %2: its value, %3: the number asked.
+PHRASE(productIsNot, QT_TRANSLATE_NOOP("Phrases", "%1 = %2, not %3."))
+//: The verdict on a product far too large to work out. %1: the product as written, %2: the number asked.
+PHRASE(productFarMore, QT_TRANSLATE_NOOP("Phrases", "%1 is far more than %2."))
+//: The verdict on a product that gives the number asked only by using 1.
+PHRASE(useNumbersAboveOne, QT_TRANSLATE_NOOP("Phrases", "Use numbers above 1."))
+//: The verdict on "prime or not" answered with a single number. %1: the word for prime, %2: the number asked.
+PHRASE(primeOrProduct, QT_TRANSLATE_NOOP("Phrases", "Write \"%1\", or write %2 as a product of two smaller numbers."))
+//: A hint: one exact division. %1 divided by %2 gives %3.
+PHRASE(division, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3"))
+//: A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.
+PHRASE(divisionLeaves, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3 r %4"))
+//: A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.
+PHRASE(ladderRow, QT_TRANSLATE_NOOP("Phrases", "%1 | %2"))
+//: A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.
+PHRASE(ladderRemains, QT_TRANSLATE_NOOP("Phrases", "What remains: %1"))
+//: A hint: the primes to try as divisors. %1: the number asked, %2: the primes up to its square root, joined by the list separator.
+PHRASE(primesToTry, QT_TRANSLATE_NOOP("Phrases", "Try the primes up to √%1: %2"))
+//: A hint when no prime is small enough to try. %1: the number asked (2 or 3).
+PHRASE(noPrimesToTry, QT_TRANSLATE_NOOP("Phrases", "No prime is at most √%1."))
+//: A hint: the number splits, so it is not prime. %1: the number, %2 x %3: its split.
+PHRASE(isNotPrime, QT_TRANSLATE_NOOP("Phrases", "%1 = %2 x %3: %1 is not prime."))
+//: The practice score. %1: this question's place in the round, %2: the questions in a round, %n: the questions right first time so far.
+COUNTED(score, QT_TRANSLATE_N_NOOP("Phrases", "Question %1 of %2 · %n right first time"), "Question %1 of %2 · %n right first time")
+//: The score at a round's end. %n: the questions right first time, %1: the questions in a round, %2: whole minutes, %3: seconds.
+COUNTED(roundOver, QT_TRANSLATE_N_NOOP("Phrases", "Round over: %n of %1 right first time in %2 min %3 s."), "Round over: %n of %1 right first time in %2 min %3 s.")
+//: The score at a round's end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.
+COUNTED(roundOverSeconds, QT_TRANSLATE_N_NOOP("Phrases", "Round over: %n of %1 right first time in %2 s."), "Round over: %n of %1 right first time in %2 s.")

@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "Phrases.h"
+#include "Practice.h"
 #include "Results.h"
 #include "Status.h"
 #include "Working.h"
@@ -85,6 +86,17 @@ public:
     std::string vennDescription(const VennContents &venn) const;
     // "Grid of 20 to 30: the primes are 23, 29"; a notice for a range too wide to draw.
     std::string gridDescription(const SieveWorking &working) const;
+
+    // Practice (made in PracticeTexts.cpp). The question: "Find the HCF of 12, 18 and 30.".
+    std::string questionText(const Question &question) const;
+    // The verdict and its reason: "Right! HCF = 6", "8 is not a factor of 18.".
+    std::string verdictText(const Verdict &verdict) const;
+    // One step of the working: "360 ÷ 2 = 180".
+    std::string hintLine(const HintStep &step) const;
+    // "Question 3 of 10 · 2 right first time".
+    std::string scoreText(int questionNumber, int questionCount, int rightFirstTime) const;
+    // "Round over: 8 of 10 right first time in 4 min 12 s." (seconds rounded down by the caller).
+    std::string roundOverText(int rightFirstTime, int questionCount, std::int64_t seconds) const;
 
 private:
     Phrases phrases_;

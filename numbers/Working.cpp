@@ -297,4 +297,23 @@ SieveWorking sieveWorking(const PrimesResult &result)
     return steps;
 }
 
+PrimalityWorking primalityWorking(std::uint32_t n)
+{
+    PrimalityWorking working;
+    working.number = n;
+    const auto root = static_cast<std::int32_t>(std::min<std::uint64_t>(65535, static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n)))));
+    for (const std::int32_t p : PrimeRange::primesBetween(2, root + 1))
+        if (std::uint64_t(p) * static_cast<std::uint32_t>(p) <= n)
+            working.primesToTry.push_back(static_cast<std::uint32_t>(p));
+    working.prime = n >= 2;
+    for (const std::uint32_t p : working.primesToTry) {
+        working.trials.push_back({p, n / p, n % p});
+        if (n % p == 0) {
+            working.prime = false;
+            break;
+        }
+    }
+    return working;
+}
+
 } // namespace numbers
