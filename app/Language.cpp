@@ -41,7 +41,10 @@ const QStringList &codes()
     static const QStringList list{SourceCode,         QStringLiteral("en_US"), QStringLiteral("fr"),
                                   QStringLiteral("de"), QStringLiteral("es"),    QStringLiteral("it"),
                                   QStringLiteral("pt_BR"), QStringLiteral("nl"), QStringLiteral("pl"),
-                                  QStringLiteral("ru"), QStringLiteral("tr")};
+                                  QStringLiteral("ru"), QStringLiteral("tr"),    QStringLiteral("hi"),
+                                  QStringLiteral("bn"), QStringLiteral("ar"),    QStringLiteral("fa"),
+                                  QStringLiteral("zh_CN"), QStringLiteral("ja"), QStringLiteral("ko"),
+                                  QStringLiteral("id"), QStringLiteral("vi"),    QStringLiteral("el")};
     return list;
 }
 

@@ -15,7 +15,8 @@ namespace Language {
 inline const QString SourceCode = QStringLiteral("en_GB");
 
 // Every code the program knows, in the order the help lists them:
-// en_GB, en_US, fr, de, es, it, pt_BR, nl, pl, ru, tr.
+// en_GB, en_US, fr, de, es, it, pt_BR, nl, pl, ru, tr, hi, bn, ar, fa, zh_CN,
+// ja, ko, id, vi, el.
 const QStringList &codes();
 
 // The code a user typed after --language: one of codes(), in any letter
