@@ -1,6 +1,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -32,6 +33,20 @@ QString spokenFor(const QString &uiLanguage)
             return code; // the first listed speaker of the language: en_GB for English
     }
     return {};
+}
+
+QString &spoken()
+{
+    static QString code = SourceCode;
+    return code;
+}
+
+// Lays out the windows made from now on in code's direction, when the
+// program has windows at all.
+void setDirectionOf(const QString &code)
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+        QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
 }
 
 } // namespace
@@ -66,6 +81,8 @@ QString fromSystem()
 
 Translation::Translation(const QString &code)
 {
+    spoken() = code;
+    setDirectionOf(code);
     if (code == SourceCode)
         return;
     // Embedded by qt_add_translations under its default prefix /i18n.
@@ -77,5 +94,13 @@ Translation::Translation(const QString &code)
         && qt_.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
 }
+
+Translation::~Translation()
+{
+    spoken() = SourceCode;
+    setDirectionOf(SourceCode);
+}
+
+QString current() { return spoken(); }
 
 } // namespace Language

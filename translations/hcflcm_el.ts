@@ -1,0 +1,622 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>Λύση - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>Παράγοντες, ΜΚΔ και ΕΚΠ</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Ανάλυση, ΜΚΔ και ΕΚΠ αριθμών</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Αντιγραφή</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Εμφάνιση &amp;λύσης</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Ανάλυση, ΜΚΔ και ΕΚΠ αριθμών: αριθμομηχανή για την αριθμητική των ακεραίων στο
+σχολείο. Το παράθυρό της αναλύει σε γινόμενο πρώτων παραγόντων τον πρώτο από τους
+αριθμούς που γράφτηκαν, βρίσκει τον ΜΚΔ τους και το ΕΚΠ τους με διαδοχικές
+διαιρέσεις, και απαριθμεί τους πρώτους αριθμούς ανάμεσα σε δύο όρια. Χωρίς
+επιλογές ανοίγει το παράθυρο. Δέχεται και τις επιλογές παραθύρου της Qt, όπως
+-platform και -style (δείτε τη σελίδα εγχειριδίου hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Εμφανίζει αυτή τη βοήθεια και τερματίζει.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Εμφανίζει την έκδοση και τερματίζει.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Μιλά τη γλώσσα &lt;κωδικός&gt; αντί για τη γλώσσα του συστήματος: %1 (ένα ενωτικό μπορεί να μπει αντί για την κάτω παύλα, όπως στο pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>κωδικός</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>Απρόσμενο όρισμα «%1»: το πρόγραμμα δεν δέχεται αρχείο ή αριθμό.</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>Άγνωστη γλώσσα «%1». Οι γλώσσες είναι: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+Δοκιμάστε «%1 --help» για περισσότερες πληροφορίες.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>Ο υπολογισμός σταμάτησε εξαιτίας ενός απρόσμενου σφάλματος: %1.
+Η αριθμομηχανή συνεχίζει να λειτουργεί: ελέγξτε τους αριθμούς και δοκιμάστε ξανά.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>Δεν ήταν δυνατή η εκκίνηση του «%1» στο %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <translation>Παράγ. ;;</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>ΜΚΔ ;</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>ΕΚΠ ;</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Παράγοντες ΕΚΠ ;;</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <translation>Περιμένετε...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <translation>Χρόνος;</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <translation>Αναζήτηση...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Παράγοντες του 1ου αριθμού</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <translation>Παράγοντες του %1</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <translation>ΜΚΔ = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <translation>ΕΚΠ = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <translation>Παράγοντες ΕΚΠ:%1</translation>
+    </message>
+    <message>
+        <source>%1 Primes</source>
+        <translation>%1 πρώτοι</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <translation>%1 ms (Ανάλυση)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <translation>%1 ms (ΜΚΔ)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <translation>%1 ms (ΕΚΠ)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <translation>%1 ms (Πρώτοι)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <translation>«%1» δεν είναι αριθμός.</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <translation>«%1» είναι εκτός ορίων: γράψτε αριθμούς από -2147483648 έως 2147483647.</translation>
+    </message>
+    <message>
+        <source>Enter at most 101 numbers.</source>
+        <translation>Γράψτε το πολύ 101 αριθμούς.</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <translation>Γράψτε τουλάχιστον έναν αριθμό.</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <translation>Χρειάζονται δύο αριθμοί για να βρεθεί ο ΜΚΔ.</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <translation>Γράψτε έναν έγκυρο θετικό αριθμό στο Πλαίσιο %1.</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <translation>Ανάλυση του %1 σε γινόμενο πρώτων παραγόντων</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <translation>Μόνο οι αριθμοί πάνω από το 1 έχουν πρώτους παράγοντες.</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <translation>Ο %1 είναι πρώτος αριθμός.</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <translation>ΜΚΔ των %1</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <translation>ΜΚΔ(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <translation>Ο ΜΚΔ είναι ήδη 1: οι άλλοι αριθμοί δεν μπορούν να τον αλλάξουν.</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <translation>ΕΚΠ των %1</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <translation>Ένας από τους αριθμούς είναι 0, άρα το ΕΚΠ είναι 0.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <translation>Πρώτοι αριθμοί από %1 έως %2</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <translation>Διαγράφουμε το 1: δεν είναι πρώτος αριθμός.</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <translation>Διαγράφουμε τα πολλαπλάσια του %1: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>κανένα</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <translation>%1 · %1 = %2 μεγαλύτερο από %3: οι αριθμοί που έμειναν είναι πρώτοι.</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <translation>Κανένας πρώτος αριθμός.</translation>
+    </message>
+    <message>
+        <source>1 prime: %1</source>
+        <translation>1 πρώτος αριθμός: %1</translation>
+    </message>
+    <message>
+        <source>%1 primes: %2</source>
+        <translation>%1 πρώτοι αριθμοί: %2</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <translation>Το κόσκινο του Ερατοσθένη εμφανίζεται για διαστήματα έως 1000 αριθμών.</translation>
+    </message>
+    <message>
+        <source>%1 primes.</source>
+        <translation>%1 πρώτοι αριθμοί.</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <translation>Οι αριθμοί άλλαξαν: εκτελέστε έναν υπολογισμό για να δείτε τη λύση του.</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <translation>Το διάγραμμα Venn σχεδιάζεται για δύο ή τρεις αριθμούς, κανένας τους 0.</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <translation>Ο πίνακας σχεδιάζεται για διαστήματα έως 1000 αριθμών.</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <translation>Δέντρο παραγόντων του %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <translation>%1 = %2 · %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>· </translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <translation>Διάγραμμα Venn των %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 και %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <translation>μόνο στο %1: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <translation>στα %1: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <translation>κανένας πρώτος παράγοντας</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <translation>Πίνακας από %1 έως %2: %3</translation>
+    </message>
+    <message>
+        <source>the primes are %1</source>
+        <translation>οι πρώτοι αριθμοί είναι %1</translation>
+    </message>
+    <message>
+        <source>the prime is %1</source>
+        <translation>ο πρώτος αριθμός είναι ο %1</translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <translation>κανένας πρώτος αριθμός</translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Αντιγραφή</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Αντιγραφή &amp;όλων</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Εικόνα PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Εικόνα SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Έγγραφο PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Κείμενο (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>το όνομα δεν τελειώνει σε .png, .svg, .pdf ή .txt</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>Βήματα</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Εικόνα</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>&amp;Βήματα</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Εικόνα</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Αποθήκευση…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Αντιγραφή &amp;εικόνας</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Ε&amp;κτύπωση…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Μεγέθυνση</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Σ&amp;μίκρυνση</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Προσαρμογή</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Αντιγραφή εικόνας</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Μεγέθυνση</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Σμίκρυνση</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>Η λύση δεν αποθηκεύτηκε ως «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>Αποθήκευση της λύσης</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Η εκτύπωση δεν είναι διαθέσιμη: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Επικοινωνία: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Επισκεφθείτε τον ιστότοπο για περισσότερα</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Ιστότοπος: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Δωρεάν για σχολεία.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Δωρεάν λήψη</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Λογότυπο Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Έμβλημα</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Παράγοντες του 1ου αριθμού</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Παράγοντες</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Παράγοντες=;;</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Ανάλυση του πρώτου αριθμού σε πρώτους παράγοντες</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Παράγ. ;;</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>ΕΚΠ (Ελάχιστο Κοινό Πολλαπλάσιο)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Παράγοντες του ΕΚΠ</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Παράγοντες ΕΚΠ ;;</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>ΕΚΠ</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>ΕΚΠ = ;</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Εύρεση του ΕΚΠ των αριθμών</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>ΕΚΠ ;</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>ΜΚΔ (Μέγιστος Κοινός Διαιρέτης)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>ΜΚΔ</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>ΜΚΔ = ;</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Εύρεση του ΜΚΔ των αριθμών</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>ΜΚΔ ;</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Για παράγοντες, ΜΚΔ και ΕΚΠ)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Γράψτε αριθμούς χωρισμένους με κενό</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Λογότυπο παιδικής λέσχης</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Χρόνος εκτέλεσης</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Ένας ενήλικας διαβάζει εικονογραφημένο βιβλίο με ένα παιδί</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Χρόνος εκτέλεσης</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Αριθμοί χωρισμένοι με κενά</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Πρώτοι αριθμοί από</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>έως</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Πλήθος πρώτων αριθμών</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Πρώτοι...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Πρώτο όριο διαστήματος</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Δεύτερο όριο διαστήματος</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Εύρεση των πρώτων αριθμών ανάμεσα στα δύο πλαίσια</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Πρώτοι αριθμοί που βρέθηκαν</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Έ&amp;ξοδος</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Παιχνίδι</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>ΒΡΕΣ</translation>
+    </message>
+</context>
+</TS>
