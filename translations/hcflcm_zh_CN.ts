@@ -97,239 +97,357 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
         <translation>因数 ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
         <translation>最大公因数</translation>
     </message>
     <message>
         <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
         <translation>最小公倍数</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
         <translation>最小公倍数的因数 ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
         <translation>请稍候...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
         <translation>质数用时?</translation>
     </message>
     <message>
         <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
         <translation>查找中...</translation>
     </message>
     <message>
         <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
         <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
         <translation>第一个数的质因数</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
         <translation>%1 的质因数</translation>
     </message>
     <message>
         <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
         <translation>最大公因数 = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
         <translation>最小公倍数 = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
         <translation>最小公倍数的因数：%1</translation>
     </message>
     <message>
         <source>%1 Primes</source>
-        <translation>%1 个质数</translation>
+        <translation type="vanished">%1 个质数</translation>
     </message>
     <message>
         <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms（分解质因数）</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms（最大公因数）</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms（最小公倍数）</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms（质数）</translation>
     </message>
     <message>
         <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
         <translation>“%1”不是数。</translation>
     </message>
     <message>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1”超出范围：请输入 -2147483648 到 2147483647 之间的数。</translation>
     </message>
     <message>
         <source>Enter at most 101 numbers.</source>
-        <translation>最多输入 101 个数。</translation>
+        <translation type="vanished">最多输入 101 个数。</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
         <translation>至少输入一个数。</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
         <translation>求最大公因数需要两个数。</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
         <translation>请在第 %1 个框中输入一个有效的正数。</translation>
     </message>
     <message>
         <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
         <translation>%1 分解质因数</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
         <translation>只有大于 1 的数才有质因数。</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
         <translation>%1 是质数。</translation>
     </message>
     <message>
         <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>%1 的最大公因数</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
         <translation>最大公因数(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
         <translation>最大公因数已经是 1：其余的数不能再改变它。</translation>
     </message>
     <message>
         <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>%1 的最小公倍数</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
         <translation>其中有一个数是 0，所以最小公倍数是 0。</translation>
     </message>
     <message>
         <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
         <translation>、</translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
         <translation>%1 和 %2 之间的质数</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
         <translation>划去 1：1 不是质数。</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
         <translation>划去 %1 的倍数：%2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
         <translation>无</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
         <translation>%1 × %1 = %2 大于 %3：剩下的数都是质数。</translation>
     </message>
     <message>
         <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
         <translation>没有质数。</translation>
     </message>
     <message>
         <source>1 prime: %1</source>
-        <translation>1 个质数：%1</translation>
+        <translation type="vanished">1 个质数：%1</translation>
     </message>
     <message>
         <source>%1 primes: %2</source>
-        <translation>%1 个质数：%2</translation>
+        <translation type="vanished">%1 个质数：%2</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>埃拉托色尼筛法只显示不超过 1000 个数的范围。</translation>
     </message>
     <message>
         <source>%1 primes.</source>
-        <translation>%1 个质数。</translation>
+        <translation type="vanished">%1 个质数。</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
         <translation>这些数已经改变：请重新计算以查看解题过程。</translation>
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
         <translation>韦恩图只画两个或三个数，且都不为 0。</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
         <translation>数表只画不超过 1000 个数的范围。</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
         <translation>%1 的因数树：%2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
         <translation>%1 = %2 × %3</translation>
     </message>
     <message>
         <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
         <translation>；</translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
         <translation>%1 的韦恩图：%2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
         <translation>%1 和 %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
         <translation>只在 %1 中：%2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
         <translation>在 %1 中：%2</translation>
     </message>
     <message>
         <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
         <translation>没有质因数</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
         <translation>%1 到 %2 的数表：%3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the primes are %1</source>
-        <translation>质数是 %1</translation>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>质数是 %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>the prime is %1</source>
-        <translation>质数是 %1</translation>
+        <translation type="vanished">质数是 %1</translation>
     </message>
     <message>
         <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
         <translation>没有质数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n 个质数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>最多输入 %n 个数。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 的 %2 次方</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 ÷ %3 = %2……%4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%n 个质数：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%n 个质数。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -143,4 +143,17 @@ TEXTS = table([
     '&خروج',
     '&بازی',
     'بیاب',
-])
+], {
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['%n عدد اول'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['حداکثر %n عدد بنویسید.'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1 به توان %2',
+    '%1:': '%1:',
+    '%1 = %2 x %3 + %4': '\u2066%1 = %3 × %2 + %4\u2069',
+    '%1, %2': '%1 و %2',
+    ' ': ' ',
+    '%n primes: %1': ['%n عدد اول: \u2066%1\u2069'],
+    '%n primes.': ['%n عدد اول.'],
+})

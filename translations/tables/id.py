@@ -142,4 +142,17 @@ TEXTS = table([
     'Kelua&r',
     '&Permainan',
     'CARI',
-])
+], {
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['%n prima'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['Ketik paling banyak %n bilangan.'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1 pangkat %2',
+    '%1:': '%1:',
+    '%1 = %2 x %3 + %4': '%1 = %2 × %3 + %4',
+    '%1, %2': '%1 dan %2',
+    ' ': ' ',
+    '%n primes: %1': ['%n bilangan prima: %1'],
+    '%n primes.': ['%n bilangan prima.'],
+})

@@ -145,4 +145,16 @@ TEXTS = table([
     'frmLCM|Execution Time': '時間',
     'HCF ?': '最大公約数',
     'LCM ?': '最小公倍数',
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['素数 %n 個'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['数は %n 個までにしてください。'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1 の %2 乗',
+    '%1:': '%1:',
+    '%1 = %2 x %3 + %4': '%1 ÷ %3 = %2 あまり %4',
+    '%1, %2': '%1 と %2',
+    ' ': ' ',
+    '%n primes: %1': ['素数 %n 個: %1'],
+    '%n primes.': ['素数 %n 個。'],
 })

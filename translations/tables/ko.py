@@ -145,4 +145,16 @@ TEXTS = table([
     'frmLCM|Execution Time': '시간',
     'HCF ?': '최대공약수',
     'LCM ?': '최소공배수',
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['소수 %n개'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['수는 %n개까지 입력하세요.'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1의 %2제곱',
+    '%1:': '%1:',
+    '%1 = %2 x %3 + %4': '%1 ÷ %3 = %2 … %4',
+    '%1, %2': '%1 및 %2',
+    ' ': ' ',
+    '%n primes: %1': ['소수 %n개: %1'],
+    '%n primes.': ['소수 %n개.'],
 })

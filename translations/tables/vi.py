@@ -146,4 +146,16 @@ TEXTS = table([
     # The label stands above the time's caption, with room for a short word:
     # "TG" is the school's short form of "thời gian".
     'frmLCM|Execution Time': 'TG',
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['%n số nguyên tố'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['Nhập nhiều nhất %n số.'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1 mũ %2',
+    '%1:': '%1:',
+    '%1 = %2 x %3 + %4': '%1 = %3.%2 + %4',
+    '%1, %2': '%1 và %2',
+    ' ': ' ',
+    '%n primes: %1': ['%n số nguyên tố: %1'],
+    '%n primes.': ['%n số nguyên tố.'],
 })

@@ -145,4 +145,16 @@ TEXTS = table([
     'frmLCM|Execution Time': '用时',
     'HCF ?': '最大公因数',
     'LCM ?': '最小公倍数',
+    # The phrase table's joins, powers, Euclid's line and counted (%n) phrases.
+    '%n Primes': ['%n 个质数'],
+    ' = ': ' = ',
+    'Enter at most %n numbers.': ['最多输入 %n 个数。'],
+    '%1^%2': '%1^%2',
+    '%1 to the power %2': '%1 的 %2 次方',
+    '%1:': '%1：',
+    '%1 = %2 x %3 + %4': '%1 ÷ %3 = %2……%4',
+    '%1, %2': '%1 和 %2',
+    ' ': ' ',
+    '%n primes: %1': ['%n 个质数：%1'],
+    '%n primes.': ['%n 个质数。'],
 })
