@@ -9,7 +9,8 @@ source text to its translation: a string, or a list of strings for a counted
 translates the source in that context only. Only messages whose translation
 is empty or unfinished are filled (a finished translation is kept, unless
 --again is given: then the table's text replaces it); the
-sources the table lacks are listed, so that a table can be completed later.
+sources the table lacks are listed, so that a table can be completed later;
+messages whose source is gone (vanished) are dropped.
 Run `cmake --build build --target update_translations` first, so that the
 .ts files hold every source text.
 """
@@ -31,18 +32,24 @@ def fill(code, again):
     missing = []
     for context in tree.getroot().iter("context"):
         name = context.findtext("name")
+        # Texts gone from the sources are dropped, as lupdate -no-obsolete does.
+        for message in context.findall("message"):
+            if message.find("translation").get("type") in ("vanished", "obsolete"):
+                context.remove(message)
         for message in context.iter("message"):
             source = message.findtext("source")
             translation = message.find("translation")
             finished = translation.get("type") is None and (translation.text or translation.findall("numerusform"))
-            if translation.get("type") in ("vanished", "obsolete") or (finished and not again):
+            if finished and not again:
                 continue
             text = table.get(f"{name}|{source}", table.get(source))
             if text is None:
                 missing.append(f"{name}|{source}")
                 continue
             if message.get("numerus") == "yes":
-                forms = text if isinstance(text, list) else [text]
+                # One text for a count stands for every form the language has.
+                wanted = max(1, len(translation.findall("numerusform")))
+                forms = text if isinstance(text, list) else [text] * wanted
                 for old in translation.findall("numerusform"):
                     translation.remove(old)
                 translation.text = None

@@ -162,10 +162,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>عوامل م.م.أ:⁦%1⁩</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 عدد أولي</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -199,10 +195,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>«%1» خارج المدى: اكتب أعدادًا من ⁦-2147483648⁩ إلى 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">اكتب 101 عدد على الأكثر.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -295,21 +287,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>لا توجد أعداد أولية.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">عدد أولي واحد: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 من الأعداد الأولية: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>يُعرض غربال إراتوستينس لمدى يصل إلى 1000 عدد.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 من الأعداد الأولية.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -376,11 +356,12 @@ The calculator keeps working: check the numbers and try again.</source>
         <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
         <translation>
             <numerusform>الأعداد الأولية هي %1</numerusform>
+            <numerusform>العدد الأولي هو %1</numerusform>
+            <numerusform>العددان الأوليان هما %1</numerusform>
+            <numerusform>الأعداد الأولية هي %1</numerusform>
+            <numerusform>الأعداد الأولية هي %1</numerusform>
+            <numerusform>الأعداد الأولية هي %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">العدد الأولي هو %1</translation>
     </message>
     <message>
         <source>no primes</source>

@@ -163,10 +163,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Παράγοντες ΕΚΠ:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 πρώτοι</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> · </translation>
@@ -200,10 +196,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>«%1» είναι εκτός ορίων: γράψτε αριθμούς από -2147483648 έως 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">Γράψτε το πολύ 101 αριθμούς.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -296,21 +288,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Κανένας πρώτος αριθμός.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">1 πρώτος αριθμός: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 πρώτοι αριθμοί: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>Το κόσκινο του Ερατοσθένη εμφανίζεται για διαστήματα έως 1000 αριθμών.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 πρώτοι αριθμοί.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -376,12 +356,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>the primes are %1</source>
         <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
         <translation>
+            <numerusform>ο πρώτος αριθμός είναι ο %1</numerusform>
             <numerusform>οι πρώτοι αριθμοί είναι %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">ο πρώτος αριθμός είναι ο %1</translation>
     </message>
     <message>
         <source>no primes</source>

@@ -162,10 +162,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>عامل‌های ک.م.م:⁦%1⁩</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 عدد اول</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -199,10 +195,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>«%1» بیرون از بازه است: عددهایی از ⁦-2147483648⁩ تا 2147483647 بنویسید.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">حداکثر 101 عدد بنویسید.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -295,21 +287,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>عدد اولی نیست.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">یک عدد اول: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 عدد اول: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>غربال اراتستن برای بازه‌های تا 1000 عدد نشان داده می‌شود.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 عدد اول.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -377,10 +357,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>
             <numerusform>عددهای اول %1 هستند</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">عدد اول %1 است</translation>
     </message>
     <message>
         <source>no primes</source>

@@ -162,10 +162,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>ल.स. के गुणनखंड:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 अभाज्य</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -199,10 +195,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1” सीमा से बाहर है: -2147483648 से 2147483647 तक की संख्याएँ लिखें।</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">अधिक से अधिक 101 संख्याएँ लिखें।</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -295,21 +287,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>कोई अभाज्य संख्या नहीं।</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">1 अभाज्य संख्या: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 अभाज्य संख्याएँ: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>एराटोस्थनीज़ की छलनी 1000 तक संख्याओं की सीमा के लिए दिखाई जाती है।</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 अभाज्य संख्याएँ।</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -375,12 +355,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>the primes are %1</source>
         <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
         <translation>
+            <numerusform>अभाज्य संख्या %1 है</numerusform>
             <numerusform>अभाज्य संख्याएँ %1 हैं</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">अभाज्य संख्या %1 है</translation>
     </message>
     <message>
         <source>no primes</source>

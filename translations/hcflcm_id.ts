@@ -163,10 +163,6 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
         <translation>Faktor KPK:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 prima</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -200,10 +196,6 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1” di luar jangkauan: ketik bilangan dari -2147483648 sampai 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">Ketik paling banyak 101 bilangan.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -296,21 +288,9 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
         <translation>Tidak ada bilangan prima.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">1 bilangan prima: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 bilangan prima: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>Saringan Eratosthenes ditampilkan untuk rentang sampai 1000 bilangan.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 bilangan prima.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -378,10 +358,6 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
         <translation>
             <numerusform>bilangan primanya %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">bilangan primanya hanya %1</translation>
     </message>
     <message>
         <source>no primes</source>

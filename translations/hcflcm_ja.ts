@@ -162,10 +162,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>最小公倍数の因数:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">素数 %1 個</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -199,10 +195,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>「%1」は範囲外です: -2147483648 から 2147483647 までの数を入力してください。</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">数は 101 個までにしてください。</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -295,21 +287,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>素数はありません。</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">素数 1 個: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">素数 %1 個: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>エラトステネスのふるいは 1000 個までの範囲で表示します。</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">素数 %1 個。</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -377,10 +357,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>
             <numerusform>素数は %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">素数は %1 だけ</translation>
     </message>
     <message>
         <source>no primes</source>

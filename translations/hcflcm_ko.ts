@@ -162,10 +162,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>최소공배수의 인수:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">소수 %1개</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -199,10 +195,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1”은(는) 범위를 벗어났습니다: -2147483648부터 2147483647까지의 수를 입력하세요.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">수는 101개까지 입력하세요.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -295,21 +287,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>소수가 없습니다.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">소수 1개: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">소수 %1개: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>에라토스테네스의 체는 1000개까지의 범위에서 보여 줍니다.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">소수 %1개.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -377,10 +357,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>
             <numerusform>소수는 %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">소수는 %1 하나</translation>
     </message>
     <message>
         <source>no primes</source>

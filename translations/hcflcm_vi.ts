@@ -163,10 +163,6 @@ Máy tính vẫn hoạt động: hãy kiểm tra các số rồi thử lại.</t
         <translation>Thừa số BCNN:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 số nguyên tố</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation>.</translation>
@@ -200,10 +196,6 @@ Máy tính vẫn hoạt động: hãy kiểm tra các số rồi thử lại.</t
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1” nằm ngoài phạm vi: hãy nhập các số từ -2147483648 đến 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">Nhập nhiều nhất 101 số.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -296,21 +288,9 @@ Máy tính vẫn hoạt động: hãy kiểm tra các số rồi thử lại.</t
         <translation>Không có số nguyên tố.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">1 số nguyên tố: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 số nguyên tố: %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>Sàng Ơ-ra-tô-xten được hiển thị cho khoảng đến 1000 số.</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 số nguyên tố.</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -378,10 +358,6 @@ Máy tính vẫn hoạt động: hãy kiểm tra các số rồi thử lại.</t
         <translation>
             <numerusform>các số nguyên tố là %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">số nguyên tố duy nhất là %1</translation>
     </message>
     <message>
         <source>no primes</source>

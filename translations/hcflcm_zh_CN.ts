@@ -161,10 +161,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>最小公倍数的因数：%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation type="vanished">%1 个质数</translation>
-    </message>
-    <message>
         <source> x </source>
         <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
         <translation> × </translation>
@@ -198,10 +194,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
         <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1”超出范围：请输入 -2147483648 到 2147483647 之间的数。</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation type="vanished">最多输入 101 个数。</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
@@ -294,21 +286,9 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>没有质数。</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation type="vanished">1 个质数：%1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation type="vanished">%1 个质数：%2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
         <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
         <translation>埃拉托色尼筛法只显示不超过 1000 个数的范围。</translation>
-    </message>
-    <message>
-        <source>%1 primes.</source>
-        <translation type="vanished">%1 个质数。</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
@@ -376,10 +356,6 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>
             <numerusform>质数是 %1</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation type="vanished">质数是 %1</translation>
     </message>
     <message>
         <source>no primes</source>

@@ -450,6 +450,14 @@ private slots:
             {"pl", 5, "5 liczb", "5 liczb pierwszych: %1"},
             {"pl", 22, "22 liczby", "22 liczby pierwsze: %1"},
             {"pl", 25, "25 liczb", "25 liczb pierwszych: %1"},
+            // Arabic's six forms: 0, 1, 2, 3 to 10, 11 to 99, and 100 and above (by the last two digits).
+            {"ar", 1, "عدد أولي واحد", "عدد أولي واحد: \u2066%1\u2069"},
+            {"ar", 2, "عددان أوليان", "عددان أوليان: \u2066%1\u2069"},
+            {"ar", 3, "3 أعداد أولية", "3 أعداد أولية: \u2066%1\u2069"},
+            {"ar", 11, "11 عددًا أوليًا", "11 عددًا أوليًا: \u2066%1\u2069"},
+            {"ar", 100, "100 عدد أولي", "100 عدد أولي: \u2066%1\u2069"},
+            {"ar", 103, "103 أعداد أولية", "103 أعداد أولية: \u2066%1\u2069"},
+            {"zh_CN", 2, "2 个质数", "2 个质数：%1"},
         };
         for (const auto &row : rows)
             QTest::addRow("%s %d", row.code, row.count) << QString::fromUtf8(row.code) << row.count
