@@ -57,17 +57,22 @@ int CaptionLabel::room() const
     const auto *frame = qobject_cast<const QGroupBox *>(parentWidget());
     if (frame == nullptr)
         return QWIDGETSIZE_MAX; // the window's own captions are fixed texts that fit
-    int right = frame->width() - frame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, frame);
+    // Measured from the caption's leading edge (its left, or in a right-to-left
+    // window its right) towards the frame's inner edge on the other side.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    const auto leading = [&](const QRect &place) { return mirrored ? frame->width() - 1 - place.right() : place.left(); };
+    int end = frame->width() - frame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, frame);
 
-    // A button whose rows meet the caption's rows and that stands to its right.
+    // A button whose rows meet the caption's rows and that stands after it.
+    const int start = leading(geometry());
     const int top = y();
     const int bottom = y() + std::max(height(), sizeHint().height());
     for (const QAbstractButton *button : frame->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
         const QRect place = button->geometry();
-        if (place.left() >= x() && place.top() < bottom && place.bottom() + 1 > top)
-            right = std::min(right, place.left() - ButtonGap);
+        if (leading(place) >= start && place.top() < bottom && place.bottom() + 1 > top)
+            end = std::min(end, leading(place) - ButtonGap);
     }
-    return std::max(0, right - x());
+    return std::max(0, end - start);
 }
 
 QString CaptionLabel::brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth)
@@ -152,6 +157,10 @@ void CaptionLabel::fit()
     const QSize wanted = sizeHint();
     const int width = std::min(wanted.width(), room());
     cutShort_ = width < wanted.width();
-    resize(width, wanted.height());
+    // Keeps the leading edge: the right one in a right-to-left window.
+    if (layoutDirection() == Qt::RightToLeft)
+        setGeometry(geometry().right() + 1 - width, y(), width, wanted.height());
+    else
+        resize(width, wanted.height());
     update();
 }

@@ -6,8 +6,9 @@ class QFontMetrics;
 class QScreen;
 
 // A caption of the form. An auto-size caption takes its text's size on one
-// line, keeping its top-left, but never runs past the inner edge of its frame
-// nor under a command button of the same frame beside it; a caption too long
+// line, keeping its top-left (its top-right in a right-to-left window), but
+// never runs past the inner edge of its frame nor
+// under a command button of the same frame beside it; a caption too long
 // for that room is drawn cut short with "…" at its end, while text() and what
 // a screen reader reads (the name, or for a named label the description) stay
 // whole. A result caption's tooltip is its whole text, shown broken into
@@ -34,8 +35,9 @@ public:
     // True while the caption is drawn cut short.
     bool isCutShort() const { return cutShort_; }
 
-    // The widest the label may grow from its left edge: up to the inner edge of
-    // its frame, and for a caption beside a button of that frame, up to the
+    // The widest the label may grow from its left edge (in a right-to-left
+    // window from its right edge, leftwards): up to the inner edge of its
+    // frame, and for a caption beside a button of that frame, up to the
     // button; unbounded for a caption outside any frame.
     int room() const;
 

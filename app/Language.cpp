@@ -1,6 +1,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -34,6 +35,20 @@ QString spokenFor(const QString &uiLanguage)
     return {};
 }
 
+QString &spoken()
+{
+    static QString code = SourceCode;
+    return code;
+}
+
+// Lays out the windows made from now on in code's direction, when the
+// program has windows at all.
+void setDirectionOf(const QString &code)
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+        QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
+}
+
 } // namespace
 
 const QStringList &codes()
@@ -41,7 +56,10 @@ const QStringList &codes()
     static const QStringList list{SourceCode,         QStringLiteral("en_US"), QStringLiteral("fr"),
                                   QStringLiteral("de"), QStringLiteral("es"),    QStringLiteral("it"),
                                   QStringLiteral("pt_BR"), QStringLiteral("nl"), QStringLiteral("pl"),
-                                  QStringLiteral("ru"), QStringLiteral("tr")};
+                                  QStringLiteral("ru"), QStringLiteral("tr"),    QStringLiteral("hi"),
+                                  QStringLiteral("bn"), QStringLiteral("ar"),    QStringLiteral("fa"),
+                                  QStringLiteral("zh_CN"), QStringLiteral("ja"), QStringLiteral("ko"),
+                                  QStringLiteral("id"), QStringLiteral("vi"),    QStringLiteral("el")};
     return list;
 }
 
@@ -63,6 +81,8 @@ QString fromSystem()
 
 Translation::Translation(const QString &code)
 {
+    spoken() = code;
+    setDirectionOf(code);
     if (code == SourceCode)
         return;
     // Embedded by qt_add_translations under its default prefix /i18n.
@@ -74,5 +94,13 @@ Translation::Translation(const QString &code)
         && qt_.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
 }
+
+Translation::~Translation()
+{
+    spoken() = SourceCode;
+    setDirectionOf(SourceCode);
+}
+
+QString current() { return spoken(); }
 
 } // namespace Language

@@ -15,7 +15,8 @@ namespace Language {
 inline const QString SourceCode = QStringLiteral("en_GB");
 
 // Every code the program knows, in the order the help lists them:
-// en_GB, en_US, fr, de, es, it, pt_BR, nl, pl, ru, tr.
+// en_GB, en_US, fr, de, es, it, pt_BR, nl, pl, ru, tr, hi, bn, ar, fa, zh_CN,
+// ja, ko, id, vi, el.
 const QStringList &codes();
 
 // The code a user typed after --language: one of codes(), in any letter
@@ -32,10 +33,13 @@ QString fromSystem();
 // The translators of one language, installed into the running application
 // (a QCoreApplication must exist) for as long as this object lives. The
 // source language and a language whose translation cannot be loaded install
-// nothing, so the texts stay in English.
+// nothing, so the texts stay in English. In a window program, the windows
+// made while it lives are laid out in the language's direction (right to left
+// for ar and fa); its end sets English's again.
 class Translation {
 public:
     explicit Translation(const QString &code);
+    ~Translation();
     Translation(const Translation &) = delete;
     Translation &operator=(const Translation &) = delete;
 
@@ -43,5 +47,9 @@ private:
     QTranslator program_;
     QTranslator qt_;
 };
+
+// The code of the language the program speaks now: the code of the living
+// Translation, SourceCode when there is none.
+QString current();
 
 } // namespace Language

@@ -1,5 +1,8 @@
 #include "WorkingPicture.h"
 
+#include "Language.h"
+#include "ScriptFonts.h"
+
 #include "PictureLayout.h"
 #include "Texts.h"
 
@@ -67,10 +70,7 @@ constexpr int HundredSquaresAtFullSize = 2;
 
 QFont WorkingPicture::font()
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(16);
-    return font;
+    return ScriptFonts::fontFor(Language::current(), 16);
 }
 
 QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::FactorWorking &working,

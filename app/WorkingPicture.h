@@ -22,7 +22,8 @@ class Texts;
 // reader.
 namespace WorkingPicture {
 
-// The font every text of the pictures is drawn in.
+// The font every text of the pictures is drawn in: one that draws the script
+// of the language spoken (ScriptFonts).
 QFont font();
 
 // The factor tree of the first number, with the last line of its working under it.

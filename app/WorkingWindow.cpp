@@ -17,6 +17,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
@@ -120,6 +122,12 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Each line takes the direction of its first letter: in Arabic or Persian a
+    // sentence runs right to left, while a line of the ladder, the table or a
+    // division, which has no letter, stays left to right as drawn.
+    QTextOption lines = text_->document()->defaultTextOption();
+    lines.setTextDirection(Qt::LayoutDirectionAuto);
+    text_->document()->setDefaultTextOption(lines);
 
     // The picture is paper: dark on white in any colour scheme.
     scene_->setBackgroundBrush(Qt::white);

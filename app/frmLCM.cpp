@@ -52,12 +52,18 @@ frmLCM::frmLCM(QWidget *parent)
       results_(new LatestResults(this))
 {
     registerPictures();
+    // The form is set up as drawn, left to right, and then turned to the
+    // language's direction, mirrored when that runs right to left.
+    const Qt::LayoutDirection direction = layoutDirection();
+    setLayoutDirection(Qt::LeftToRight);
     ui_->setupUi(this);
     setWindowTitle(AppNames::windowCaption());
     setWindowIcon(programIcon());
-    FormLooks::apply(*this);
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    FormLooks::apply(*this, direction);
+    //: The FIND button, one short imperative word, at most about 7 Latin letters wide.
+    FormLooks::setFindWord(*ui_->FindPrime, tr("FIND"));
 
     numbersBox_ = ui_->Text1;
     boundBoxes_ = {ui_->Text2_0, ui_->Text2_1};

@@ -145,7 +145,7 @@ char foldedToAscii(char32_t code)
 {
     if (code >= 0xFF01 && code <= 0xFF5E) // full-width forms, as Unicode's compatibility mapping
         return static_cast<char>(code - 0xFEE0);
-    for (const char32_t zero : {char32_t{0x0660}, char32_t{0x06F0}, char32_t{0x0966}}) {
+    for (const char32_t zero : {char32_t{0x0660}, char32_t{0x06F0}, char32_t{0x0966}, char32_t{0x09E6}}) {
         if (code >= zero && code <= zero + 9)
             return static_cast<char>('0' + (code - zero));
     }

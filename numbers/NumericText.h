@@ -30,7 +30,7 @@ std::size_t separatorAt(std::string_view text, std::size_t at);
 // (zero-width space U+200B, byte-order mark U+FEFF, word joiner U+2060, soft
 // hyphen U+00AD) left out, and the digits and signs of other scripts folded
 // to ASCII, one character for one: the full-width forms U+FF01..U+FF5E, the
-// Arabic-Indic, extended Arabic-Indic and Devanagari digits, the minus sign
+// Arabic-Indic, extended Arabic-Indic, Devanagari and Bengali digits, the minus sign
 // U+2212 and the Arabic decimal separator U+066B. Everything else is kept as
 // it is, malformed bytes included.
 std::string cleaned(std::string_view text);

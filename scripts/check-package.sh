@@ -45,6 +45,14 @@ echo "Depends: $depends"
 for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libgmp10 libstdc++6 fonts-liberation; do
     grep -qw -- "$library" <<<"$depends" || fail "Depends lacks $library"
 done
+# The script fonts are recommended, never required: an English user is not
+# made to download them.
+recommends=$(dpkg-deb -f "$package" Recommends)
+echo "Recommends: $recommends"
+for font in fonts-noto-core fonts-noto-cjk; do
+    grep -qw -- "$font" <<<"$recommends" || fail "Recommends lacks $font"
+    ! grep -qw -- "$font" <<<"$depends" || fail "Depends names $font, which is only recommended"
+done
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

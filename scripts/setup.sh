@@ -20,7 +20,7 @@ if [ "${1:-}" != "--package" ]; then
         xvfb xauth x11-utils imagemagick
         poppler-utils
         dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xclip
-        fonts-liberation
+        fonts-liberation fonts-noto-core fonts-noto-cjk
         desktop-file-utils appstream lintian
     )
 fi

@@ -8,11 +8,22 @@
 #include "Working.h"
 #include "frmLCM.h"
 
+#include "CaptionLabel.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -21,6 +32,16 @@
 #include <vector>
 
 namespace {
+
+// Where widget stands in its container, measured from the container's leading
+// edge: the left, or the right in a right-to-left window.
+QRect leadingPlace(const QWidget &widget)
+{
+    QRect place = widget.geometry();
+    if (widget.layoutDirection() == Qt::RightToLeft)
+        place.moveLeft(widget.parentWidget()->width() - place.x() - place.width());
+    return place;
+}
 
 // How far widget's fixed text overruns its room: a button's within its width
 // - 6, a frame's title (in bold, as some styles draw it) within its width - 14,
@@ -39,15 +60,72 @@ int overrun(const QWidget &widget)
     int room = button ? widget.width() - 6 : frame ? widget.width() - 14 : widget.contentsRect().width();
     if (label && label->property("autoSize").toBool()) {
         const QWidget &parent = *widget.parentWidget();
-        int right = parent.width() - (qobject_cast<const QGroupBox *>(&parent) ? 2 : 0);
+        const QRect own = leadingPlace(widget);
+        int end = parent.width() - (qobject_cast<const QGroupBox *>(&parent) ? 2 : 0);
         for (const QWidget *other : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            const QRect place = other->geometry();
-            if (place.left() > widget.x() && place.top() < widget.geometry().bottom() && place.bottom() > widget.y())
-                right = std::min(right, place.left() - 6);
+            const QRect place = leadingPlace(*other);
+            if (place.left() > own.left() && place.top() < own.bottom() && place.bottom() > own.top())
+                end = std::min(end, place.left() - 6);
         }
-        room = right - widget.x();
+        room = end - own.left();
     }
     return std::max(0, QFontMetrics(font).horizontalAdvance(text) - room);
+}
+
+// The lines of text in which font, with Qt's font fallback, draws a missing
+// glyph (glyph index 0).
+QString missingGlyphs(const QString &text, const QFont &font)
+{
+    QStringList missing;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(line, font);
+        layout.beginLayout();
+        while (layout.createLine().isValid()) {
+        }
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            if (run.glyphIndexes().contains(0u)) {
+                missing << line;
+                break;
+            }
+        }
+    }
+    return missing.join(QLatin1Char('\n'));
+}
+
+// Every text window shows that draws a missing glyph, as "name: lines".
+QStringList undrawnTexts(const QWidget &window)
+{
+    QStringList undrawn;
+    const auto check = [&](const QString &name, const QString &text, const QFont &font) {
+        const QString missing = missingGlyphs(text, font);
+        if (!missing.isEmpty())
+            undrawn << name + QStringLiteral(": ") + missing;
+    };
+    check(window.objectName(), window.windowTitle(), window.font());
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            check(widget->objectName(), button->text(), widget->font());
+        else if (const auto *label = qobject_cast<const QLabel *>(widget))
+            check(widget->objectName(), label->text(), widget->font());
+        else if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+            check(widget->objectName(), frame->title(), widget->font());
+        else if (const auto *edit = qobject_cast<const QPlainTextEdit *>(widget))
+            check(widget->objectName(), edit->toPlainText(), edit->font());
+        else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                check(QStringLiteral("tab"), tabs->tabText(i), tabs->font());
+        }
+        for (const QAction *action : widget->actions())
+            check(action->objectName(), action->text(), widget->font());
+    }
+    for (const QGraphicsScene *scene : window.findChildren<QGraphicsScene *>()) {
+        for (const QGraphicsItem *item : scene->items()) {
+            if (const auto *text = dynamic_cast<const QGraphicsSimpleTextItem *>(item))
+                check(QStringLiteral("picture"), text->text(), text->font());
+        }
+    }
+    return undrawn;
 }
 
 // Every entry of the phrase table: its English source and whether it counts.
@@ -144,7 +222,11 @@ private slots:
             {"en_GB", "HCF", "LCM", "\"x\""},  {"en_US", "GCF", "LCM", "\"x\""}, {"fr", "PGCD", "PPCM", "«\u00A0x\u00A0»"},
             {"de", "ggT", "kgV", "„x“"},        {"es", "MCD", "mcm", "\"x\""},    {"it", "MCD", "mcm", "\"x\""},
             {"pt_BR", "MDC", "MMC", "\"x\""},  {"nl", "GGD", "KGV", "\"x\""},    {"pl", "NWD", "NWW", "„x”"},
-            {"ru", "НОД", "НОК", "\"x\""},     {"tr", "EBOB", "EKOK", "\"x\""}};
+            {"ru", "НОД", "НОК", "\"x\""},     {"tr", "EBOB", "EKOK", "\"x\""},  {"hi", "म.स.", "ल.स.", "“x”"},
+            {"bn", "গ.সা.গু.", "ল.সা.গু.", "“x”"}, {"ar", "ق.م.أ", "م.م.أ", "«x»"},  {"fa", "ب.م.م", "ک.م.م", "«x»"},
+            {"zh_CN", "最大公因数", "最小公倍数", "“x”"}, {"ja", "最大公約数", "最小公倍数", "「x」"},
+            {"ko", "최대공약수", "최소공배수", "“x”"}, {"id", "FPB", "KPK", "“x”"},   {"vi", "ƯCLN", "BCNN", "“x”"},
+            {"el", "ΜΚΔ", "ΕΚΠ", "«x»"}};
         for (const auto &row : rows)
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
                                   << QString::fromUtf8(row[3]);
@@ -165,19 +247,135 @@ private slots:
         QVERIFY2(title.contains(hcf) && title.contains(lcm), qPrintable(title));
         QVERIFY(window.findChild<QPushButton *>("Find_HCF")->text().contains(hcf)); // "¿MCD?" in Spanish
         QVERIFY(window.findChild<QPushButton *>("Find_LCM")->text().contains(lcm));
+        QVERIFY(window.findChild<QGroupBox *>("Frame3")->title().contains(hcf));
+        QVERIFY(window.findChild<QGroupBox *>("Frame1")->title().contains(lcm));
         for (const QWidget *widget : window.findChildren<QWidget *>())
-            QVERIFY2(overrun(*widget) == 0, qPrintable(widget->objectName()));
+            QVERIFY2(overrun(*widget) == 0, qPrintable(QStringLiteral("%1 by %2 px").arg(widget->objectName()).arg(overrun(*widget))));
 
-        // Results and refusals speak the language too.
+        // Results, their working and refusals speak the language too, in glyphs drawn.
         const BoxWatcher boxes(window);
         window.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("12 18"));
         QTest::mouseClick(window.findChild<QPushButton *>("Find_HCF"), Qt::LeftButton);
         QVERIFY(window.findChild<QLabel *>("Label8")->text().startsWith(hcf));
+        QTest::mouseClick(window.findChild<QPushButton *>("Find_LCM"), Qt::LeftButton);
+        QVERIFY(window.findChild<QLabel *>("Lblcm")->text().startsWith(lcm));
+        QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        auto *working = window.findChild<QWidget *>("Working");
+        QVERIFY(working != nullptr);
+        QVERIFY(working->findChild<QPlainTextEdit *>()->toPlainText().contains(lcm));
+        QTabBar *pages = working->findChild<QTabWidget *>("WorkingPages")->tabBar();
+        QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(1).center());
+        QCOMPARE(undrawnTexts(window), QStringList());
+        QCOMPARE(undrawnTexts(*working), QStringList());
+
         window.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("12 x"));
         QTest::mouseClick(window.findChild<QPushButton *>("Find_LCM"), Qt::LeftButton);
         QCOMPARE(boxes.seen.size(), 1);
         QVERIFY2(boxes.seen.first().text.contains(quoted), qPrintable(boxes.seen.first().text));
         QCOMPARE(boxes.seen.first().text == QStringLiteral("\"x\" is not a number."), code.startsWith("en"));
+        QCOMPARE(missingGlyphs(boxes.seen.first().text, window.font()), QString());
+    }
+
+    // The FIND button shows find.gif in English (and where the word is not yet
+    // translated); in another language it shows the translated word in
+    // find.gif's looks, fitting inside, and is read by it.
+    void findButtonSpeaksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString &code : Language::codes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+
+    void findButtonSpeaksTheLanguage()
+    {
+        QFETCH(QString, code);
+        const Language::Translation translation(code);
+        const frmLCM window;
+        const auto *find = window.findChild<QPushButton *>("FindPrime");
+        const QImage shown = find->icon().pixmap(find->iconSize()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage gif = QImage(QStringLiteral(":/assets/find.gif")).convertToFormat(QImage::Format_RGB32);
+        const QString word = QCoreApplication::translate("frmLCM", "FIND");
+        const bool untranslated = word == QStringLiteral("FIND");
+        QVERIFY(untranslated || !code.startsWith(QLatin1String("en")));
+        QCOMPARE(shown == gif, untranslated);
+        if (untranslated)
+            return;
+        QCOMPARE(find->accessibleName(), word);
+        QCOMPARE(shown.size(), gif.size());
+        int red = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                const bool letter = colour.red() > 128 && colour.green() < 100;
+                red += letter ? 1 : 0;
+                const bool edge = x < 2 || y < 2 || x >= shown.width() - 2 || y >= shown.height() - 2;
+                QVERIFY2(!edge || colour == gif.pixelColor(0, 0), qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        }
+        QVERIFY2(red > shown.width() * shown.height() / 20, "the word is drawn large, in find.gif's red");
+    }
+
+    // In Arabic and Persian the window is mirrored: each control at its
+    // container's width - x - width, sizes kept; and the division ladder of the
+    // working keeps its columns from left to right.
+    void rightToLeftMirrors_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("ar") << QStringLiteral("ar");
+        QTest::newRow("fa") << QStringLiteral("fa");
+    }
+
+    void rightToLeftMirrors()
+    {
+        QFETCH(QString, code);
+        const Language::Translation translation(code);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const frmLCM leftToRight;
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        frmLCM window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        int compared = 0;
+        for (const QWidget *control : window.centralWidget()->findChildren<QWidget *>()) {
+            const auto *asDrawn = leftToRight.findChild<const QWidget *>(control->objectName());
+            const QWidget *container = control->parentWidget();
+            if (control->objectName().isEmpty() || asDrawn == nullptr || control->isWindow()
+                || !(container == window.centralWidget() || qobject_cast<const QGroupBox *>(container)))
+                continue;
+            const QRect place = asDrawn->geometry();
+            const bool sizesItself = qobject_cast<const CaptionLabel *>(control) && control->property("autoSize").toBool();
+            // A caption that sizes itself keeps its leading edge: its right one here.
+            const int right = container->width() - place.x();
+            QVERIFY2(control->geometry().right() + 1 == right, qPrintable(control->objectName()));
+            QCOMPARE(control->y(), place.y());
+            if (!sizesItself)
+                QCOMPARE(control->size(), place.size());
+            ++compared;
+        }
+        QVERIFY(compared > 30);
+
+        window.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("12 18"));
+        QTest::mouseClick(window.findChild<QPushButton *>("Find_LCM"), Qt::LeftButton);
+        QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        auto *steps = window.findChild<QWidget *>("Working")->findChild<QPlainTextEdit *>();
+        steps->show();
+        QVERIFY(QTest::qWaitForWindowExposed(steps->window()));
+        bool sawLadder = false;
+        for (QTextBlock line = steps->document()->begin(); line.isValid(); line = line.next()) {
+            const QString text = line.text();
+            if (text.startsWith(QStringLiteral("2 | 12"))) {
+                sawLadder = true;
+                QCOMPARE(line.textDirection(), Qt::LeftToRight);
+                const QTextLine drawn = line.layout()->lineAt(0);
+                const auto xOf = [&](const char *number) { return drawn.cursorToX(int(text.indexOf(QLatin1String(number)))); };
+                QVERIFY(xOf("12") < xOf("18"));
+            } else if (text.startsWith(QStringLiteral("م.م.أ")) || text.startsWith(QStringLiteral("ک.م.م"))) {
+                QCOMPARE(line.textDirection(), Qt::RightToLeft);
+            }
+        }
+        QVERIFY(sawLadder);
     }
 
     void everyPhraseIsTranslatedAndCommented_data()
@@ -243,6 +441,14 @@ private slots:
             {"pl", 5, "5 liczb", "5 liczb pierwszych: %1"},
             {"pl", 22, "22 liczby", "22 liczby pierwsze: %1"},
             {"pl", 25, "25 liczb", "25 liczb pierwszych: %1"},
+            // Arabic's six forms: 0, 1, 2, 3 to 10, 11 to 99, and 100 and above (by the last two digits).
+            {"ar", 1, "عدد أولي واحد", "عدد أولي واحد: \u2066%1\u2069"},
+            {"ar", 2, "عددان أوليان", "عددان أوليان: \u2066%1\u2069"},
+            {"ar", 3, "3 أعداد أولية", "3 أعداد أولية: \u2066%1\u2069"},
+            {"ar", 11, "11 عددًا أوليًا", "11 عددًا أوليًا: \u2066%1\u2069"},
+            {"ar", 100, "100 عدد أولي", "100 عدد أولي: \u2066%1\u2069"},
+            {"ar", 103, "103 أعداد أولية", "103 أعداد أولية: \u2066%1\u2069"},
+            {"zh_CN", 2, "2 个质数", "2 个质数：%1"},
         };
         for (const auto &row : rows)
             QTest::addRow("%s %d", row.code, row.count) << QString::fromUtf8(row.code) << row.count

@@ -238,6 +238,9 @@ TEST(Cleaning, InvisibleCharactersAreIgnoredAndOtherScriptsDigitsFolded)
         {"Arabic-Indic digits", "\u0663\u0666", {36}},
         {"extended Arabic-Indic digits", "\u06F1\u06F2", {12}},
         {"Devanagari digits", "\u0967\u0968", {12}},
+        {"Bengali digits, every one", "\u09E6\u09E7\u09E8\u09E9\u09EA \u09EB\u09EC\u09ED\u09EE\u09EF", {1234, 56789}},
+        {"Bengali digits with a minus sign", "\u2212\u09E7\u09E8", {-12}},
+        {"Bengali and ASCII digits in one number", "\u09E7" "2\u09E9", {123}},
         {"minus sign and Arabic decimal separator", "\u2212\u0663\u066B\u0665", {-4}},
         {"a mix within one number", "1\u0662\uFF13\u0969", {1233}},
     };
@@ -247,6 +250,7 @@ TEST(Cleaning, InvisibleCharactersAreIgnoredAndOtherScriptsDigitsFolded)
         EXPECT_EQ(std::vector<std::int32_t>(reading.list.values().begin(), reading.list.values().end()), c.read) << c.name;
     }
     EXPECT_EQ(PrimeRange::readBound("\u200B\uFF17\u0660", 1).bound, 70);
+    EXPECT_EQ(PrimeRange::readBound("\u09E8\u09EB", 1).bound, 25);
     EXPECT_FALSE(PrimeRange::readBound("\u200B", 2).status.isOk());
 }
 

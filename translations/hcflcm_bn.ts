@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn_BD">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>সমাধান - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>উৎপাদক, গ.সা.গু. ও ল.সা.গু.</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>সংখ্যার উৎপাদক, গ.সা.গু. ও ল.সা.গু.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>সমাধান দেখাও(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>সংখ্যার উৎপাদক, গ.সা.গু. ও ল.সা.গু.: পূর্ণসংখ্যার স্কুলের গণিতের জন্য একটি
+ক্যালকুলেটর। এর উইন্ডো লেখা প্রথম সংখ্যাটিকে মৌলিক উৎপাদকে বিশ্লেষণ করে,
+সংখ্যাগুলোর গ.সা.গু. এবং ভাগ পদ্ধতিতে ল.সা.গু. বের করে, আর দুই সীমার মধ্যের
+মৌলিক সংখ্যাগুলো দেখায়। কোনো অপশন ছাড়া চালালে উইন্ডো খোলে। Qt-এর নিজস্ব
+উইন্ডো অপশন, যেমন -platform ও -style, ও গ্রহণ করে (ম্যানুয়াল পেজ hcflcm(1) দেখুন)।</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>এই সাহায্য দেখিয়ে বন্ধ হয়।</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>সংস্করণ দেখিয়ে বন্ধ হয়।</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>সিস্টেমের ভাষার বদলে &lt;code&gt; ভাষা ব্যবহার করে: %1 (আন্ডারস্কোরের বদলে হাইফেনও চলে, যেমন pt-BR)।</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>অপ্রত্যাশিত আর্গুমেন্ট '%1': প্রোগ্রামটি কোনো ফাইল বা সংখ্যা নেয় না।</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>অজানা ভাষা '%1'। ভাষাগুলো হলো: %2।</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+আরও তথ্যের জন্য '%1 --help' চালান।
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>একটি অপ্রত্যাশিত ত্রুটির কারণে হিসাব থেমে গেছে: %1।
+ক্যালকুলেটর চালু আছে: সংখ্যাগুলো দেখে আবার চেষ্টা করো।</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>অজানা ত্রুটি</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>%2-এ "%1" চালু করা যায়নি।</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>উৎপাদক ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>গ.সা.গু. ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>ল.সা.গু. ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>ল.সা.গু.-র উৎপাদক ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
+        <translation>অপেক্ষা করো...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>মৌলিক সময়?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
+        <translation>খোঁজা হচ্ছে...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <translation>প্রথম সংখ্যার উৎপাদক</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <translation>%1-এর উৎপাদক</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <translation>গ.সা.গু. = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <translation>ল.সা.গু. = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <translation>ল.সা.গু.-র উৎপাদক:%1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <translation> × </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (উৎপাদক)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (গ.সা.গু.)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (ল.সা.গু.)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (মৌলিক)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <translation>“%1” কোনো সংখ্যা নয়।</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <translation>“%1” সীমার বাইরে: -2147483648 থেকে 2147483647 পর্যন্ত সংখ্যা লেখো।</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
+        <translation>অন্তত একটি সংখ্যা লেখো।</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
+        <translation>গ.সা.গু. বের করতে দুটি সংখ্যা লাগবে।</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
+        <translation>%1 নম্বর ঘরে একটি সঠিক ধনাত্মক সংখ্যা লেখো।</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <translation>%1-এর মৌলিক উৎপাদক</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
+        <translation>শুধু 1-এর চেয়ে বড় সংখ্যার মৌলিক উৎপাদক থাকে।</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
+        <translation>%1 একটি মৌলিক সংখ্যা।</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1-এর গ.সা.গু.</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <translation>গ.সা.গু.(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <translation>গ.সা.গু. ইতিমধ্যে 1: বাকি সংখ্যাগুলো একে বদলাতে পারে না।</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1-এর ল.সা.গু.</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
+        <translation>একটি সংখ্যা 0, তাই ল.সা.গু. 0।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <translation>%1 ও %2-এর মধ্যে মৌলিক সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>1 কেটে দাও: এটি মৌলিক সংখ্যা নয়।</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <translation>%1-এর গুণিতকগুলো কেটে দাও: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <translation>কিছু নেই</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <translation>%1 × %1 = %2, যা %3-এর চেয়ে বড়: বাকি সংখ্যাগুলো মৌলিক।</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <translation>কোনো মৌলিক সংখ্যা নেই।</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <translation>ইরাটোস্থেনিসের ছাঁকনি 1000টি পর্যন্ত সংখ্যার সীমার জন্য দেখানো হয়।</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <translation>সংখ্যাগুলো বদলে গেছে: সমাধান দেখতে আবার হিসাব করো।</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
+        <translation>ভেন চিত্র দুটি বা তিনটি সংখ্যার জন্য আঁকা হয়, যার কোনোটি 0 নয়।</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
+        <translation>ছক 1000টি পর্যন্ত সংখ্যার সীমার জন্য আঁকা হয়।</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>%1-এর উৎপাদক বৃক্ষ: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>%1-এর ভেন চিত্র: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <translation>%1 ও %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>শুধু %1-এ: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <translation>%1-এ: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
+        <translation>কোনো মৌলিক উৎপাদক নেই</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>%1 থেকে %2-এর ছক: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the primes are %1</source>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>মৌলিক সংখ্যাটি %1</numerusform>
+            <numerusform>মৌলিক সংখ্যাগুলো %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
+        <translation>কোনো মৌলিক সংখ্যা নেই</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%nটি মৌলিক</numerusform>
+            <numerusform>%nটি মৌলিক</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>সর্বোচ্চ %nটি সংখ্যা লেখো।</numerusform>
+            <numerusform>সর্বোচ্চ %nটি সংখ্যা লেখো।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1-এর ঘাত %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 = %3 × %2 + %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 ও %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%nটি মৌলিক সংখ্যা: %1</numerusform>
+            <numerusform>%nটি মৌলিক সংখ্যা: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%nটি মৌলিক সংখ্যা।</numerusform>
+            <numerusform>%nটি মৌলিক সংখ্যা।</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>কপি(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>সব কপি(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG ছবি (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG ছবি (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF নথি (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>টেক্সট (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>নামের শেষে .png, .svg, .pdf বা .txt নেই</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>ধাপ</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>ছবি</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>ধাপ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>ছবি(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>সংরক্ষণ(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>ছবি কপি(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>প্রিন্ট(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>বড় করো(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>ছোট করো(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>মানানসই(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>ছবি কপি</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>প্রিন্ট</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>বড় করো</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>ছোট করো</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>মানানসই</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>সমাধান "%1" নামে সংরক্ষণ করা যায়নি: %2।</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>সমাধান সংরক্ষণ</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>প্রিন্ট করা যাচ্ছে না: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>যোগাযোগ: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>আরও ডাউনলোডের জন্য এই ওয়েবসাইটে যাও</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>দেখো: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. স্কুলের জন্য বিনামূল্যে।</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>ফ্রি ডাউনলোড</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Numeria Learning-এর লোগো</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>প্রতীক</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>প্রথম সংখ্যার উৎপাদক</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>উৎপাদক</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>উৎপাদক=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>প্রথম সংখ্যার মৌলিক উৎপাদক বের করো</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>উৎপাদক ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>ল.সা.গু. (লঘিষ্ঠ সাধারণ গুণিতক)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>ল.সা.গু.-র উৎপাদক</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>ল.সা.গু.-র উৎপাদক ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>ল.সা.গু.</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>ল.সা.গু. = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>সংখ্যাগুলোর ল.সা.গু. বের করো</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>ল.সা.গু. ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>গ.সা.গু. (গরিষ্ঠ সাধারণ গুণনীয়ক)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>গ.সা.গু.</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>গ.সা.গু. = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>সংখ্যাগুলোর গ.সা.গু. বের করো</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>গ.সা.গু. ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(উৎপাদক, গ.সা.গু. ও ল.সা.গু.-র জন্য)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>ফাঁকা জায়গা দিয়ে সংখ্যা লেখো</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>শিশু ক্লাবের লোগো</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>হিসাবের সময়</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>একজন বড় মানুষ শিশুর সঙ্গে ছবির বই পড়ছেন</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>সময়</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>ফাঁকা জায়গা দিয়ে আলাদা সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>মৌলিক সংখ্যা, এদের মধ্যে</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>ও</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>মৌলিক সংখ্যার গণনা</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>মৌলিক...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>সীমার প্রথম ঘর</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>সীমার দ্বিতীয় ঘর</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>দুই ঘরের মধ্যের মৌলিক সংখ্যা খোঁজো</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>পাওয়া মৌলিক সংখ্যা</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>প্রস্থান(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>খেলা(&amp;G)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>খোঁজো</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>हल - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>गुणनखंड, म.स. और ल.स.</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>संख्याओं के गुणनखंड, म.स. और ल.स.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>हल दिखाएँ(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>संख्याओं के गुणनखंड, म.स. और ल.स.: पूर्ण संख्याओं के स्कूली गणित के लिए एक
+कैलकुलेटर। इसकी विंडो लिखी गई पहली संख्या के अभाज्य गुणनखंड करती है, संख्याओं का
+म.स. और भाग विधि से उनका ल.स. निकालती है, और दो सीमाओं के बीच की अभाज्य संख्याएँ
+दिखाती है। बिना विकल्पों के चलाने पर यह विंडो खोलता है। Qt के अपने विंडो विकल्प,
+जैसे -platform और -style, भी लिए जाते हैं (मैनुअल पेज hcflcm(1) देखें)।</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>यह सहायता दिखाकर बंद होता है।</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>संस्करण दिखाकर बंद होता है।</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>सिस्टम की भाषा के स्थान पर &lt;code&gt; भाषा बोलता है: %1 (अंडरस्कोर की जगह हाइफ़न भी चलता है, जैसे pt-BR)।</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>अनपेक्षित तर्क '%1': यह प्रोग्राम कोई फ़ाइल या संख्या नहीं लेता।</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>अज्ञात भाषा '%1'। भाषाएँ ये हैं: %2।</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+अधिक जानकारी के लिए '%1 --help' आज़माएँ।
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>एक अनपेक्षित त्रुटि के कारण गणना रुक गई: %1।
+कैलकुलेटर काम करता रहेगा: संख्याएँ जाँचें और फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>अज्ञात त्रुटि</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>%2 में "%1" शुरू नहीं हो सका।</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>गुणनखंड ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>म.स. ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>ल.स. ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>ल.स. के गुणनखंड ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
+        <translation>रुकिए...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>अभाज्य समय?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
+        <translation>खोज जारी...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <translation>पहली संख्या के गुणनखंड</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <translation>संख्या %1 के गुणनखंड</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <translation>म.स. = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <translation>ल.स. = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <translation>ल.स. के गुणनखंड:%1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <translation> × </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (गुणनखंड)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (म.स.)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (ल.स.)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (अभाज्य)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <translation>“%1” संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <translation>“%1” सीमा से बाहर है: -2147483648 से 2147483647 तक की संख्याएँ लिखें।</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
+        <translation>कम से कम एक संख्या लिखें।</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
+        <translation>म.स. निकालने के लिए दो संख्याएँ होनी चाहिए।</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
+        <translation>खाना %1 में एक मान्य धनात्मक संख्या लिखें।</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <translation>%1 के अभाज्य गुणनखंड</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
+        <translation>केवल 1 से बड़ी संख्याओं के अभाज्य गुणनखंड होते हैं।</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
+        <translation>%1 एक अभाज्य संख्या है।</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1 का म.स.</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <translation>म.स.(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <translation>म.स. पहले ही 1 है: बाकी संख्याएँ इसे नहीं बदल सकतीं।</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1 का ल.स.</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
+        <translation>एक संख्या 0 है, इसलिए ल.स. 0 है।</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <translation>%1 और %2 के बीच की अभाज्य संख्याएँ</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>1 को काटें: यह अभाज्य संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <translation>%1 के गुणजों को काटें: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <translation>%1 × %1 = %2, %3 से बड़ा है: बची हुई संख्याएँ अभाज्य हैं।</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <translation>कोई अभाज्य संख्या नहीं।</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <translation>एराटोस्थनीज़ की छलनी 1000 तक संख्याओं की सीमा के लिए दिखाई जाती है।</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <translation>संख्याएँ बदल गई हैं: हल देखने के लिए फिर से गणना करें।</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
+        <translation>वेन आरेख दो या तीन संख्याओं के लिए बनता है, जिनमें कोई 0 न हो।</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
+        <translation>जाली 1000 तक संख्याओं की सीमा के लिए बनती है।</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>%1 का गुणनखंड वृक्ष: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>%1 का वेन आरेख: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <translation>%1 और %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>केवल %1 में: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <translation>%1 में: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
+        <translation>कोई अभाज्य गुणनखंड नहीं</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>%1 से %2 तक की जाली: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the primes are %1</source>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>अभाज्य संख्या %1 है</numerusform>
+            <numerusform>अभाज्य संख्याएँ %1 हैं</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
+        <translation>कोई अभाज्य संख्या नहीं</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n अभाज्य</numerusform>
+            <numerusform>%n अभाज्य</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>अधिक से अधिक %n संख्या लिखें।</numerusform>
+            <numerusform>अधिक से अधिक %n संख्याएँ लिखें।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 की घात %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 = %3 × %2 + %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 और %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%n अभाज्य संख्या: %1</numerusform>
+            <numerusform>%n अभाज्य संख्याएँ: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%n अभाज्य संख्या।</numerusform>
+            <numerusform>%n अभाज्य संख्याएँ।</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>सब कॉपी करें(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG चित्र (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>टेक्स्ट (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>नाम .png, .svg, .pdf या .txt पर समाप्त नहीं होता</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>चित्र</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>चरण(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>चित्र(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>सहेजें(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>चित्र कॉपी करें(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>प्रिंट करें(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>बड़ा करें(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>छोटा करें(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>फ़िट करें(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>चित्र कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>प्रिंट करें</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>बड़ा करें</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>छोटा करें</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>फ़िट करें</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>हल "%1" के रूप में सहेजा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>हल सहेजें</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>प्रिंट करना उपलब्ध नहीं है: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>संपर्क: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>और डाउनलोड के लिए यह वेबसाइट देखें</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>देखें: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. स्कूलों के लिए मुफ़्त।</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>मुफ़्त डाउनलोड</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Numeria Learning का लोगो</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>प्रतीक चिह्न</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>पहली संख्या के गुणनखंड</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>गुणनखंड</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>गुणनखंड=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>पहली संख्या के अभाज्य गुणनखंड निकालें</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>गुणनखंड ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>ल.स. (लघुत्तम समापवर्त्य)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>ल.स. के गुणनखंड</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>ल.स. के गुणनखंड ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>ल.स.</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>ल.स. = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>संख्याओं का ल.स. निकालें</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>ल.स. ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>म.स. (महत्तम समापवर्तक)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>म.स.</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>म.स. = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>संख्याओं का म.स. निकालें</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>म.स. ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(गुणनखंड, म.स. और ल.स. के लिए)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>संख्याएँ स्पेस से अलग करके लिखें</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>बच्चों के क्लब का लोगो</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>गणना का समय</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>एक बड़ा बच्चे के साथ चित्र-पुस्तक पढ़ रहा है</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>समय</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>स्पेस से अलग की गई संख्याएँ</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>अभाज्य संख्याएँ, इनके बीच</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>और</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>अभाज्य संख्याओं की गिनती</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>अभाज्य...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>सीमा का पहला खाना</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>सीमा का दूसरा खाना</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>दोनों खानों के बीच की अभाज्य संख्याएँ खोजें</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>मिली अभाज्य संख्याएँ</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>खेल(&amp;G)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>खोजें</translation>
+    </message>
+</context>
+</TS>

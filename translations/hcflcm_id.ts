@@ -1,0 +1,716 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id_ID">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>Cara - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>Faktor, FPB &amp; KPK</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>Faktorisasi, FPB &amp; KPK Bilangan</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Salin</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>Tampilkan &amp;Cara</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>Faktorisasi, FPB &amp; KPK Bilangan: kalkulator untuk berhitung bilangan bulat di
+sekolah. Jendelanya memfaktorkan bilangan pertama yang diketik, mencari FPB
+bilangan-bilangan itu dan KPK-nya dengan pembagian bersusun, serta mendaftar
+bilangan prima di antara dua batas. Tanpa opsi, program membuka jendelanya.
+Opsi jendela Qt sendiri, seperti -platform dan -style, juga diterima (lihat
+halaman manual hcflcm(1)).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Menampilkan bantuan ini lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Menampilkan versi lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>Memakai bahasa &lt;kode&gt;, bukan bahasa sistem: %1 (tanda hubung boleh menggantikan garis bawah, seperti pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>kode</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>Argumen tak terduga “%1”: program ini tidak menerima berkas atau bilangan.</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>Bahasa “%1” tidak dikenal. Bahasa yang ada: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+Coba “%1 --help” untuk informasi lebih lanjut.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>Perhitungan berhenti karena kesalahan tak terduga: %1.
+Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>kesalahan tidak dikenal</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>Tidak dapat menjalankan “%1” di %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>Faktor ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>FPB ?</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>KPK ?</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>Faktor KPK ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
+        <translation>Tunggu...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>Waktu prima?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
+        <translation>Mencari...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <translation>Faktor bilangan pertama</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <translation>Faktor bilangan %1</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <translation>FPB = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <translation>KPK = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <translation>Faktor KPK:%1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <translation> × </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (Faktor)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (FPB)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (KPK)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (Prima)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <translation>“%1” bukan bilangan.</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <translation>“%1” di luar jangkauan: ketik bilangan dari -2147483648 sampai 2147483647.</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
+        <translation>Ketik paling sedikit satu bilangan.</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
+        <translation>Perlu dua bilangan untuk mencari FPB.</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
+        <translation>Ketik bilangan positif yang sah di Kotak %1.</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <translation>Faktorisasi prima %1</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
+        <translation>Hanya bilangan lebih dari 1 yang punya faktor prima.</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
+        <translation>%1 adalah bilangan prima.</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>FPB dari %1</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <translation>FPB(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <translation>FPB sudah 1: bilangan lainnya tidak bisa mengubahnya.</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>KPK dari %1</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
+        <translation>Salah satu bilangan adalah 0, jadi KPK-nya 0.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <translation>Bilangan prima antara %1 dan %2</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>Coret 1: 1 bukan bilangan prima.</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <translation>Coret kelipatan %1: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <translation>tidak ada</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <translation>%1 × %1 = %2 lebih dari %3: bilangan yang tersisa adalah prima.</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <translation>Tidak ada bilangan prima.</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <translation>Saringan Eratosthenes ditampilkan untuk rentang sampai 1000 bilangan.</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <translation>Bilangannya sudah berubah: jalankan perintah untuk melihat caranya.</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
+        <translation>Diagram Venn digambar untuk dua atau tiga bilangan, tidak ada yang 0.</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
+        <translation>Tabel digambar untuk rentang sampai 1000 bilangan.</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>Pohon faktor %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>Diagram Venn %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <translation>%1 dan %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>hanya di %1: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <translation>di %1: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
+        <translation>tidak ada faktor prima</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>Tabel %1 sampai %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the primes are %1</source>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>bilangan primanya %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
+        <translation>tidak ada bilangan prima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n prima</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>Ketik paling banyak %n bilangan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 pangkat %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 = %2 × %3 + %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 dan %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%n bilangan prima: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%n bilangan prima.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Salin</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Salin &amp;Semua</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Gambar PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>Gambar SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokumen PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Teks (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>nama tidak berakhiran .png, .svg, .pdf, atau .txt</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>Langkah</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>&amp;Langkah</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Gambar</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Simpan…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>Salin &amp;Gambar</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Cetak…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Perke&amp;cil</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>Pa&amp;skan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Salin Gambar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Cetak</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Paskan</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>Cara tidak dapat disimpan sebagai “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>Simpan Cara</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Pencetakan tidak tersedia: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>Kontak: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>Kunjungi situs ini untuk unduhan lainnya</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>Kunjungi: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. Gratis di sekolah.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>Unduh Gratis</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Logo Numeria Learning</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Lambang</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>Faktor bilangan pertama</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>Faktor=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>Cari faktor prima bilangan pertama</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>Faktor ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>KPK (Kelipatan Persekutuan Terkecil)</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>Faktor KPK</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>Faktor KPK ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>KPK</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>KPK = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>Cari KPK bilangan-bilangan itu</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>KPK ?</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>FPB (Faktor Persekutuan Terbesar)</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>FPB</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>FPB = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>Cari FPB bilangan-bilangan itu</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>FPB ?</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(Untuk mencari Faktor, FPB dan KPK)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>Ketik bilangan, pisahkan dengan spasi</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>Logo klub anak</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>Waktu hitung</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>Orang dewasa membaca buku bergambar bersama anak</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>Waktu Hitung</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>Bilangan yang dipisahkan spasi</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>Bilangan prima antara</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>dan</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>Banyak bilangan prima</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>Prima...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>Kotak batas pertama</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>Kotak batas kedua</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>Cari bilangan prima di antara kedua kotak</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>Bilangan prima yang ditemukan</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Kelua&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Permainan</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>CARI</translation>
+    </message>
+</context>
+</TS>

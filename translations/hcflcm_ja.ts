@@ -1,0 +1,715 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>解き方 - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>約数、最大公約数と最小公倍数</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>素因数分解、最大公約数と最小公倍数</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>解き方を表示(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>素因数分解、最大公約数と最小公倍数: 学校で習う整数の計算のための電卓です。
+ウィンドウでは、入力した最初の数を素因数分解し、数の最大公約数と、すだれ算による
+最小公倍数を求め、2 つの範囲の間の素数を一覧にします。オプションなしで起動すると
+ウィンドウを開きます。-platform や -style などの Qt のウィンドウオプションも
+使えます (マニュアルページ hcflcm(1) を参照)。</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>システムの言語の代わりに言語 &lt;code&gt; を使います: %1 (アンダースコアの代わりにハイフンも使えます。例: pt-BR)。</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>予期しない引数「%1」: このプログラムはファイルも数も受け取りません。</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>不明な言語「%1」。使える言語: %2。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+詳しくは「%1 --help」を実行してください。
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>予期しないエラーのため計算が止まりました: %1。
+電卓は引き続き使えます。数を確かめてもう一度試してください。</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>%2 で「%1」を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>素因数 ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>最大公約数</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>最小公倍数</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>最小公倍数の因数 ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
+        <translation>お待ちください...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>素数の時間?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
+        <translation>検索中...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <translation>最初の数の素因数</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <translation>%1 の素因数</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <translation>最大公約数 = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <translation>最小公倍数 = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <translation>最小公倍数の因数:%1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <translation> × </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (素因数分解)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (最大公約数)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (最小公倍数)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (素数)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <translation>「%1」は数ではありません。</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <translation>「%1」は範囲外です: -2147483648 から 2147483647 までの数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
+        <translation>数を 1 つ以上入力してください。</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
+        <translation>最大公約数を求めるには数が 2 つ必要です。</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
+        <translation>%1 番目の欄に正しい正の数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <translation>%1 の素因数分解</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
+        <translation>素因数をもつのは 1 より大きい数だけです。</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
+        <translation>%1 は素数です。</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1 の最大公約数</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <translation>最大公約数(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <translation>最大公約数はもう 1 です: 残りの数で変わることはありません。</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1 の最小公倍数</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
+        <translation>数の 1 つが 0 なので、最小公倍数は 0 です。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <translation>%1 から %2 までの素数</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>1 を消す: 1 は素数ではありません。</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <translation>%1 の倍数を消す: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <translation>%1 × %1 = %2 は %3 より大きい: 残った数は素数です。</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <translation>素数はありません。</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <translation>エラトステネスのふるいは 1000 個までの範囲で表示します。</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <translation>数が変わりました: 解き方を見るにはもう一度計算してください。</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
+        <translation>ベン図は 0 でない 2 つか 3 つの数のときにかきます。</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
+        <translation>数表は 1000 個までの範囲でかきます。</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>%1 の因数の木: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>%1 のベン図: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>%1 だけ: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <translation>%1 に共通: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
+        <translation>素因数なし</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>%1 から %2 までの数表: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the primes are %1</source>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>素数は %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
+        <translation>素数なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>素数 %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>数は %n 個までにしてください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 の %2 乗</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 ÷ %3 = %2 あまり %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>素数 %n 個: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>素数 %n 個。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>すべてコピー(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>テキスト (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>名前が .png、.svg、.pdf、.txt のどれでも終わっていません</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>手順</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>図</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>手順(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>図(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>図をコピー(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>全体表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>図をコピー</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>解き方を「%1」に保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>解き方を保存</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>印刷できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>連絡先: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>ほかのダウンロードはこのウェブサイトへ</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>サイト: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. 学校では無料です。</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>無料ダウンロード</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Numeria Learning のロゴ</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>エンブレム</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>最初の数の素因数</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>素因数</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>素因数=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>最初の数を素因数分解する</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>素因数 ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>最小公倍数</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>最小公倍数の因数</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>最小公倍数の因数 ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>最小公倍数</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>最小公倍数 = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>数の最小公倍数を求める</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>最小公倍数</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>最大公約数</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>最大公約数</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>最大公約数 = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>数の最大公約数を求める</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>最大公約数</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(素因数、最大公約数、最小公倍数を求める)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>数をスペースで区切って入力</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>キッズクラブのロゴ</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>計算時間</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>子どもと絵本を読む大人</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>スペースで区切った数</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>素数を探す範囲</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>から</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>素数の個数</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>素数...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>範囲の 1 つ目の欄</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>範囲の 2 つ目の欄</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>2 つの欄の間の素数を探す</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>見つかった素数</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>さがす</translation>
+    </message>
+</context>
+</TS>

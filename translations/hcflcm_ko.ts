@@ -1,0 +1,715 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>AppNames</name>
+    <message>
+        <source>Working - %1</source>
+        <translation>풀이 - %1</translation>
+    </message>
+    <message>
+        <source>Factors, HCF &amp; LCM</source>
+        <translation>인수, 최대공약수와 최소공배수</translation>
+    </message>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers</source>
+        <translation>소인수분해, 최대공약수와 최소공배수</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionMenu</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation>풀이 보기(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
+numbers. Its window factorizes the first of the numbers typed, finds their HCF
+and their LCM with the division ladder, and lists the primes between two bounds.
+Started without options, it opens the window. Qt's own window options, such as
+-platform and -style, are taken too (see the manual page hcflcm(1)).</source>
+        <translation>소인수분해, 최대공약수와 최소공배수: 학교에서 배우는 자연수 계산을 위한
+계산기입니다. 창에서 입력한 첫 번째 수를 소인수분해하고, 수들의 최대공약수와
+공약수로 나누기로 최소공배수를 구하며, 두 범위 사이의 소수를 보여 줍니다.
+옵션 없이 실행하면 창을 엽니다. -platform, -style 같은 Qt의 창 옵션도
+받습니다(설명서 페이지 hcflcm(1) 참고).</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>이 도움말을 보여 주고 끝냅니다.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>버전을 보여 주고 끝냅니다.</translation>
+    </message>
+    <message>
+        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <translation>시스템 언어 대신 &lt;code&gt; 언어를 씁니다: %1 (밑줄 대신 하이픈도 됩니다. 예: pt-BR).</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <translation>예상하지 못한 인수 “%1”: 이 프로그램은 파일이나 수를 받지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Unknown language '%1'. The languages are: %2.</source>
+        <translation>알 수 없는 언어 “%1”. 언어 목록: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+        <translation>%1: %2
+자세한 내용은 “%1 --help”를 실행해 보세요.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandShell</name>
+    <message>
+        <source>The command stopped because of an unexpected error: %1.
+The calculator keeps working: check the numbers and try again.</source>
+        <translation>예상하지 못한 오류로 계산이 멈췄습니다: %1.
+계산기는 계속 쓸 수 있습니다. 수를 확인하고 다시 해 보세요.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>알 수 없는 오류</translation>
+    </message>
+</context>
+<context>
+    <name>GameLauncher</name>
+    <message>
+        <source>Could not start "%1" in %2.</source>
+        <translation>%2에서 “%1”을(를) 실행할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>소인수 ??</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>최대공약수</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>최소공배수</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>최소공배수의 인수 ??</translation>
+    </message>
+    <message>
+        <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
+        <translation>기다리세요...</translation>
+    </message>
+    <message>
+        <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>소수 시간?</translation>
+    </message>
+    <message>
+        <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
+        <translation>찾는 중...</translation>
+    </message>
+    <message>
+        <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
+        <translation>..</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <translation>첫 번째 수의 소인수</translation>
+    </message>
+    <message>
+        <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <translation>%1의 소인수</translation>
+    </message>
+    <message>
+        <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <translation>최대공약수 = %1</translation>
+    </message>
+    <message>
+        <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <translation>최소공배수 = %1</translation>
+    </message>
+    <message>
+        <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <translation>최소공배수의 인수:%1</translation>
+    </message>
+    <message>
+        <source> x </source>
+        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <translation> × </translation>
+    </message>
+    <message>
+        <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (소인수분해)</translation>
+    </message>
+    <message>
+        <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (최대공약수)</translation>
+    </message>
+    <message>
+        <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (최소공배수)</translation>
+    </message>
+    <message>
+        <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
+        <translation>%1 ms (소수)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <translation>“%1”은(는) 수가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <translation>“%1”은(는) 범위를 벗어났습니다: -2147483648부터 2147483647까지의 수를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
+        <translation>수를 하나 이상 입력하세요.</translation>
+    </message>
+    <message>
+        <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
+        <translation>최대공약수를 구하려면 수가 두 개 있어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
+        <translation>%1번 칸에 올바른 양수를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Factors of %1</source>
+        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <translation>%1의 소인수분해</translation>
+    </message>
+    <message>
+        <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
+        <translation>1보다 큰 수만 소인수를 가집니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
+        <translation>%1은(는) 소수입니다.</translation>
+    </message>
+    <message>
+        <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1의 최대공약수</translation>
+    </message>
+    <message>
+        <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <translation>최대공약수(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <translation>최대공약수가 이미 1입니다: 나머지 수는 이를 바꿀 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
+        <translation>%1의 최소공배수</translation>
+    </message>
+    <message>
+        <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
+        <translation>수 하나가 0이므로 최소공배수는 0입니다.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <translation>%1과(와) %2 사이의 소수</translation>
+    </message>
+    <message>
+        <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>1을 지웁니다: 1은 소수가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <translation>%1의 배수를 지웁니다: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
+        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <translation>%1 × %1 = %2은(는) %3보다 큽니다: 남은 수는 소수입니다.</translation>
+    </message>
+    <message>
+        <source>No primes.</source>
+        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <translation>소수가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <translation>에라토스테네스의 체는 1000개까지의 범위에서 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <translation>수가 바뀌었습니다: 풀이를 보려면 다시 계산하세요.</translation>
+    </message>
+    <message>
+        <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
+        <translation>벤 다이어그램은 0이 아닌 두 수나 세 수일 때 그립니다.</translation>
+    </message>
+    <message>
+        <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
+        <translation>수 표는 1000개까지의 범위에서 그립니다.</translation>
+    </message>
+    <message>
+        <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>%1의 인수 나무: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3</source>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>%1의 벤 다이어그램: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>%1에만: %2</translation>
+    </message>
+    <message>
+        <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <translation>%1에 공통: %2</translation>
+    </message>
+    <message>
+        <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
+        <translation>소인수 없음</translation>
+    </message>
+    <message>
+        <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>%1부터 %2까지의 수 표: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the primes are %1</source>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>소수는 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
+        <translation>소수 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>소수 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>수는 %n개까지 입력하세요.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1의 %2제곱</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <translation>%1 ÷ %3 = %2 … %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>소수 %n개: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>소수 %n개.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrimeListView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>모두 복사(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingOutput</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG 그림 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG 그림 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 문서 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>텍스트 (*.txt)</translation>
+    </message>
+    <message>
+        <source>the name does not end in .png, .svg, .pdf or .txt</source>
+        <translation>이름이 .png, .svg, .pdf, .txt로 끝나지 않습니다</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingWindow</name>
+    <message>
+        <source>Steps</source>
+        <translation>단계</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>단계(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>그림(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>저장(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>그림 복사(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>인쇄(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>확대(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>축소(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>창에 맞춤(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>그림 복사</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>창에 맞춤</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as "%1": %2.</source>
+        <translation>풀이를 “%1”(으)로 저장할 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Working</source>
+        <translation>풀이 저장</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>인쇄할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmLCM</name>
+    <message>
+        <source>Contact: kids@numeria.example</source>
+        <translation>연락처: kids@numeria.example</translation>
+    </message>
+    <message>
+        <source>Visit this website for more downloads</source>
+        <translation>더 많은 내려받기는 이 웹사이트에서</translation>
+    </message>
+    <message>
+        <source>Visit: numeria.example</source>
+        <translation>방문: numeria.example</translation>
+    </message>
+    <message>
+        <source>© 2026 Numeria Learning. Free for schools.</source>
+        <translation>© 2026 Numeria Learning. 학교는 무료.</translation>
+    </message>
+    <message>
+        <source>Free Download</source>
+        <translation>무료 내려받기</translation>
+    </message>
+    <message>
+        <source>Numeria Learning logo</source>
+        <translation>Numeria Learning 로고</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>엠블럼</translation>
+    </message>
+    <message>
+        <source>Factors of the 1st number</source>
+        <translation>첫 번째 수의 소인수</translation>
+    </message>
+    <message>
+        <source>Factors</source>
+        <translation>소인수</translation>
+    </message>
+    <message>
+        <source>Factors=??</source>
+        <translation>소인수=??</translation>
+    </message>
+    <message>
+        <source>Find the factors of the first number</source>
+        <translation>첫 번째 수를 소인수분해하기</translation>
+    </message>
+    <message>
+        <source>Factors ??</source>
+        <translation>소인수 ??</translation>
+    </message>
+    <message>
+        <source>LCM (Lowest Common Multiple)</source>
+        <translation>최소공배수</translation>
+    </message>
+    <message>
+        <source>LCM factors</source>
+        <translation>최소공배수의 인수</translation>
+    </message>
+    <message>
+        <source>LCM Factors ??</source>
+        <translation>최소공배수의 인수 ??</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>최소공배수</translation>
+    </message>
+    <message>
+        <source>LCM = ?</source>
+        <translation>최소공배수 = ?</translation>
+    </message>
+    <message>
+        <source>Find the LCM of the numbers</source>
+        <translation>수들의 최소공배수 구하기</translation>
+    </message>
+    <message>
+        <source>LCM ?</source>
+        <translation>최소공배수</translation>
+    </message>
+    <message>
+        <source>HCF (Highest Common Factor)</source>
+        <translation>최대공약수</translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <translation>최대공약수</translation>
+    </message>
+    <message>
+        <source>HCF = ?</source>
+        <translation>최대공약수 = ?</translation>
+    </message>
+    <message>
+        <source>Find the HCF of the numbers</source>
+        <translation>수들의 최대공약수 구하기</translation>
+    </message>
+    <message>
+        <source>HCF ?</source>
+        <translation>최대공약수</translation>
+    </message>
+    <message>
+        <source>(For finding Factors, HCF and LCM)</source>
+        <translation>(소인수, 최대공약수, 최소공배수 구하기)</translation>
+    </message>
+    <message>
+        <source>Enter Numbers separating with Space</source>
+        <translation>수를 띄어 쓰며 입력하세요</translation>
+    </message>
+    <message>
+        <source>Kids club logo</source>
+        <translation>어린이 클럽 로고</translation>
+    </message>
+    <message>
+        <source>Execution time</source>
+        <translation>계산 시간</translation>
+    </message>
+    <message>
+        <source>An adult reading a picture book with a child</source>
+        <translation>아이와 그림책을 읽는 어른</translation>
+    </message>
+    <message>
+        <source>Execution Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>Numbers separated by spaces</source>
+        <translation>띄어 쓴 수들</translation>
+    </message>
+    <message>
+        <source>Prime Numbers between</source>
+        <translation>소수 찾기 범위</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>부터</translation>
+    </message>
+    <message>
+        <source>Prime count</source>
+        <translation>소수의 개수</translation>
+    </message>
+    <message>
+        <source>Primes...</source>
+        <translation>소수...</translation>
+    </message>
+    <message>
+        <source>Prime range box 1</source>
+        <translation>범위의 첫째 칸</translation>
+    </message>
+    <message>
+        <source>Prime range box 2</source>
+        <translation>범위의 둘째 칸</translation>
+    </message>
+    <message>
+        <source>Find the primes between the two boxes</source>
+        <translation>두 칸 사이의 소수 찾기</translation>
+    </message>
+    <message>
+        <source>Primes found</source>
+        <translation>찾은 소수</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>게임(&amp;G)</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
+        <translation>찾기</translation>
+    </message>
+</context>
+</TS>
