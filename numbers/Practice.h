@@ -73,7 +73,7 @@ struct Verdict {
     VerdictReason reason = VerdictReason::Unreadable;
     std::vector<std::uint64_t> numbers;
     std::vector<Term> terms;
-    std::string quoted;     // as typed, for Unreadable and TooBig
+    std::string quoted;     // for Unreadable and TooBig: as typed (other scripts' digits in ASCII), cut to 40 characters
     bool tooLarge = false;  // a product beyond 64 bits: "far more than" n
 
     bool isRight() const { return reason == VerdictReason::Right; }
