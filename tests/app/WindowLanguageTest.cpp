@@ -63,8 +63,8 @@ const Entry PhraseTable[] = {
 #undef PHRASE
 #undef COUNTED
 
-// Phrases that a language may write as English does: signs, separators and
-// formulas made of numbers alone.
+// Phrases that a language may write as English does: signs, separators,
+// formulas made of numbers alone, and German's "in %1: %2".
 const QStringList MayEqualEnglish{
     QStringLiteral(" x "), QStringLiteral(" = "), QStringLiteral(", "), QStringLiteral(" "), QStringLiteral("; "),
     QStringLiteral("%1^%2"), QStringLiteral("%1:"), QStringLiteral(".."), QStringLiteral("%1 = %2 x %3"),
@@ -101,7 +101,7 @@ std::map<std::pair<QString, QString>, Message> readTs(const QString &path)
             message = Message{};
             message.numerus = xml.attributes().value("numerus") == QLatin1String("yes");
         } else if (name == QLatin1String("translation")) {
-            message.finished = xml.attributes().value("type").isEmpty();
+            message.finished = xml.attributes().value("type") != QLatin1String("unfinished"); // vanished texts are kept, finished
             if (!message.numerus)
                 message.forms << xml.readElementText();
         } else if (name == QLatin1String("extracomment")) {
