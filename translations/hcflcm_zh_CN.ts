@@ -33,7 +33,7 @@
         <source>Factorization, HCF &amp; LCM of Numbers: a calculator for school arithmetic on whole
 numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
-Started without options, it opens the window. Qt's own window options, such as
+Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>分解质因数、最大公因数和最小公倍数：用于学校整数运算的计算器。它的窗口把输入的
 第一个数分解质因数，求出这些数的最大公因数，用短除法求出它们的最小公倍数，
@@ -49,7 +49,7 @@ Started without options, it opens the window. Qt's own window options, such as
         <translation>显示版本并退出。</translation>
     </message>
     <message>
-        <source>Speaks the language &lt;code&gt; instead of the system's: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
+        <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
         <translation>使用 &lt;code&gt; 语言代替系统语言：%1（下划线也可以写成连字符，如 pt-BR）。</translation>
     </message>
     <message>
@@ -57,20 +57,42 @@ Started without options, it opens the window. Qt's own window options, such as
         <translation>code</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1': the program takes no file or number.</source>
+        <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
         <translation>意外的参数“%1”：本程序不接受文件或数字。</translation>
     </message>
     <message>
-        <source>Unknown language '%1'. The languages are: %2.</source>
+        <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
         <translation>未知的语言“%1”。可用的语言有：%2。</translation>
     </message>
     <message>
         <source>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
 请尝试执行“%1 --help”获取更多信息。
 </translation>
+    </message>
+    <message>
+        <source>Opens the Practice window over the main window: questions on prime factors, the HCF, the LCM and primes, with hints from the working.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
+        <extracomment>%1: the largest seed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The option --seed needs --practice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
+        <extracomment>%1: the seed as typed; %2: the largest seed</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -89,7 +111,7 @@ The calculator keeps working: check the numbers and try again.</source>
 <context>
     <name>GameLauncher</name>
     <message>
-        <source>Could not start "%1" in %2.</source>
+        <source>Could not start &quot;%1&quot; in %2.</source>
         <translation>无法在 %2 中启动“%1”。</translation>
     </message>
 </context>
@@ -137,32 +159,32 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Factors of the 1st number</source>
-        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame's width.</extracomment>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>第一个数的质因数</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
-        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame's width.</extracomment>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>%1 的质因数</translation>
     </message>
     <message>
         <source>HCF = %1</source>
-        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, " = " and its value ("2 x 3 = 6").</extracomment>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, &quot; = &quot; and its value (&quot;2 x 3 = 6&quot;).</extracomment>
         <translation>最大公因数 = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
-        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, " = " and its value.</extracomment>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, &quot; = &quot; and its value.</extracomment>
         <translation>最小公倍数 = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (" 2 x 2 x 3"), so write no blank before it.</extracomment>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (&quot; 2 x 2 x 3&quot;), so write no blank before it.</extracomment>
         <translation>最小公倍数的因数：%1</translation>
     </message>
     <message>
         <source> x </source>
-        <extracomment>The times sign that joins the factors of a product ("2 x 2 x 3"), with its blanks on both sides. Use the sign your school writes (" × " or " · ").</extracomment>
+        <extracomment>The times sign that joins the factors of a product (&quot;2 x 2 x 3&quot;), with its blanks on both sides. Use the sign your school writes (&quot; × &quot; or &quot; · &quot;).</extracomment>
         <translation> × </translation>
     </message>
     <message>
@@ -186,13 +208,13 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>%1 ms（质数）</translation>
     </message>
     <message>
-        <source>"%1" is not a number.</source>
-        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then "..."). Use your language's quotation marks.</extracomment>
+        <source>&quot;%1&quot; is not a number.</source>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then &quot;...&quot;). Use your language&apos;s quotation marks.</extracomment>
         <translation>“%1”不是数。</translation>
     </message>
     <message>
-        <source>"%1" is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language's quotation marks; keep the two limits as digits.</extracomment>
+        <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language&apos;s quotation marks; keep the two limits as digits.</extracomment>
         <translation>“%1”超出范围：请输入 -2147483648 到 2147483647 之间的数。</translation>
     </message>
     <message>
@@ -212,7 +234,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Factors of %1</source>
-        <extracomment>Heading of the factors' working. %1: the number.</extracomment>
+        <extracomment>Heading of the factors&apos; working. %1: the number.</extracomment>
         <translation>%1 分解质因数</translation>
     </message>
     <message>
@@ -232,12 +254,12 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
-        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by ":" (a heading) or " = " and the HCF.</extracomment>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by &quot;:&quot; (a heading) or &quot; = &quot; and the HCF.</extracomment>
         <translation>最大公因数(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <extracomment>The line after the HCF's working when the fold reached 1 before the last number.</extracomment>
+        <extracomment>The line after the HCF&apos;s working when the fold reached 1 before the last number.</extracomment>
         <translation>最大公因数已经是 1：其余的数不能再改变它。</translation>
     </message>
     <message>
@@ -252,12 +274,12 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>, </source>
-        <extracomment>Joins the numbers of a list ("12, 18, 30"), with its blank after it.</extracomment>
+        <extracomment>Joins the numbers of a list (&quot;12, 18, 30&quot;), with its blank after it.</extracomment>
         <translation>、</translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
-        <extracomment>Heading of the primes' working. %1, %2: the bounds.</extracomment>
+        <extracomment>Heading of the primes&apos; working. %1, %2: the bounds.</extracomment>
         <translation>%1 和 %2 之间的质数</translation>
     </message>
     <message>
@@ -267,32 +289,32 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for "none".</extracomment>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for &quot;none&quot;.</extracomment>
         <translation>划去 %1 的倍数：%2</translation>
     </message>
     <message>
         <source>none</source>
-        <extracomment>Stands for the multiples crossed out when there are none ("Cross out the multiples of 7: none").</extracomment>
+        <extracomment>Stands for the multiples crossed out when there are none (&quot;Cross out the multiples of 7: none&quot;).</extracomment>
         <translation>无</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <extracomment>The sieve's last step. %1: a prime, %2: its square, %3: the upper bound. "x" is the times sign.</extracomment>
+        <extracomment>The sieve&apos;s last step. %1: a prime, %2: its square, %3: the upper bound. &quot;x&quot; is the times sign.</extracomment>
         <translation>%1 × %1 = %2 大于 %3：剩下的数都是质数。</translation>
     </message>
     <message>
         <source>No primes.</source>
-        <extracomment>The sieve's result when no prime is left.</extracomment>
+        <extracomment>The sieve&apos;s result when no prime is left.</extracomment>
         <translation>没有质数。</translation>
     </message>
     <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
-        <extracomment>Instead of the sieve's steps, for a wide range.</extracomment>
+        <extracomment>Instead of the sieve&apos;s steps, for a wide range.</extracomment>
         <translation>埃拉托色尼筛法只显示不超过 1000 个数的范围。</translation>
     </message>
     <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <extracomment>The Working window's notice after an edit of the numbers.</extracomment>
+        <extracomment>The Working window&apos;s notice after an edit of the numbers.</extracomment>
         <translation>这些数已经改变：请重新计算以查看解题过程。</translation>
     </message>
     <message>
@@ -317,17 +339,17 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>; </source>
-        <extracomment>Joins the parts of a picture's description for screen readers, with its blank.</extracomment>
+        <extracomment>Joins the parts of a picture&apos;s description for screen readers, with its blank.</extracomment>
         <translation>；</translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers ("8, 12 and 18"), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers (&quot;8, 12 and 18&quot;), %2: the regions that hold factors (joined by the part separator).</extracomment>
         <translation>%1 的韦恩图：%2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one ("8, 12" and "18").</extracomment>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one (&quot;8, 12&quot; and &quot;18&quot;).</extracomment>
         <translation>%1 和 %2</translation>
     </message>
     <message>
@@ -337,7 +359,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>in %1: %2</source>
-        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it ("12 and 18"), %2: its factors.</extracomment>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it (&quot;12 and 18&quot;), %2: its factors.</extracomment>
         <translation>在 %1 中：%2</translation>
     </message>
     <message>
@@ -364,14 +386,14 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n Primes</source>
-        <extracomment>Prime count caption. %n: the number of primes found. English keeps "1 Primes" as the window has always shown it; write your language's correct forms. Keep it short.</extracomment>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
         <translation>
             <numerusform>%n 个质数</numerusform>
         </translation>
     </message>
     <message>
         <source> = </source>
-        <extracomment>The equals sign between a product and its value ("2 x 3 = 6", "360 = 2^3 x 3^2 x 5"), with its blanks on both sides.</extracomment>
+        <extracomment>The equals sign between a product and its value (&quot;2 x 3 = 6&quot;, &quot;360 = 2^3 x 3^2 x 5&quot;), with its blanks on both sides.</extracomment>
         <translation> = </translation>
     </message>
     <message numerus="yes">
@@ -383,7 +405,7 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>%1^%2</source>
-        <extracomment>A prime and its exponent in the factors' exponent form ("2^3" in "360 = 2^3 x 3^2 x 5"). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <extracomment>A prime and its exponent in the factors&apos; exponent form (&quot;2^3&quot; in &quot;360 = 2^3 x 3^2 x 5&quot;). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
         <translation>%1^%2</translation>
     </message>
     <message>
@@ -393,27 +415,27 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>%1:</source>
-        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. "HCF(12, 18)". French writes a no-break space before the colon.</extracomment>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. &quot;HCF(12, 18)&quot;. French writes a no-break space before the colon.</extracomment>
         <translation>%1：</translation>
     </message>
     <message>
         <source>%1 = %2 x %3 + %4</source>
-        <extracomment>One division of Euclid's method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder ("18 = 1 x 12 + 6"). Write it in your school's order and signs; the placeholders may stand in any order ("%1 : %3 = %2 R %4").</extracomment>
+        <extracomment>One division of Euclid&apos;s method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder (&quot;18 = 1 x 12 + 6&quot;). Write it in your school&apos;s order and signs; the placeholders may stand in any order (&quot;%1 : %3 = %2 R %4&quot;).</extracomment>
         <translation>%1 ÷ %3 = %2……%4</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The end of a list of numbers in the working's headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes "12, 18, 30"; write "%1 and %2" where your language ends a list so.</extracomment>
+        <extracomment>The end of a list of numbers in the working&apos;s headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes &quot;12, 18, 30&quot;; write &quot;%1 and %2&quot; where your language ends a list so.</extracomment>
         <translation>%1 和 %2</translation>
     </message>
     <message>
         <source> </source>
-        <extracomment>Joins the numbers of the sieve and of the primes found ("4 6 8 10"), with its blanks.</extracomment>
+        <extracomment>Joins the numbers of the sieve and of the primes found (&quot;4 6 8 10&quot;), with its blanks.</extracomment>
         <translation> </translation>
     </message>
     <message numerus="yes">
         <source>%n primes: %1</source>
-        <extracomment>The sieve's result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <extracomment>The sieve&apos;s result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
         <translation>
             <numerusform>%n 个质数：%1</numerusform>
         </translation>
@@ -424,6 +446,294 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>
             <numerusform>%n 个质数。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>prime</source>
+        <extracomment>The word a pupil types to answer that a number is prime, read in any letter case (&quot;prime&quot; is always read too). One word, as pupils write it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write %1 as a product of prime factors.</source>
+        <extracomment>A practice question. %1: the number to factorize.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the HCF of %1 and %2.</source>
+        <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the HCF.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the HCF of %1, %2 and %3.</source>
+        <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the HCF.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the LCM of %1 and %2.</source>
+        <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the LCM.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the LCM of %1, %2 and %3.</source>
+        <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the LCM.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is %1 a prime number? If not, write it as a product of two smaller numbers.</source>
+        <extracomment>A practice question. %1: the number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <extracomment>The verdict on a right answer. %1: what was found: &quot;360 = 2^3 x 3^2 x 5&quot;, &quot;HCF = 6&quot;, &quot;LCM = 36&quot;, &quot;91 = 7 x 13&quot; or &quot;97 is a prime number.&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your answer first.</source>
+        <extracomment>The verdict when Check is pressed with nothing typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I can&apos;t read &quot;%1&quot;.</source>
+        <extracomment>The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too big for this question.</source>
+        <extracomment>The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 is not a prime number.</source>
+        <extracomment>The verdict on prime factors that include 1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not prime: %1 = %2.</source>
+        <extracomment>The verdict on prime factors that include a composite. %1: that factor, %2: its split, smallest factor first (&quot;3 x 3&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These multiply to %1, not %2.</source>
+        <extracomment>The verdict on primes whose product is not the number asked. %1: their product, %2: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These multiply to far more than %1.</source>
+        <extracomment>The verdict on primes whose product is far too large to write. %1: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a factor of %2.</source>
+        <extracomment>The verdict on an HCF answer. %1: the answer, %2: the first number of the question it does not divide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a common factor, but not the highest.</source>
+        <extracomment>The verdict on an HCF answer that divides every number but is not the HCF. %1: the answer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a multiple of %2.</source>
+        <extracomment>The verdict on an LCM answer. %1: the answer, %2: the first number of the question that does not divide it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a common multiple, but not the lowest.</source>
+        <extracomment>The verdict on an LCM answer that every number divides but is not the LCM. %1: the answer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not %2.</source>
+        <extracomment>The verdict on an answer &quot;product = number&quot; whose sides differ. %1: the product as written (&quot;2 x 3&quot;), %2: the number after the equals sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not prime: it has a factor other than 1 and itself.</source>
+        <extracomment>The verdict on &quot;prime&quot; for a number that is not prime. %1: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2, not %3.</source>
+        <extracomment>The verdict on a product that does not give the number asked. %1: the product as written (&quot;7 x 13&quot;), %2: its value, %3: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is far more than %2.</source>
+        <extracomment>The verdict on a product far too large to work out. %1: the product as written, %2: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use numbers above 1.</source>
+        <extracomment>The verdict on a product that gives the number asked only by using 1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write &quot;%1&quot;, or write %2 as a product of two smaller numbers.</source>
+        <extracomment>The verdict on &quot;prime or not&quot; answered with a single number. %1: the word for prime, %2: the number asked.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ÷ %2 = %3</source>
+        <extracomment>A hint: one exact division. %1 divided by %2 gives %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ÷ %2 = %3 r %4</source>
+        <extracomment>A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 | %2</source>
+        <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What remains: %1</source>
+        <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try the primes up to √%1: %2</source>
+        <extracomment>A hint: the primes to try as divisors. %1: the number asked, %2: the primes up to its square root, joined by the list separator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No prime is at most √%1.</source>
+        <extracomment>A hint when no prime is small enough to try. %1: the number asked (2 or 3).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3: %1 is not prime.</source>
+        <extracomment>A hint: the number splits, so it is not prime. %1: the number, %2 x %3: its split.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Question %1 of %2 · %n right first time</source>
+        <extracomment>The practice score. %1: this question&apos;s place in the round, %2: the questions in a round, %n: the questions right first time so far.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Round over: %n of %1 right first time in %2 min %3 s.</source>
+        <extracomment>The score at a round&apos;s end. %n: the questions right first time, %1: the questions in a round, %2: whole minutes, %3: seconds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Round over: %n of %1 right first time in %2 s.</source>
+        <extracomment>The score at a round&apos;s end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Working</source>
+        <translation type="unfinished">显示解题过程(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Show Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice – %1</source>
+        <extracomment>%1: the program&apos;s short title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prime factors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HCF</source>
+        <extracomment>The school&apos;s name of the highest common factor, as in &quot;HCF = 6&quot;</extracomment>
+        <translation type="unfinished">最大公因数</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <extracomment>The school&apos;s name of the lowest common multiple, as in &quot;LCM = 36&quot;</extracomment>
+        <translation type="unfinished">最小公倍数</translation>
+    </message>
+    <message>
+        <source>Prime or not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <extracomment>%1: 1, 2 or 3</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -527,7 +837,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>适应窗口</translation>
     </message>
     <message>
-        <source>The working could not be saved as "%1": %2.</source>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
         <translation>无法将解题过程保存为“%1”：%2。</translation>
     </message>
     <message>
@@ -537,6 +847,14 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>Printing is not available: %1</source>
         <translation>无法打印：%1</translation>
+    </message>
+    <message>
+        <source>Practise…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
