@@ -61,6 +61,7 @@ numbers::Phrases translatedPhrases()
     phrases.sieveTooWide = text(QT_TRANSLATE_NOOP("Phrases", "The sieve is shown for ranges of up to 1000 numbers."));
     phrases.primesCounted = text(QT_TRANSLATE_NOOP("Phrases", "%1 primes."));
     phrases.numbersChanged = text(QT_TRANSLATE_NOOP("Phrases", "The numbers have changed: run a command to see its working."));
+    phrases.continued = text(QT_TRANSLATE_NOOP("Phrases", "(continued)"));
     phrases.vennNotDrawn = text(QT_TRANSLATE_NOOP("Phrases", "A Venn diagram is drawn for two or three numbers, none of them 0."));
     phrases.gridTooWide = text(QT_TRANSLATE_NOOP("Phrases", "The grid is drawn for ranges of up to 1000 numbers."));
     phrases.treeOf = text(QT_TRANSLATE_NOOP("Phrases", "Factor tree of %1: %2"));

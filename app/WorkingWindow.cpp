@@ -3,6 +3,7 @@
 #include "AppNames.h"
 #include "LatestResults.h"
 #include "OptionalOutput.h"
+#include "PageLayout.h"
 #include "PictureView.h"
 #include "Texts.h"
 #include "WorkingOutput.h"
@@ -13,37 +14,77 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 constexpr int Gap = 8; // pixels between the main window and this one
 const QSize PreferredSize(560, 420);
 constexpr int PicturePage = 1;
+constexpr char SaveFolderKey[] = "working/saveFolder"; // the folder a save used last
 
-std::string workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
+// The user's settings of the program.
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(QSettings::UserScope, QLatin1String(AppNames::Program),
+                                       QLatin1String(AppNames::Program));
+}
+
+numbers::Working workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
 {
     switch (command) {
     case numbers::Command::Factors:
-        return texts.factorsWorking(*results.factors());
+        return texts.factorsSteps(*results.factors());
     case numbers::Command::Hcf:
-        return texts.hcfWorking(*results.hcf());
+        return {texts.hcfWorking(*results.hcf()), {}};
     case numbers::Command::Lcm:
-        return texts.lcmWorking(*results.lcm());
+        return texts.lcmSteps(*results.lcm());
     case numbers::Command::Primes:
         break;
     }
-    return texts.primesWorking(*results.primes());
+    return {texts.primesWorking(*results.primes()), {}};
+}
+
+// The numbers a save names its file after.
+std::vector<std::int32_t> numbersOf(const LatestResults &results, numbers::Command command)
+{
+    switch (command) {
+    case numbers::Command::Factors:
+        return {results.factors()->number};
+    case numbers::Command::Hcf:
+        return results.hcf()->numbers;
+    case numbers::Command::Lcm:
+        return results.lcm()->numbers;
+    case numbers::Command::Primes:
+        break;
+    }
+    const auto &bounds = results.primes()->bounds;
+    return {bounds.begin(), bounds.end()};
+}
+
+// Where a save opens: the folder used last, at first the user's pictures.
+QString saveFolder()
+{
+    const QString last = settings()->value(QLatin1String(SaveFolderKey)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
 // Draws the picture of command's result into scene; gives back its words.
@@ -90,7 +131,10 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     text_->setFont(mono);
     text_->setAccessibleName(tr("Steps"));
     text_->setReadOnly(true);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap between words at the window's width, never inside a
+    // number; a table is never wrapped, and scrolls sideways (wrapSteps).
+    text_->setWordWrapMode(QTextOption::WordWrap);
+    text_->installEventFilter(this);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     // The picture is paper: dark on white in any colour scheme.
@@ -107,6 +151,7 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     auto *save = newAction(*this, "SaveWorking", tr("&Save…"), QKeySequence::Save);
     auto *copy = newAction(*this, "CopyPicture", tr("Copy &Picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     auto *print = newAction(*this, "PrintWorking", tr("&Print…"), QKeySequence::Print);
+    actionsOnWorking_ = {save, copy, print};
     auto *zoomIn = newAction(*this, "ZoomIn", tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
     // Ctrl+= too, where + needs Shift.
     zoomIn->setShortcuts({zoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -122,8 +167,13 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
         {save, tr("Save")}, {copy, tr("Copy Picture")}, {print, tr("Print")},
         {zoomIn, tr("Zoom In")}, {zoomOut, tr("Zoom Out")}, {fit, tr("Fit")},
     };
-    for (const auto &[action, name] : spoken)
-        tools->widgetForAction(action)->setAccessibleName(name);
+    // Tab reaches every button (the page tabs and the picture too).
+    for (const auto &[action, name] : spoken) {
+        QWidget *button = tools->widgetForAction(action);
+        button->setAccessibleName(name);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    picture_->setFocusPolicy(Qt::StrongFocus);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -167,13 +217,43 @@ void WorkingWindow::open(numbers::Command command)
 
 bool WorkingWindow::saveTo(const QString &fileName)
 {
-    const QString failure =
-        WorkingOutput::write(fileName, text_->toPlainText(), text_->font(), *scene_, picture_->accessibleDescription());
+    const QString failure = WorkingOutput::write(fileName, content());
     if (failure.isEmpty())
         return true;
     QMessageBox::critical(this, AppNames::shortTitle(),
                           tr("The working could not be saved as \"%1\": %2.").arg(QDir::toNativeSeparators(fileName), failure));
     return false;
+}
+
+WorkingOutput::Content WorkingWindow::content() const
+{
+    return {working_, text_->font(), *scene_, picture_->accessibleDescription(),
+            QString::fromStdString(texts_.phrases().continued)};
+}
+
+bool WorkingWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == text_ && event->type() == QEvent::Resize && !working_.tables.empty())
+        wrapSteps();
+    return QWidget::eventFilter(watched, event);
+}
+
+void WorkingWindow::wrapSteps()
+{
+    // The text wraps at the view's width while every table fits it; a wider
+    // table leaves the lines whole, to scroll sideways.
+    if (working_.tables.empty()) {
+        text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        return;
+    }
+    const double room = text_->viewport()->width() - 2 * text_->document()->documentMargin();
+    const QFontMetricsF metrics(text_->font());
+    const QStringList lines = QString::fromStdString(working_.text).split(QLatin1Char('\n'));
+    bool tablesFit = true;
+    for (const numbers::WorkingTable &table : working_.tables)
+        for (std::size_t row = table.firstLine; row < table.firstLine + table.rows; ++row)
+            tablesFit = tablesFit && metrics.horizontalAdvance(lines[static_cast<qsizetype>(row)]) <= room;
+    text_->setLineWrapMode(tablesFit ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void WorkingWindow::keyPressEvent(QKeyEvent *event)
@@ -187,22 +267,31 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
 
 void WorkingWindow::showWorkingOf(numbers::Command command)
 {
-    text_->setPlainText(QString::fromStdString(workingOf(results_, texts_, command)));
-    pictureChanged(drawPictureOf(*scene_, results_, texts_, command));
+    working_ = workingOf(results_, texts_, command);
+    text_->setPlainText(QString::fromStdString(working_.text));
+    wrapSteps();
+    const QString description = drawPictureOf(*scene_, results_, texts_, command);
     shown_ = command;
+    pictureChanged(description);
 }
 
 void WorkingWindow::showNotice(const QString &notice)
 {
+    working_ = {notice.toStdString(), {}};
     text_->setPlainText(notice);
-    pictureChanged(WorkingPicture::drawNotice(*scene_, notice));
+    wrapSteps();
+    const QString description = WorkingPicture::drawNotice(*scene_, notice);
     shown_.reset();
+    pictureChanged(description);
 }
 
 void WorkingWindow::pictureChanged(const QString &description)
 {
     picture_->setAccessibleDescription(description);
     picture_->showNewPicture();
+    // A notice alone is nothing to save, copy or print.
+    for (QAction *action : actionsOnWorking_)
+        action->setEnabled(shown_.has_value());
 }
 
 void WorkingWindow::numbersChanged()
@@ -214,6 +303,8 @@ void WorkingWindow::numbersChanged()
 
 void WorkingWindow::saveWorking()
 {
+    if (!shown_)
+        return;
     QFileDialog dialog(this, tr("Save the Working"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters = WorkingOutput::fileFilters();
@@ -221,6 +312,10 @@ void WorkingWindow::saveWorking()
     if (!filters.contains(saveFilter_))
         saveFilter_ = filters.front();
     dialog.selectNameFilter(saveFilter_);
+    dialog.setDirectory(saveFolder());
+    const std::vector<std::int32_t> numbers = numbersOf(results_, *shown_);
+    dialog.selectFile(WorkingOutput::suggestedName(*shown_, numbers) + QLatin1Char('.') +
+                      WorkingOutput::extensionOf(saveFilter_));
     // A name typed without an extension takes the chosen kind's, before the
     // dialog asks whether to replace a file of that name.
     dialog.setDefaultSuffix(WorkingOutput::extensionOf(saveFilter_));
@@ -229,18 +324,25 @@ void WorkingWindow::saveWorking()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveFilter_ = dialog.selectedNameFilter();
-    saveTo(WorkingOutput::withExtension(dialog.selectedFiles().constFirst(), saveFilter_));
+    const QString fileName = WorkingOutput::withExtension(dialog.selectedFiles().constFirst(), saveFilter_);
+    settings()->setValue(QLatin1String(SaveFolderKey), QFileInfo(fileName).absolutePath());
+    saveTo(fileName);
 }
 
 void WorkingWindow::copyPicture()
 {
+    if (!shown_)
+        return;
     QApplication::clipboard()->setImage(WorkingOutput::image(*scene_));
 }
 
 void WorkingWindow::printWorking()
 {
-    const bool offered = OptionalOutput::print(this, [this](QPagedPaintDevice &printer) {
-        WorkingOutput::renderPages(printer, text_->toPlainText(), text_->font(), *scene_);
+    if (!shown_)
+        return;
+    const PageLayout::Document document = WorkingOutput::document(content());
+    const bool offered = OptionalOutput::print(this, document.title, [&document](QPagedPaintDevice &printer) {
+        PageLayout::print(printer, document);
     });
     if (!offered)
         QMessageBox::critical(this, AppNames::shortTitle(),

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "Command.h"
+#include "Texts.h"
+#include "WorkingOutput.h"
 
 #include <QWidget>
+
+#include <QList>
 
 #include <optional>
 
@@ -13,19 +17,16 @@ class QGraphicsScene;
 class QPlainTextEdit;
 class QTabWidget;
 
-namespace numbers {
-class Texts;
-}
-
 // The Working window: one non-modal top-level window that shows the working
 // behind a kept result on two pages, `WorkingPages`: "Steps", read-only,
-// selectable plain text in a fixed-pitch font, without line wrap, scrolling
-// both ways; and "Picture", the factor tree, the Venn diagram of prime factors
+// selectable plain text in a fixed-pitch font, its lines wrapped between words
+// at the window's width, its tables never wrapped and scrolling sideways; and "Picture", the factor tree, the Venn diagram of prime factors
 // or the sieve grid, which a screen reader reads as its accessible
 // description. It opens on the page chosen last. While it is open both pages
 // follow every new result; an edit of the numbers replaces the working of the
 // factors, HCF or LCM with a notice. Save, Copy Picture and Print take the
-// working out of the program. Esc closes it.
+// working out of the program, and are disabled while only a notice is shown.
+// Tab reaches the page tabs, the picture and every button. Esc closes it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
@@ -41,9 +42,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showWorkingOf(numbers::Command command);
+    // What a save, a copy or a print takes out.
+    WorkingOutput::Content content() const;
+    // Wraps the steps at the view's width, or the widest table's.
+    void wrapSteps();
     void showNotice(const QString &notice);
     // The scene holds a new picture, described in words by description.
     void pictureChanged(const QString &description);
@@ -63,5 +69,7 @@ private:
     QGraphicsScene *scene_;
     PictureView *picture_;
     QString saveFilter_; // the file kind chosen last
+    QList<QAction *> actionsOnWorking_; // Save, Copy Picture, Print
+    numbers::Working working_; // the steps shown
     std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
 };

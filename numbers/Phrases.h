@@ -64,6 +64,7 @@ struct Phrases {
     std::string sieveTooWide = "The sieve is shown for ranges of up to 1000 numbers.";
     std::string primesCounted = "%1 primes.";
     std::string numbersChanged = "The numbers have changed: run a command to see its working.";
+    std::string continued = "(continued)"; // atop each further page of a picture split across pages
 
     // The pictures of the working, and what a screen reader says of them.
     std::string vennNotDrawn = "A Venn diagram is drawn for two or three numbers, none of them 0.";

@@ -63,9 +63,19 @@ public:
     // Starts a new line (the first line needs none).
     void newLine()
     {
-        if (started_)
+        if (started_) {
             text_ += '\n';
+            ++line_;
+        }
         started_ = true;
+    }
+    // The line begun last is a row of a table whose label column is labelWidth
+    // characters wide; rows on consecutive lines make one table.
+    void tableRow(std::size_t labelWidth)
+    {
+        if (tables_.empty() || tables_.back().firstLine + tables_.back().rows != line_)
+            tables_.push_back({line_, 0, labelWidth});
+        ++tables_.back().rows;
     }
     // Appends a number in plain decimal, right-aligned to width.
     void number(std::int64_t value, std::size_t width = 0)
@@ -83,9 +93,13 @@ public:
     // The whole text; lines never end with a blank, as every line ends with a
     // number, a ':' or a full stop.
     std::string take() { return std::move(text_); }
+    // The text and its tables.
+    Working takeWorking() { return {std::move(text_), std::move(tables_)}; }
 
 private:
     std::string text_;
+    std::vector<WorkingTable> tables_;
+    std::size_t line_ = 0; // the line begun last, from 0
     bool started_ = false;
 };
 
@@ -204,10 +218,10 @@ void euclidDivisions(Lines &lines, const HcfStep &step)
 
 } // namespace
 
-std::string Texts::factorsWorking(const FactorResult &result) const
+Working Texts::factorsSteps(const FactorResult &result) const
 {
     if (!result.status.isOk())
-        return refusal(result.status);
+        return {refusal(result.status), {}};
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.factorsOf, {decimal(result.number)}));
@@ -215,7 +229,7 @@ std::string Texts::factorsWorking(const FactorResult &result) const
     if (result.factors.empty()) {
         lines.newLine();
         lines.append(factorsLastLine(result));
-        return lines.take();
+        return lines.takeWorking();
     }
 
     const std::size_t factorWidth = widthOf(result.factors.back());
@@ -223,12 +237,14 @@ std::string Texts::factorsWorking(const FactorResult &result) const
     std::int64_t m = result.number;
     for (const std::int32_t p : result.factors) {
         lines.newLine();
+        lines.tableRow(factorWidth + 3);
         lines.number(p, factorWidth);
         lines.append(" | ");
         lines.number(m, numberWidth);
         m /= p;
     }
     lines.newLine();
+    lines.tableRow(factorWidth + 3);
     lines.blanks(factorWidth);
     lines.append(" | ");
     lines.number(1, numberWidth);
@@ -236,7 +252,7 @@ std::string Texts::factorsWorking(const FactorResult &result) const
 
     lines.newLine();
     lines.append(factorsLastLine(result));
-    return lines.take();
+    return lines.takeWorking();
 }
 
 std::string Texts::factorsLastLine(const FactorResult &result) const
@@ -295,10 +311,10 @@ std::string Texts::hcfWorking(const HcfResult &result) const
     return lines.take();
 }
 
-std::string Texts::lcmWorking(const LcmResult &result) const
+Working Texts::lcmSteps(const LcmResult &result) const
 {
     if (!result.status.isOk())
-        return refusal(result.status);
+        return {refusal(result.status), {}};
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.lcmOf, {joined(result.numbers, phrases_.listSeparator)}));
@@ -309,7 +325,7 @@ std::string Texts::lcmWorking(const LcmResult &result) const
         lines.newLine();
         lines.newLine();
         lines.append(fill(phrases_.lcmIs, {"0"}));
-        return lines.take();
+        return lines.takeWorking();
     }
 
     const std::string lcm = result.value.decimal();
@@ -337,10 +353,12 @@ std::string Texts::lcmWorking(const LcmResult &result) const
         };
         for (std::size_t k = 0; k < result.rungs.size(); ++k) {
             lines.newLine();
+            lines.tableRow(rungWidth + 3);
             lines.number(result.rungs[k], rungWidth);
             row(result.rows[k]);
         }
         lines.newLine();
+        lines.tableRow(rungWidth + 3);
         lines.blanks(rungWidth);
         row(result.remaining);
         lines.newLine();
@@ -350,7 +368,7 @@ std::string Texts::lcmWorking(const LcmResult &result) const
     const std::vector<std::uint32_t> factors = result.ladderFactors();
     lines.newLine();
     lines.append(sumOf(phrases_.lcmIs, factors, phrases_.times, lcm));
-    return lines.take();
+    return lines.takeWorking();
 }
 
 std::string Texts::primesWorking(const PrimesResult &result) const

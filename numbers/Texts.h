@@ -14,8 +14,25 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numbers {
+
+// A table among the lines of a working text: its rows are the lines firstLine
+// to firstLine + rows - 1 (counted from 0), aligned in a fixed-pitch font, each
+// starting with a label column labelWidth characters wide (the divisor and its
+// bar, "  2 | ") that a table continued below repeats. A table is never wrapped.
+struct WorkingTable {
+    std::size_t firstLine = 0;
+    std::size_t rows = 0;
+    std::size_t labelWidth = 0;
+};
+
+// A working text and the tables among its lines.
+struct Working {
+    std::string text;
+    std::vector<WorkingTable> tables;
+};
 
 // Every text a user reads about a result, made from the result's data and one
 // table of phrases: the captions, the elapsed time, the refusal messages and
@@ -54,11 +71,15 @@ public:
     // included. A refused result's working is its refusal.
     //
     // The division ladder of the first number and its factors in exponent form.
-    std::string factorsWorking(const FactorResult &result) const;
+    std::string factorsWorking(const FactorResult &result) const { return factorsSteps(result).text; }
+    // The same with its table, the ladder.
+    Working factorsSteps(const FactorResult &result) const;
     // Euclid's divisions for each step of the HCF fold.
     std::string hcfWorking(const HcfResult &result) const;
     // The LCM ladder as a table, then the product that gives the LCM.
-    std::string lcmWorking(const LcmResult &result) const;
+    std::string lcmWorking(const LcmResult &result) const { return lcmSteps(result).text; }
+    // The same with its table, the ladder.
+    Working lcmSteps(const LcmResult &result) const;
     // The sieve of Eratosthenes over the range, step by step, and the primes
     // left; for a range wider than PrimeRange::MaxShownRange only their count.
     std::string primesWorking(const PrimesResult &result) const;

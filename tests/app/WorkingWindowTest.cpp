@@ -306,7 +306,7 @@ void WorkingWindowTest::saveWritesEachKind()
     QVERIFY(saved && boxes->seen.isEmpty() && written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     if (file.endsWith(".txt")) {
-        QCOMPARE(bytes, working()->findChild<QPlainTextEdit *>()->toPlainText().toUtf8());
+        QCOMPARE(bytes, working()->findChild<QPlainTextEdit *>()->toPlainText().toUtf8() + '\n');
         QVERIFY(!bytes.contains('\r'));
     } else if (file.endsWith(".svg")) {
         QVERIFY(QSvgRenderer(bytes).isValid());
