@@ -205,9 +205,9 @@ double smallestText(const QGraphicsScene &scene)
 }
 
 // Cuts of the stretch [from, to) of an axis into pieces no longer than span,
-// each cut made in a gap between the given stretches of the picture's parts,
-// the widest gap that the piece reaches (the gap between two bands before the
-// gap between two rows), else where the piece is full.
+// each cut made in the middle of a gap between the given stretches of the
+// picture's parts, the widest gap that the piece reaches (the gap between two
+// bands before the gap between two rows), else where the piece is full.
 QList<double> cutsOf(QList<std::pair<double, double>> parts, double from, double to, double span)
 {
     std::sort(parts.begin(), parts.end());
@@ -227,7 +227,7 @@ QList<double> cutsOf(QList<std::pair<double, double>> parts, double from, double
         for (const auto &[start, end] : gaps)
             if (start > pieceStart + span / 4 && start <= limit && end - start >= widest) {
                 widest = end - start;
-                cut = std::min(end, limit);
+                cut = std::min((start + end) / 2, limit);
             }
         cuts.append(cut);
     }
@@ -258,14 +258,14 @@ void Pages::picture(const PageLayout::Picture &picture)
     const double smallest = smallestText(scene);
     const double least = smallest > 0 ? PageLayout::MinPicturePoints * device_.logicalDpiY() / (PointsPerInch * smallest) : 0;
     // Whole on one page where its numbers stay large enough; else split
-    // across pages at the least scale, or larger where its width allows,
-    // turned where more of it fits across.
+    // across pages at its own size where its width allows, else as small as
+    // its numbers may be, turned where more of it fits across.
     bool turned = fit(landscape) > fit(portrait);
     const bool split = std::min(2 * natural, std::max(fit(portrait), fit(landscape))) < least;
     if (split)
         turned = widthFit(landscape) > widthFit(portrait) && widthFit(portrait) < least;
     const QSizeF area = turned ? landscape : portrait;
-    const double scale = split ? std::clamp(widthFit(area), least, std::max(least, 2 * natural)) : std::min(2 * natural, fit(area));
+    const double scale = split ? std::max(least, std::min(widthFit(area), natural)) : std::min(2 * natural, fit(area));
 
     const QPageLayout::Orientation orientation = turned ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (y_ > 0)

@@ -2,11 +2,15 @@
 // their own digit items, circles, lines, regions, cells, no overlaps), the
 // notice after an edit, the zoom, and the working saved to files.
 
+#include "AppNames.h"
 #include "WindowFixture.h"
 #include "WindowSuiteMain.h"
+#include "WorkingOutput.h"
 #include "WorkingWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QToolButton>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
@@ -17,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTabBar>
 #include <QTabWidget>
@@ -85,6 +90,36 @@ QStringList numerically(QStringList texts)
     return texts;
 }
 
+// What a program prints on its standard output.
+QString outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A word of a PDF read back: its text and its height in points.
+struct PdfWord {
+    QString text;
+    double height;
+};
+
+// The words of each page of a PDF (pdftotext -bbox).
+QList<QList<PdfWord>> wordsOf(const QString &pdf)
+{
+    static const QRegularExpression word(QStringLiteral(R"bbox(<word xMin="[^"]*" yMin="([^"]*)" xMax="[^"]*" yMax="([^"]*)">([^<]*)</word>)bbox"));
+    QList<QList<PdfWord>> pages;
+    for (const QString &page : outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).split(QStringLiteral("<page ")).mid(1)) {
+        pages.append(QList<PdfWord>());
+        for (auto match = word.globalMatch(page); match.hasNext();) {
+            const auto found = match.next();
+            pages.back().append({found.captured(3), found.captured(2).toDouble() - found.captured(1).toDouble()});
+        }
+    }
+    return pages;
+}
+
 double distance(QPointF p, const QRectF &r)
 {
     return std::hypot(p.x() - std::clamp(p.x(), r.left(), r.right()), p.y() - std::clamp(p.y(), r.top(), r.bottom()));
@@ -102,6 +137,12 @@ private slots:
     void newPictureFitsAndAChosenZoomLastsUntilTheNext();
     void saveWritesEachKind_data();
     void saveWritesEachKind();
+    void savedPdfReadsBackWhole_data();
+    void savedPdfReadsBackWhole();
+    void saveNameAndExtension_data();
+    void saveNameAndExtension();
+    void noticeLeavesNothingToSave();
+    void tabReachesEveryControl();
 
 private:
     // Runs button on numbers ("from to" for the primes), opens the working and
@@ -325,6 +366,164 @@ void WorkingWindowTest::saveWritesEachKind()
         QVERIFY2(pages[0].startsWith("Factors of 360\n") && pages[0].contains("360 = 2^3 x 3^2 x 5"), qPrintable(pages[0]));
         QVERIFY2(pages[1].contains("18") && pages[1].contains("360 = 2^3 x 3^2 x 5"), qPrintable(pages[1]));
     }
+}
+
+void WorkingWindowTest::savedPdfReadsBackWhole_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<double>("stepsPoints"); // the least height of a word of the steps
+    QString ladder;
+    for (qint64 n = 2147483547; n <= 2147483647; ++n)
+        ladder += QString::number(n) + ' ';
+    QTest::newRow("the sieve of 1 to 1000: long lines, the grid of a thousand") << "FindPrime" << "1 1000" << 9.0;
+    QTest::newRow("the factors of 360: a ladder that fits, the tree") << "Factorize" << "360" << 9.0;
+    QTest::newRow("the LCM of 101 numbers: a ladder wider than the page, at 7 pt") << "Find_LCM" << ladder.trimmed() << 7.0;
+}
+
+// Every number of the working reads back whole from the saved PDF (wrapped
+// lines break between numbers; a number longer than a line keeps its digits
+// in order), the steps are large enough and the picture's numbers at least
+// 7 pt; the PDF is titled by the working and made by the program.
+void WorkingWindowTest::savedPdfReadsBackWhole()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, numbers);
+    QFETCH(double, stepsPoints);
+    pictureOf(button, numbers);
+    const QString steps = working()->findChild<QPlainTextEdit *>()->toPlainText();
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("working.pdf"));
+    QVERIFY(working()->saveTo(pdf));
+
+    const QString info = outputOf(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +") + QRegularExpression::escape(steps.section('\n', 0, 0)) + '\n')), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Creator: +") + QRegularExpression::escape(AppNames::windowCaption()) + '\n')), qPrintable(info));
+
+    // The picture's pages are those drawn in its sans-serif font.
+    const QList<QList<PdfWord>> pages = wordsOf(pdf);
+    QMap<QString, int> read;
+    QString readDigits;
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        const bool picture = outputOf(QStringLiteral("pdffonts"), {"-f", QString::number(page + 1), "-l", QString::number(page + 1), pdf}).contains("Sans");
+        for (const PdfWord &word : pages[page]) {
+            QVERIFY2(word.height >= (picture ? 7.0 : stepsPoints) - 0.01, qPrintable(QStringLiteral("page %1: %2 is %3 pt high").arg(page + 1).arg(word.text).arg(word.height)));
+            if (!picture) {
+                ++read[word.text];
+                readDigits += word.text;
+            }
+        }
+    }
+    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    QMap<QString, int> written;
+    for (const QString &word : steps.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (number.match(word).hasMatch())
+            ++written[word];
+    for (auto [word, count] : written.asKeyValueRange()) {
+        if (word.size() > 60) // longer than a line: its digits run on in order
+            QVERIFY2(readDigits.contains(word), qPrintable(word.left(20)));
+        else
+            QVERIFY2(read.value(word) >= count, qPrintable(QStringLiteral("%1: %2 of %3 read back").arg(word).arg(read.value(word)).arg(count)));
+    }
+}
+
+void WorkingWindowTest::saveNameAndExtension_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QString>("name");
+    using numbers::Command;
+    QTest::newRow("factors of the first number") << int(Command::Factors) << QList<int>{360} << "factors-360";
+    QTest::newRow("HCF of two") << int(Command::Hcf) << QList<int>{12, 18} << "hcf-12-18";
+    QTest::newRow("LCM of three") << int(Command::Lcm) << QList<int>{4, 6, 10} << "lcm-4-6-10";
+    QTest::newRow("four numbers are all named") << int(Command::Lcm) << QList<int>{1, 2, 3, 4} << "lcm-1-2-3-4";
+    QTest::newRow("five numbers end with etc") << int(Command::Hcf) << QList<int>{2, 4, 6, 8, 10} << "hcf-2-4-6-8-etc";
+    QTest::newRow("the primes' bounds as typed") << int(Command::Primes) << QList<int>{100, 1} << "primes-100-1";
+}
+
+// The suggested name, then how a file of that name with each extension is
+// written: its own kind, the chosen kind when it has none, refused otherwise.
+void WorkingWindowTest::saveNameAndExtension()
+{
+    QFETCH(int, command);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, name);
+    const std::vector<std::int32_t> values(numbers.begin(), numbers.end());
+    QCOMPARE(WorkingOutput::suggestedName(static_cast<numbers::Command>(command), values), name);
+
+    QGraphicsScene &scene = pictureOf("Factorize", "360");
+    const QTemporaryDir dir;
+    const QString pdfFilter = WorkingOutput::fileFilters().at(2);
+    const struct {
+        const char *typed;
+        const char *written; // empty: refused
+        const char *format;
+    } files[] = {
+        {"", ".pdf", "%PDF-"}, {".jpg", ".jpg", "\xff\xd8\xff"}, {".JPEG", ".JPEG", "\xff\xd8\xff"},
+        {".txt", ".txt", "Factors of 360\n"}, {".bmp", "", ""}, {".jpg.txt", ".jpg.txt", "Factors"},
+    };
+    for (const auto &file : files) {
+        const QString path = WorkingOutput::withExtension(dir.filePath(name + file.typed), pdfFilter);
+        boxes->seen.clear();
+        const bool saved = working()->saveTo(path);
+        QVERIFY2(saved == (*file.written != 0), file.typed);
+        if (!saved) {
+            QVERIFY(boxes->seen.size() == 1 && boxes->seen.front().text.contains(".png, .svg, .pdf, .txt, .jpg"));
+            QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(name + file.typed).isEmpty());
+            continue;
+        }
+        QCOMPARE(path, dir.filePath(name + file.written));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY2(bytes.startsWith(file.format), file.typed);
+        if (QByteArray(file.format).startsWith("\xff"))
+            QCOMPARE(QImage::fromData(bytes, "JPEG").pixelColor(0, 0), QColor(Qt::white));
+        if (QByteArray(file.written).endsWith(".txt"))
+            QVERIFY(bytes.endsWith("5\n"));
+    }
+    Q_UNUSED(scene);
+}
+
+// While only a notice is shown there is nothing to save, copy or print.
+void WorkingWindowTest::noticeLeavesNothingToSave()
+{
+    pictureOf("Factorize", "360");
+    const auto enabled = [this] {
+        QList<bool> states;
+        for (const char *name : {"SaveWorking", "CopyPicture", "PrintWorking"})
+            states << working()->findChild<QAction *>(name)->isEnabled();
+        return states;
+    };
+    QCOMPARE(enabled(), (QList<bool>{true, true, true}));
+    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("7"));
+    QCOMPARE(enabled(), (QList<bool>{false, false, false}));
+    click("Factorize");
+    QCOMPARE(enabled(), (QList<bool>{true, true, true}));
+}
+
+// Tab goes round the page tabs, the picture and every button; the arrow keys
+// scroll the picture.
+void WorkingWindowTest::tabReachesEveryControl()
+{
+    pictureOf("FindPrime", "1 1000");
+    QApplication::setActiveWindow(working());
+    QVERIFY(QTest::qWaitForWindowActive(working()));
+    view()->setFocus();
+    view()->scale(4, 4); // larger than the view, to scroll
+    QSet<QString> reached;
+    for (int press = 0; press < 20; ++press) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        reached << (qobject_cast<QToolButton *>(focus) != nullptr ? focus->accessibleName() : focus->metaObject()->className());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    for (const char *control : {"Save", "Copy Picture", "Print", "Zoom In", "Zoom Out", "Fit", "QTabBar", "PictureView"})
+        QVERIFY2(reached.contains(QLatin1String(control)), control);
+    view()->setFocus();
+    const int top = view()->verticalScrollBar()->value();
+    QTest::keyClick(view(), Qt::Key_Down);
+    QVERIFY(view()->verticalScrollBar()->value() > top);
 }
 
 int main(int argc, char *argv[])
