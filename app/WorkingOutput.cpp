@@ -138,6 +138,8 @@ QString WorkingOutput::write(const QString &fileName, const Content &content)
     if (kind == nullptr)
         //: %1: the extensions offered, as ".png, .svg, .pdf, .txt, .jpg"
         return tr("the name does not end in one of %1").arg(offeredExtensions());
+    if (content.picture == nullptr && kind->kind != Kind::Pdf && kind->kind != Kind::Text)
+        return tr("there is no picture to save: save the steps as .pdf or .txt");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -147,13 +149,13 @@ QString WorkingOutput::write(const QString &fileName, const Content &content)
         // zlib's fastest level: a grid of a thousand numbers is millions of
         // pixels, and the default level takes twice as long for a file a
         // tenth smaller.
-        written = image(content.picture).save(&file, "PNG", FastPngQuality);
+        written = image(*content.picture).save(&file, "PNG", FastPngQuality);
         break;
     case Kind::Jpeg:
-        written = image(content.picture).save(&file, "JPEG", JpegQuality);
+        written = image(*content.picture).save(&file, "JPEG", JpegQuality);
         break;
     case Kind::Svg:
-        if (!OptionalOutput::writeSvg(file, content.picture, titleOf(content.steps), content.description, 96)) {
+        if (!OptionalOutput::writeSvg(file, *content.picture, titleOf(content.steps), content.description, 96)) {
             file.cancelWriting();
             return OptionalOutput::reason();
         }
@@ -192,6 +194,7 @@ PageLayout::Document WorkingOutput::document(const Content &content)
     document.title = titleOf(content.steps);
     document.font = content.stepsFont;
     document.blocks = PageLayout::blocksOf(content.steps);
-    document.blocks.append(PageLayout::Picture{&content.picture, content.continued});
+    if (content.picture != nullptr)
+        document.blocks.append(PageLayout::Picture{content.picture, content.continued});
     return document;
 }

@@ -27,8 +27,8 @@ namespace WorkingOutput {
 struct Content {
     const numbers::Working &steps;
     QFont stepsFont;
-    QGraphicsScene &picture;
-    QString description; // the picture in words
+    QGraphicsScene *picture; // none when a notice stands in its place
+    QString description;     // the picture in words
     QString continued;   // atop each further page of a picture split across pages
 };
 
@@ -52,13 +52,14 @@ QString suggestedName(numbers::Command command, std::span<const std::int32_t> nu
 // with its texts kept as text and its description, .pdf the pages (document),
 // .txt the steps in UTF-8 ending with a line feed. The file is written whole
 // or not at all, beside its old self until it replaces it; a name with another
-// extension is refused, nothing written. Gives back an empty text when
-// written, else the reason it was not.
+// extension is refused, nothing written, and so is a picture's kind when there
+// is no picture. Gives back an empty text when written, else the reason it
+// was not.
 QString write(const QString &fileName, const Content &content);
 // The picture at twice its scene size, on white.
 QImage image(QGraphicsScene &picture);
 // The pages: the steps (paragraphs and the ladders as tables), then the
-// picture; titled by the working's first line.
+// picture when there is one; titled by the working's first line.
 PageLayout::Document document(const Content &content);
 
 } // namespace WorkingOutput

@@ -61,6 +61,7 @@ void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
 }
 
 constexpr int WideGridPixelSize = 12;
+constexpr int NoticeKey = 0; // item data: the item is a notice in place of a picture
 constexpr int HundredSquaresAtFullSize = 2;
 
 } // namespace
@@ -156,10 +157,17 @@ QString WorkingPicture::drawNotice(QGraphicsScene &scene, const QString &notice)
 {
     scene.clear();
     QGraphicsSimpleTextItem *item = scene.addSimpleText(notice, font());
+    item->setData(NoticeKey, true);
     item->setBrush(QColor(Ink));
     const QRectF text = item->boundingRect();
     const qreal margin = text.height() / 2;
     item->setPos(margin, margin);
     scene.setSceneRect(0, 0, text.width() + 2 * margin, text.height() + 2 * margin);
     return notice;
+}
+
+bool WorkingPicture::isNotice(const QGraphicsScene &scene)
+{
+    const QList<QGraphicsItem *> items = scene.items();
+    return items.size() == 1 && items.front()->data(NoticeKey).toBool();
 }

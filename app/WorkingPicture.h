@@ -36,5 +36,7 @@ QString drawVenn(QGraphicsScene &scene, std::span<const std::int32_t> values, co
 QString drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result, const numbers::Texts &texts);
 // A notice in place of a picture, as its only item; its words are the notice.
 QString drawNotice(QGraphicsScene &scene, const QString &notice);
+// Whether scene holds a notice in place of a picture.
+bool isNotice(const QGraphicsScene &scene);
 
 } // namespace WorkingPicture

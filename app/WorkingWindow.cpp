@@ -151,7 +151,8 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     auto *save = newAction(*this, "SaveWorking", tr("&Save…"), QKeySequence::Save);
     auto *copy = newAction(*this, "CopyPicture", tr("Copy &Picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     auto *print = newAction(*this, "PrintWorking", tr("&Print…"), QKeySequence::Print);
-    actionsOnWorking_ = {save, copy, print};
+    actionsOnWorking_ = {save, print};
+    copyPicture_ = copy;
     auto *zoomIn = newAction(*this, "ZoomIn", tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
     // Ctrl+= too, where + needs Shift.
     zoomIn->setShortcuts({zoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -227,7 +228,7 @@ bool WorkingWindow::saveTo(const QString &fileName)
 
 WorkingOutput::Content WorkingWindow::content() const
 {
-    return {working_, text_->font(), *scene_, picture_->accessibleDescription(),
+    return {working_, text_->font(), WorkingPicture::isNotice(*scene_) ? nullptr : scene_, picture_->accessibleDescription(),
             QString::fromStdString(texts_.phrases().continued)};
 }
 
@@ -289,9 +290,11 @@ void WorkingWindow::pictureChanged(const QString &description)
 {
     picture_->setAccessibleDescription(description);
     picture_->showNewPicture();
-    // A notice alone is nothing to save, copy or print.
+    // A notice alone is nothing to save, copy or print; the steps of a
+    // picture not drawn are saved and printed without it.
     for (QAction *action : actionsOnWorking_)
         action->setEnabled(shown_.has_value());
+    copyPicture_->setEnabled(shown_.has_value() && !WorkingPicture::isNotice(*scene_));
 }
 
 void WorkingWindow::numbersChanged()
@@ -331,7 +334,7 @@ void WorkingWindow::saveWorking()
 
 void WorkingWindow::copyPicture()
 {
-    if (!shown_)
+    if (!copyPicture_->isEnabled())
         return;
     QApplication::clipboard()->setImage(WorkingOutput::image(*scene_));
 }

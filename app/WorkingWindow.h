@@ -25,7 +25,8 @@ class QTabWidget;
 // description. It opens on the page chosen last. While it is open both pages
 // follow every new result; an edit of the numbers replaces the working of the
 // factors, HCF or LCM with a notice. Save, Copy Picture and Print take the
-// working out of the program, and are disabled while only a notice is shown.
+// working out of the program, and are disabled while only a notice is shown;
+// Copy Picture also while a notice stands in place of the picture.
 // Tab reaches the page tabs, the picture and every button. Esc closes it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
@@ -69,7 +70,8 @@ private:
     QGraphicsScene *scene_;
     PictureView *picture_;
     QString saveFilter_; // the file kind chosen last
-    QList<QAction *> actionsOnWorking_; // Save, Copy Picture, Print
+    QList<QAction *> actionsOnWorking_; // Save, Print
+    QAction *copyPicture_ = nullptr;
     numbers::Working working_; // the steps shown
     std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
 };

@@ -141,6 +141,7 @@ private slots:
     void savedPdfReadsBackWhole();
     void saveNameAndExtension_data();
     void saveNameAndExtension();
+    void noticeLeavesNothingToSave_data();
     void noticeLeavesNothingToSave();
     void tabReachesEveryControl();
 
@@ -485,21 +486,39 @@ void WorkingWindowTest::saveNameAndExtension()
     Q_UNUSED(scene);
 }
 
-// While only a notice is shown there is nothing to save, copy or print.
+void WorkingWindowTest::noticeLeavesNothingToSave_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<bool>("edit"); // the numbers are edited afterwards
+    QTest::addColumn<QList<bool>>("enabled"); // Save, Copy Picture, Print
+    QTest::newRow("a picture") << "Factorize" << "360" << false << QList<bool>{true, true, true};
+    QTest::newRow("the numbers changed: a notice alone") << "Factorize" << "360" << true << QList<bool>{false, false, false};
+    QTest::newRow("a Venn diagram not drawn: the steps without a picture")
+        << "Find_HCF" << "4 6 8 10" << false << QList<bool>{true, false, true};
+}
+
+// A notice is nothing to copy, save or print; the steps of a picture not
+// drawn are saved without it (as PDF or text, never as a picture).
 void WorkingWindowTest::noticeLeavesNothingToSave()
 {
-    pictureOf("Factorize", "360");
-    const auto enabled = [this] {
-        QList<bool> states;
-        for (const char *name : {"SaveWorking", "CopyPicture", "PrintWorking"})
-            states << working()->findChild<QAction *>(name)->isEnabled();
-        return states;
-    };
-    QCOMPARE(enabled(), (QList<bool>{true, true, true}));
-    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("7"));
-    QCOMPARE(enabled(), (QList<bool>{false, false, false}));
-    click("Factorize");
-    QCOMPARE(enabled(), (QList<bool>{true, true, true}));
+    QFETCH(QString, button);
+    QFETCH(QString, numbers);
+    QFETCH(bool, edit);
+    QFETCH(QList<bool>, enabled);
+    pictureOf(button, numbers);
+    if (edit)
+        QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("7"));
+    QList<bool> states;
+    for (const char *name : {"SaveWorking", "CopyPicture", "PrintWorking"})
+        states << working()->findChild<QAction *>(name)->isEnabled();
+    QCOMPARE(states, enabled);
+    if (!enabled[0] || enabled[1])
+        return;
+    const QTemporaryDir dir;
+    QVERIFY(!working()->saveTo(dir.filePath("working.png")) && !QFile::exists(dir.filePath("working.png")));
+    QVERIFY(working()->saveTo(dir.filePath("working.pdf")));
+    QCOMPARE(outputOf(QStringLiteral("pdftotext"), {dir.filePath("working.pdf"), "-"}).count('\f'), 1);
 }
 
 // Tab goes round the page tabs, the picture and every button; the arrow keys
