@@ -285,4 +285,45 @@ TEST(PictureTexts, SayTheSumsAndThePictureInWords)
         EXPECT_EQ(c.text, c.expected) << c.name;
 }
 
+// The tables of a working are exactly its ladder's rows: each row has its bar
+// right after the label column, and no other line has one.
+TEST(WorkingTables, AreTheLaddersRowsAndNothingElse)
+{
+    const struct {
+        const char *name;
+        Working working;
+        std::vector<WorkingTable> tables;
+    } cases[] = {
+        {"factors of 360", Texts().factorsSteps(Factorizer::ofFirst(std::vector<std::int32_t>{360})), {{2, 7, 4}}},
+        {"factors of a prime", Texts().factorsSteps(Factorizer::ofFirst(std::vector<std::int32_t>{2147483647})), {{2, 2, 13}}},
+        {"factors of 1: no ladder", Texts().factorsSteps(Factorizer::ofFirst(std::vector<std::int32_t>{1})), {}},
+        {"LCM of 4 6 10", Texts().lcmSteps(LcmLadder::of(std::vector<std::int32_t>{4, 6, 10})), {{2, 2, 4}}},
+        {"LCM with a 0: no ladder", Texts().lcmSteps(LcmLadder::of(std::vector<std::int32_t>{0, 5})), {}},
+        {"refused LCM", Texts().lcmSteps(LcmLadder::of({})), {}},
+    };
+    for (const auto &c : cases) {
+        ASSERT_EQ(c.working.tables.size(), c.tables.size()) << c.name;
+        std::vector<std::string> lines;
+        std::istringstream text(c.working.text);
+        for (std::string line; std::getline(text, line);)
+            lines.push_back(line);
+        std::vector<bool> inTable(lines.size());
+        for (std::size_t t = 0; t < c.tables.size(); ++t) {
+            const WorkingTable &table = c.working.tables[t];
+            EXPECT_EQ(table.firstLine, c.tables[t].firstLine) << c.name;
+            EXPECT_EQ(table.rows, c.tables[t].rows) << c.name;
+            EXPECT_EQ(table.labelWidth, c.tables[t].labelWidth) << c.name;
+            for (std::size_t row = table.firstLine; row < table.firstLine + table.rows && row < lines.size(); ++row) {
+                inTable[row] = true;
+                EXPECT_EQ(lines[row].substr(table.labelWidth - 3, 3), " | ") << c.name << ": " << lines[row];
+            }
+        }
+        for (std::size_t line = 0; line < lines.size(); ++line) {
+            if (!inTable[line]) {
+                EXPECT_EQ(lines[line].find(" | "), std::string::npos) << c.name << ": " << lines[line];
+            }
+        }
+    }
+}
+
 } // namespace
