@@ -26,6 +26,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 #include <algorithm>
@@ -144,6 +146,8 @@ private slots:
     void noticeLeavesNothingToSave_data();
     void noticeLeavesNothingToSave();
     void tabReachesEveryControl();
+    void stepsWrapBetweenNumbersAndLaddersScroll_data();
+    void stepsWrapBetweenNumbersAndLaddersScroll();
 
 private:
     // Runs button on numbers ("from to" for the primes), opens the working and
@@ -543,6 +547,45 @@ void WorkingWindowTest::tabReachesEveryControl()
     const int top = view()->verticalScrollBar()->value();
     QTest::keyClick(view(), Qt::Key_Down);
     QVERIFY(view()->verticalScrollBar()->value() > top);
+}
+
+void WorkingWindowTest::stepsWrapBetweenNumbersAndLaddersScroll_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<bool>("sideways"); // the page scrolls sideways, its lines whole
+    QTest::newRow("the sieve of 1 to 100 wraps") << "FindPrime" << "1 100" << false;
+    QTest::newRow("a narrow ladder, long lines wrapped") << "Find_LCM" << "6 10 14 22 26 34 38 46 58 62 74 82 86 94" << false;
+    QTest::newRow("a ladder wider than the window scrolls")
+        << "Find_LCM" << "2147483547 2147483548 2147483549 2147483550 2147483551 2147483552 2147483553 2147483554" << true;
+}
+
+// Each line of the Steps page wraps only between words, at the window's
+// width, unless a ladder is wider than the window: then no line wraps.
+void WorkingWindowTest::stepsWrapBetweenNumbersAndLaddersScroll()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, numbers);
+    QFETCH(bool, sideways);
+    pictureOf(button, numbers);
+    control<QTabWidget>("WorkingPages")->setCurrentIndex(0);
+    auto *steps = working()->findChild<QPlainTextEdit *>();
+    working()->resize(560, 420);
+    QTest::qWait(20);
+    QCOMPARE(steps->horizontalScrollBar()->maximum() > 0, sideways);
+    int wrapped = 0;
+    for (QTextBlock block = steps->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int l = 0; l + 1 < layout->lineCount(); ++l) {
+            const QTextLine line = layout->lineAt(l);
+            const QString text = block.text();
+            const qsizetype end = line.textStart() + line.textLength();
+            // A break falls after a blank, never between two characters of a word.
+            QVERIFY2(end > 0 && text[end - 1] == ' ', qPrintable(text.mid(line.textStart(), line.textLength())));
+            ++wrapped;
+        }
+    }
+    QCOMPARE(wrapped > 0, !sideways);
 }
 
 int main(int argc, char *argv[])
