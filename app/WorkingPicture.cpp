@@ -136,11 +136,15 @@ QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::Prim
     QFont font = WorkingPicture::font();
     if (result.end() - result.start() + 1 > HundredSquaresAtFullSize * 100)
         font.setPixelSize(WideGridPixelSize);
-    const numbers::SieveGrid grid = numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font));
+    const std::string caption = texts.gridCaption(result);
+    const QFont captionFont = WorkingPicture::font();
+    const numbers::SieveGrid grid =
+        numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font), measureIn(captionFont)(caption));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));
 
     startPicture(scene, grid.bounds);
+    addText(scene, qt(caption), grid.caption, captionFont);
     // Crossed out, so that the grid reads without its colours.
     QFont struckOut = font;
     struckOut.setStrikeOut(true);

@@ -572,8 +572,9 @@ bool isWide(Bounds range)
 } // namespace
 
 // Every cell is the same square, the largest text plus a padding, on a grid
-// whose pitch is a square and a gap: no two cells, so no two numbers, overlap.
-SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure)
+// whose pitch is a square and a gap; blocks are a wider gap apart, and so are
+// bands: no two cells, so no two numbers, overlap.
+SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure, Size captionSize)
 {
     SieveGrid grid;
     const Bounds range = ordered(a, b);
@@ -590,11 +591,32 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
     side += 0.45 * textHeight;
     const double pitch = side + 0.15 * textHeight;
     const double margin = 0.5 * textHeight;
+    const double blockGap = 1.5 * textHeight;
+    const double blockWidth = 9 * pitch + side;
+    const double top = margin + (captionSize.height > 0 ? captionSize.height + 0.6 * textHeight : 0);
+
+    // One block of the rows spanned for a hundred numbers or fewer; else one per hundred.
+    const bool hundredSquares = range.end - range.start + 1 > 100;
+    const std::int32_t firstRow = (range.start - 1) / 10;
+    const std::int32_t firstHundred = (range.start - 1) / 100;
+    const std::int32_t rowsPerBlock = hundredSquares ? 10 : (range.end - 1) / 10 - firstRow + 1;
+    const double blockHeight = (rowsPerBlock - 1) * pitch + side;
 
     const std::vector<std::int32_t> primes = PrimeRange::primesBetween(range.start, range.end);
     auto nextPrime = primes.begin();
-    const std::int32_t firstRow = (range.start - 1) / 10;
     for (std::int32_t x = range.start; x <= range.end; ++x) {
+        const std::size_t block = hundredSquares ? static_cast<std::size_t>((x - 1) / 100 - firstHundred) : 0;
+        if (block == grid.blocks.size()) {
+            const std::size_t band = block / SieveGrid::BlocksPerBand;
+            const Rect bounds{margin + static_cast<double>(block % SieveGrid::BlocksPerBand) * (blockWidth + blockGap),
+                              top + static_cast<double>(band) * (blockHeight + blockGap), blockWidth, blockHeight};
+            grid.blocks.push_back({grid.cells.size(), 0, bounds});
+            if (band == grid.bands.size())
+                grid.bands.push_back({block, 0, {}});
+            grid.bands.back().blockCount += 1;
+            grid.bands.back().bounds = grid.bands.back().bounds.united(bounds);
+        }
+        GridBlock &home = grid.blocks.back();
         GridCell cell;
         cell.number = x;
         cell.row = (x - 1) / 10;
@@ -602,12 +624,22 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
         cell.prime = nextPrime != primes.end() && *nextPrime == x;
         if (cell.prime)
             ++nextPrime;
-        cell.cell = {margin + cell.column * pitch, margin + (cell.row - firstRow) * pitch, side, side};
+        const std::int32_t rowInBlock = hundredSquares ? cell.row % 10 : cell.row - firstRow;
+        cell.cell = {home.bounds.x + cell.column * pitch, home.bounds.y + rowInBlock * pitch, side, side};
         cell.text = centredAt(cell.cell.center(), sizes[static_cast<std::size_t>(x - range.start)]);
         grid.cells.push_back(cell);
+        home.cellCount += 1;
     }
-    const std::int32_t rows = grid.cells.back().row - firstRow + 1;
-    grid.bounds = withMargin({margin, margin, 9 * pitch + side, (rows - 1) * pitch + side}, margin);
+    Rect blocks;
+    for (const GridBand &band : grid.bands)
+        blocks = blocks.united(band.bounds);
+    if (captionSize.height > 0) {
+        grid.caption = centredAt({blocks.center().x, margin + captionSize.height / 2}, captionSize);
+        // A caption wider than the blocks starts at the margin; the blocks stay where they are.
+        if (grid.caption.x < margin)
+            grid.caption.x = margin;
+    }
+    grid.bounds = withMargin(blocks.united(grid.caption), margin);
     return grid;
 }
 

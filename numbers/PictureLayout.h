@@ -163,15 +163,40 @@ struct GridCell {
     Rect text;               // the number's digits, inside the square
 };
 
+// A hundred square of the grid, or the whole grid of a range of up to 100
+// numbers: the cells cells[firstCell] .. cells[firstCell + cellCount - 1].
+struct GridBlock {
+    std::size_t firstCell = 0;
+    std::size_t cellCount = 0;
+    Rect bounds; // every row the block may hold, ten columns wide; its cells lie inside
+};
+
+// A row of blocks side by side: blocks[firstBlock] .. blocks[firstBlock + blockCount - 1].
+struct GridBand {
+    std::size_t firstBlock = 0;
+    std::size_t blockCount = 0;
+    Rect bounds; // its blocks
+};
+
 struct SieveGrid {
+    // Up to 100 numbers in one block of ten columns, the rows the range spans.
+    // More: a block of 10 x 10 per hundred (1-100, 101-200, ...) holding the
+    // numbers of that hundred in the range, at most BlocksPerBand side by side
+    // in a band, bands one under the other. A printer may split the picture
+    // between whole bands, and a band between whole blocks.
+    static constexpr std::size_t BlocksPerBand = 5;
+
     // One cell per number of the range, ascending; empty for a range wider
-    // than PrimeRange::MaxShownRange. The first row of the range is drawn at the top.
+    // than PrimeRange::MaxShownRange.
     std::vector<GridCell> cells;
-    Rect bounds; // all ten columns of the rows the range spans, starting at (0, 0)
+    std::vector<GridBlock> blocks; // ascending, each with at least one cell
+    std::vector<GridBand> bands;   // from the top
+    Rect caption;                  // the caption above the grid, centred
+    Rect bounds;                   // everything, starting at (0, 0)
 };
 
 // The grid of the numbers between bounds a and b, in either order, each
-// clamped to the prime bounds 1..225001.
-SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure);
+// clamped to the prime bounds 1..225001, with a caption of captionSize above it.
+SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure, Size captionSize = {});
 
 } // namespace numbers

@@ -463,4 +463,10 @@ std::string Texts::gridDescription(const PrimesResult &result) const
     return fill(phrases_.gridOf, {decimal(result.start()), decimal(result.end()), primes});
 }
 
+std::string Texts::gridCaption(const PrimesResult &result) const
+{
+    return fill(phrases_.gridCaption, {decimal(result.start()), decimal(result.end()),
+                                       phrases_.primeCountInWords(static_cast<std::int64_t>(result.primes.size()))});
+}
+
 } // namespace numbers

@@ -82,6 +82,8 @@ public:
     std::string vennDescription(const VennContents &venn) const;
     // "Grid of 20 to 30: the primes are 23, 29".
     std::string gridDescription(const PrimesResult &result) const;
+    // The caption above a sieve grid: "Primes between 1 and 100: 25 primes".
+    std::string gridCaption(const PrimesResult &result) const;
 
 private:
     Phrases phrases_;

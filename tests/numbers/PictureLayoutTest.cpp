@@ -215,10 +215,51 @@ TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
             EXPECT_TRUE(cell.cell.contains(cell.text) && grid.bounds.contains(cell.cell));
             const Rect &before = grid.cells[i - (i > 0)].cell, &above = grid.cells[i - (i >= 10 ? 10 : 0)].cell;
             EXPECT_TRUE(i == 0 || cell.column == 0 || (before.y == cell.cell.y && before.right() < cell.cell.x));
-            EXPECT_TRUE(i < 10 || (above.x == cell.cell.x && above.bottom() < cell.cell.y));
+            // Within a hundred the number ten less is right above; 100 and 101 may be in different squares.
+            const bool aboveInSquare = count <= 100 || cell.row % 10 != 0;
+            EXPECT_TRUE(i < 10 || !aboveInSquare || (above.x == cell.cell.x && above.bottom() < cell.cell.y));
             cells.push_back(cell.cell);
         }
         expectApart(cells);
+    }
+}
+
+TEST(SieveGridLayout, HundredSquaresInBandsOfFive)
+{
+    // The blocks of each band, from the top.
+    const std::tuple<const char *, std::int32_t, std::int32_t, std::vector<std::size_t>> cases[] = {
+        {"the hundred square", 1, 100, {1}},
+        {"up to 100 numbers across two hundreds", 95, 150, {1}},
+        {"101 numbers", 1, 101, {2}},
+        {"1..1000", 1, 1000, {5, 5}},
+        {"a part of the first and last hundred", 150, 1149, {5, 5, 1}},
+        {"1000 at the top", 224002, 225001, {5, 5, 1}}};
+    for (const auto &[name, a, b, bandSizes] : cases) {
+        SCOPED_TRACE(name);
+        const SieveGrid grid = layoutSieveGrid(a, b, measure, {300, TextHeight});
+        ASSERT_EQ(grid.bands.size(), bandSizes.size());
+        std::vector<Rect> blocks;
+        std::size_t cellsSeen = 0;
+        for (std::size_t k = 0; k < grid.bands.size(); ++k) {
+            const GridBand &band = grid.bands[k];
+            EXPECT_EQ(band.blockCount, bandSizes[k]);
+            EXPECT_TRUE(k == 0 || grid.bands[k - 1].bounds.bottom() < band.bounds.y);
+            EXPECT_TRUE(grid.caption.bottom() <= band.bounds.y && grid.bounds.contains(band.bounds));
+            for (std::size_t j = band.firstBlock; j < band.firstBlock + band.blockCount; ++j) {
+                const GridBlock &block = grid.blocks[j];
+                EXPECT_TRUE(band.bounds.contains(block.bounds) && block.firstCell == cellsSeen && block.cellCount > 0);
+                blocks.push_back(block.bounds);
+                const std::int32_t hundred = (grid.cells[block.firstCell].number - 1) / 100;
+                for (std::size_t c = block.firstCell; c < block.firstCell + block.cellCount; ++c) {
+                    EXPECT_TRUE(block.bounds.contains(grid.cells[c].cell));
+                    EXPECT_TRUE(grid.blocks.size() == 1 || (grid.cells[c].number - 1) / 100 == hundred);
+                }
+                cellsSeen += block.cellCount;
+            }
+        }
+        EXPECT_EQ(cellsSeen, grid.cells.size());
+        expectApart(blocks);
+        EXPECT_TRUE(grid.bounds.contains(grid.caption) && grid.caption.width == 300);
     }
 }
 

@@ -252,6 +252,11 @@ std::string gridWords(std::int32_t a, std::int32_t b)
     return Texts().gridDescription({{a, b}, PrimeRange::primesBetween(a, b)});
 }
 
+std::string gridCaption(std::int32_t a, std::int32_t b)
+{
+    return Texts().gridCaption({{a, b}, PrimeRange::primesBetween(a, b)});
+}
+
 TEST(PictureTexts, SayTheSumsAndThePictureInWords)
 {
     const Texts texts;
@@ -280,6 +285,9 @@ TEST(PictureTexts, SayTheSumsAndThePictureInWords)
         {"grid without primes", gridWords(1, 1), "Grid of 1 to 1: no primes"},
         {"grid of 1000 numbers", gridWords(1000, 1).substr(0, 24), "Grid of 1 to 1000: the p"},
         {"grid of 1001 numbers: the notice", gridWords(1, 1001), "The grid is drawn for ranges of up to 1000 numbers."},
+        {"grid caption, many primes", gridCaption(100, 1), "Primes between 1 and 100: 25 primes"},
+        {"grid caption, one prime", gridCaption(2, 2), "Primes between 2 and 2: 1 prime"},
+        {"grid caption, no primes", gridCaption(1, 1), "Primes between 1 and 1: 0 primes"},
     };
     for (const PictureTextCase &c : cases)
         EXPECT_EQ(c.text, c.expected) << c.name;
