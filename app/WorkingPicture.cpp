@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,28 @@ void addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &pl
     item->setPos(place.x, place.y);
 }
 
+// An exponent's size beside the text it raises.
+constexpr double ExponentScale = 0.7;
+
+QFont raisedFont(const QFont &font)
+{
+    QFont raised = font;
+    raised.setPixelSize(qRound(font.pixelSize() * ExponentScale));
+    return raised;
+}
+
+// A line of runs, from its layout, placed with its top-left at line's.
+void addFormula(QGraphicsScene &scene, const numbers::Formula &formula, const numbers::FormulaPlaces &places,
+                const numbers::Rect &line, const QFont &font)
+{
+    const QFont raised = raisedFont(font);
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const numbers::Rect &run = places.runs[i];
+        const bool exponent = formula[i].kind == numbers::FormulaRun::Kind::Exponent;
+        addText(scene, qt(formula[i].text), {line.x + run.x, line.y + run.y, run.width, run.height}, exponent ? raised : font);
+    }
+}
+
 void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
 {
     scene.clear();
@@ -78,8 +101,9 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
 {
     const QFont font = WorkingPicture::font();
     const numbers::MeasureText measure = measureIn(font);
-    const std::string lastLine = texts.factorsLastLine(result);
-    const numbers::FactorTree tree = numbers::layoutFactorTree(result.number, measure, measure(lastLine));
+    const numbers::Formula lastLine = texts.factorsPictureLine(result);
+    const numbers::FormulaPlaces lastLinePlaces = numbers::layoutFormula(lastLine, measure, measureIn(raisedFont(font)));
+    const numbers::FactorTree tree = numbers::layoutFactorTree(result.number, measure, lastLinePlaces.size);
     if (tree.nodes.empty())
         return drawNotice(scene, qt(texts.phrases().onlyAboveOne));
 
@@ -93,8 +117,8 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
             scene.addEllipse(qt(node.circle), outline, QColor(PrimeCircleFill));
         addText(scene, QString::number(node.value), node.text, font);
     }
-    addText(scene, qt(lastLine), tree.lastLine, font);
-    return qt(texts.treeDescription(tree));
+    addFormula(scene, lastLine, lastLinePlaces, tree.lastLine, font);
+    return qt(texts.treeDescription(tree, lastLine));
 }
 
 QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int32_t> values, const numbers::Texts &texts)
@@ -104,10 +128,19 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
         return drawNotice(scene, qt(texts.phrases().vennNotDrawn));
 
     const QFont font = WorkingPicture::font();
+    const QFont raised = raisedFont(font);
     const numbers::MeasureText measure = measureIn(font);
-    const std::string hcf = texts.hcfSum(contents.hcfFactors);
-    const std::string lcm = texts.lcmSum(contents.lcmFactors);
-    const numbers::VennDiagram venn = numbers::layoutVenn(values, measure, measure(hcf), measure(lcm));
+    const numbers::MeasureText measureRaised = measureIn(raised);
+    const numbers::Formula hcf = texts.hcfSum(contents.hcfFactors);
+    const numbers::Formula lcm = texts.lcmSum(contents.lcmFactors);
+    const numbers::FormulaPlaces hcfPlaces = numbers::layoutFormula(hcf, measure, measureRaised);
+    const numbers::FormulaPlaces lcmPlaces = numbers::layoutFormula(lcm, measure, measureRaised);
+    const std::vector<std::string> notes = texts.signNotes(values);
+    std::vector<numbers::Size> noteSizes;
+    for (const std::string &note : notes)
+        noteSizes.push_back(measure(note));
+    const numbers::VennDiagram venn =
+        numbers::layoutVenn(values, measure, measureRaised, hcfPlaces.size, lcmPlaces.size, noteSizes);
 
     startPicture(scene, venn.bounds);
     for (std::size_t i = 0; i < venn.circles.size(); ++i) {
@@ -120,10 +153,15 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
     for (std::size_t i = 0; i < venn.circles.size(); ++i)
         addText(scene, QString::number(venn.circles[i].magnitude), venn.circles[i].label, font, QColor(CircleColours[i]).darker(130));
     for (const numbers::VennRegion &region : venn.regions)
-        for (const numbers::VennFactor &factor : region.factors)
+        for (const numbers::VennFactor &factor : region.factors) {
             addText(scene, QString::number(factor.prime), factor.text, font);
-    addText(scene, qt(hcf), venn.hcfLine, font);
-    addText(scene, qt(lcm), venn.lcmLine, font);
+            if (factor.exponent > 1)
+                addText(scene, QString::number(factor.exponent), factor.raised, raised);
+        }
+    addFormula(scene, hcf, hcfPlaces, venn.hcfLine, font);
+    addFormula(scene, lcm, lcmPlaces, venn.lcmLine, font);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        addText(scene, qt(notes[i]), venn.notes[i], font);
     return qt(texts.vennDescription(contents));
 }
 

@@ -129,6 +129,41 @@ Size circleAround(Size text, double pad)
 
 } // namespace
 
+// An exponent's bottom sits this far down the plain text, a little above its
+// middle, as school writes 2³; a line with exponents is as much taller.
+constexpr double ExponentBottom = 0.55;
+
+FormulaPlaces layoutFormula(const Formula &formula, const MeasureText &measure, const MeasureText &measureRaised)
+{
+    FormulaPlaces places;
+    std::vector<Size> sizes;
+    double plainHeight = 0;
+    for (const FormulaRun &run : formula) {
+        const bool raised = run.kind == FormulaRun::Kind::Exponent;
+        sizes.push_back(raised ? measureRaised(run.text) : measure(run.text));
+        if (!raised)
+            plainHeight = std::max(plainHeight, sizes.back().height);
+    }
+    if (plainHeight == 0)
+        plainHeight = measure("0").height;
+    // How far the plain runs sit below the line's top, to make room for the exponents.
+    double drop = 0;
+    for (std::size_t i = 0; i < formula.size(); ++i)
+        if (formula[i].kind == FormulaRun::Kind::Exponent)
+            drop = std::max(drop, sizes[i].height - ExponentBottom * plainHeight);
+    double x = 0;
+    double bottom = drop + plainHeight;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool raised = formula[i].kind == FormulaRun::Kind::Exponent;
+        const double y = raised ? drop + ExponentBottom * plainHeight - sizes[i].height : drop;
+        places.runs.push_back({x, y, sizes[i].width, sizes[i].height});
+        bottom = std::max(bottom, y + sizes[i].height);
+        x += sizes[i].width;
+    }
+    places.size = {x, bottom};
+    return places;
+}
+
 // Each subtree owns a vertical band as wide as its widest row needs; the two
 // children's bands lie side by side, a gap apart, inside their parent's band.
 // Two nodes of one depth therefore lie in disjoint bands (those of the two
@@ -346,8 +381,8 @@ std::vector<Circle> circlesOf(std::size_t count, double r, double apart)
 
 struct RegionContent {
     unsigned members;
-    std::vector<std::uint32_t> factors; // ascending
-    std::vector<Size> sizes;
+    std::vector<PrimePower> factors; // ascending
+    std::vector<FormulaPlaces> places; // of each factor's digits and exponent
     double cellWidth = 0;
 };
 
@@ -392,7 +427,11 @@ std::vector<VennFactor> placeFactors(const RegionContent &region, std::vector<Sl
         double x = (slot.span.from + slot.span.to - run) / 2;
         for (int k = 0; k < slot.capacity; ++k, x += region.cellWidth + s.gap) {
             const std::size_t i = placed.size();
-            placed.push_back({region.factors[i], centredAt({x + region.cellWidth / 2, slot.y}, region.sizes[i])});
+            const FormulaPlaces &places = region.places[i];
+            const Rect whole = centredAt({x + region.cellWidth / 2, slot.y}, places.size);
+            const Point at{whole.x, whole.y};
+            placed.push_back({region.factors[i].prime, region.factors[i].exponent, moved(places.runs.front(), at),
+                              places.runs.size() > 1 ? moved(places.runs.back(), at) : Rect{}});
         }
     }
     return placed;
@@ -476,8 +515,9 @@ VennContents vennContents(std::span<const std::int32_t> values)
 // far from its centre as the radius, a gap and half its own diagonal: the
 // whole label then lies outside its circle, and the others' centres are
 // farther still from it, so it is outside them too and nearer its own centre.
-VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure, Size hcfLineSize,
-                       Size lcmLineSize)
+VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure,
+                       const MeasureText &measureRaised, Size hcfLineSize, Size lcmLineSize,
+                       std::span<const Size> noteSizes)
 {
     VennDiagram venn;
     const VennContents contents = vennContents(values);
@@ -488,14 +528,20 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
     double textHeight = std::max(1.0, measure("0").height);
     std::vector<RegionContent> regions;
     for (const VennContents::Region &region : contents.regions) {
-        RegionContent content{region.members, region.factors, {}};
-        for (std::size_t i = 0; i < region.factors.size(); ++i) {
+        RegionContent content{region.members, powersOf(region.factors, FewestRepeatsAsPower), {}};
+        for (std::size_t i = 0; i < content.factors.size(); ++i) {
+            const PrimePower &factor = content.factors[i];
             // Equal factors are measured once.
-            const Size size = i > 0 && region.factors[i] == region.factors[i - 1] ? content.sizes.back()
-                                                                                 : measure(std::to_string(region.factors[i]));
-            content.sizes.push_back(size);
-            content.cellWidth = std::max(content.cellWidth, size.width);
-            textHeight = std::max(textHeight, size.height);
+            if (i > 0 && factor == content.factors[i - 1]) {
+                content.places.push_back(content.places.back());
+                continue;
+            }
+            Formula formula{{FormulaRun::Kind::Number, std::to_string(factor.prime)}};
+            if (factor.exponent > 1)
+                formula.push_back({FormulaRun::Kind::Exponent, std::to_string(factor.exponent)});
+            content.places.push_back(layoutFormula(formula, measure, measureRaised));
+            content.cellWidth = std::max(content.cellWidth, content.places.back().size.width);
+            textHeight = std::max(textHeight, content.places.back().size.height);
         }
         regions.push_back(std::move(content));
     }
@@ -533,7 +579,18 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
     venn.hcfLine = centredAt({bounds.center().x, bounds.bottom() + textHeight + hcfLineSize.height / 2}, hcfLineSize);
     venn.lcmLine = centredAt({bounds.center().x, venn.hcfLine.bottom() + 0.4 * textHeight + lcmLineSize.height / 2}, lcmLineSize);
-    bounds = withMargin(bounds.united(venn.hcfLine).united(venn.lcmLine), 0.5 * textHeight);
+    double noteWidth = 0;
+    for (const Size note : noteSizes)
+        noteWidth = std::max(noteWidth, note.width);
+    double noteTop = venn.lcmLine.bottom() + 0.8 * textHeight;
+    for (const Size note : noteSizes) {
+        venn.notes.push_back({bounds.center().x - noteWidth / 2, noteTop, note.width, note.height});
+        noteTop += note.height + 0.2 * textHeight;
+    }
+    bounds = bounds.united(venn.hcfLine).united(venn.lcmLine);
+    for (const Rect &note : venn.notes)
+        bounds = bounds.united(note);
+    bounds = withMargin(bounds, 0.5 * textHeight);
 
     const Point shift{-bounds.x, -bounds.y};
     for (VennCircle &c : venn.circles) {
@@ -541,8 +598,12 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
         c.label = moved(c.label, shift);
     }
     for (VennRegion &region : venn.regions)
-        for (VennFactor &factor : region.factors)
+        for (VennFactor &factor : region.factors) {
             factor.text = moved(factor.text, shift);
+            factor.raised = moved(factor.raised, shift);
+        }
+    for (Rect &note : venn.notes)
+        note = moved(note, shift);
     venn.hcfLine = moved(venn.hcfLine, shift);
     venn.lcmLine = moved(venn.lcmLine, shift);
     venn.bounds = moved(bounds, shift);

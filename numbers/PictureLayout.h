@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Formula.h"
+
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -51,6 +53,18 @@ struct Line {
 // The size of a text drawn in the picture's font.
 using MeasureText = std::function<Size(const std::string &digitsOrText)>;
 
+// ---- A line in school typography -----------------------------------------
+
+struct FormulaPlaces {
+    std::vector<Rect> runs; // one per run of the formula, left to right
+    Size size;              // all of them, from (0, 0)
+};
+
+// Where each run of formula goes: side by side from (0, 0), the plain runs
+// measured by measure on one line, each exponent measured by measureRaised
+// and raised so that its bottom is just above the middle of the plain text.
+FormulaPlaces layoutFormula(const Formula &formula, const MeasureText &measure, const MeasureText &measureRaised);
+
 // ---- Factor tree ----------------------------------------------------------
 
 struct TreeNode {
@@ -97,16 +111,21 @@ struct VennCircle {
     Rect label; // the magnitude's digits, outside every circle
 };
 
+// A prime once, or as a power when repeated at least FewestRepeatsAsPower times.
 struct VennFactor {
     std::uint32_t prime = 0;
-    Rect text;
+    int exponent = 1;
+    Rect text;   // the prime's digits
+    Rect raised; // the exponent's digits, raised; empty for exponent 1
+
+    Rect outline() const { return text.united(raised); }
 };
 
 // The part of the diagram inside exactly the circles in members (bit i for
 // circle i) and outside the others.
 struct VennRegion {
     unsigned members = 0;
-    std::vector<VennFactor> factors; // ascending
+    std::vector<VennFactor> factors; // ascending, each prime once when written as a power
 
     bool inCircle(std::size_t circle) const { return (members >> circle & 1u) != 0; }
 };
@@ -139,9 +158,10 @@ struct VennDiagram {
     std::vector<VennRegion> regions;
     std::vector<std::uint32_t> hcfFactors; // the region inside every circle: the HCF
     std::vector<std::uint32_t> lcmFactors; // every factor drawn, ascending: the LCM
-    Rect hcfLine; // the place of the HCF's sum under the diagram
-    Rect lcmLine; // the place of the LCM's sum under that
-    Rect bounds;  // everything above, starting at (0, 0)
+    Rect hcfLine;            // the place of the HCF's sum under the diagram
+    Rect lcmLine;            // the place of the LCM's sum under that
+    std::vector<Rect> notes; // the lines of the note under the sums, one per size given
+    Rect bounds;             // everything above, starting at (0, 0)
 
     // A diagram is drawn for two or three numbers, none of them 0.
     bool isDrawn() const { return !circles.empty(); }
@@ -149,8 +169,11 @@ struct VennDiagram {
 
 // The Venn diagram of the prime factors of the magnitudes of values. Not drawn
 // (no circles, no regions) unless there are two or three values, none of them 0.
-VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure, Size hcfLineSize,
-                       Size lcmLineSize);
+// Exponents are measured by measureRaised; noteSizes are the lines of a note
+// under the sums, left-aligned with each other.
+VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure,
+                       const MeasureText &measureRaised, Size hcfLineSize, Size lcmLineSize,
+                       std::span<const Size> noteSizes = {});
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 

@@ -49,6 +49,35 @@ std::string sumOf(std::string_view pattern, const Numbers &factors, std::string_
     return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, times) + " = " + value : value});
 }
 
+using Kind = FormulaRun::Kind;
+
+// The product of powers, times signs between: 2, 3 raised, " x ", 5.
+void appendProduct(Formula &formula, const std::vector<PrimePower> &powers, const std::string &times)
+{
+    for (const PrimePower &power : powers) {
+        if (&power != &powers.front())
+            formula.push_back({Kind::Text, times});
+        formula.push_back({Kind::Number, decimal(power.prime)});
+        if (power.exponent > 1)
+            formula.push_back({Kind::Exponent, decimal(power.exponent)});
+    }
+}
+
+// pattern ("LCM = %1") with the runs of inner in place of its "%1".
+Formula filledWith(std::string_view pattern, Formula inner)
+{
+    const std::size_t at = pattern.find("%1");
+    if (at == std::string_view::npos)
+        return {{Kind::Text, std::string(pattern)}};
+    Formula formula;
+    if (at > 0)
+        formula.push_back({Kind::Text, std::string(pattern.substr(0, at))});
+    formula.insert(formula.end(), inner.begin(), inner.end());
+    if (at + 2 < pattern.size())
+        formula.push_back({Kind::Text, std::string(pattern.substr(at + 2))});
+    return formula;
+}
+
 // The decimal digits of value, with "-" for a negative one.
 std::size_t widthOf(std::int64_t value)
 {
@@ -270,6 +299,10 @@ std::string Texts::hcfWorking(const HcfResult &result) const
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.hcfOf, {joined(result.numbers, phrases_.listSeparator)}));
+    for (const std::string &note : signNotes(result.numbers)) {
+        lines.newLine();
+        lines.append(note);
+    }
     for (const HcfStep &step : result.steps) {
         // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
         // line when the smaller number is 0.
@@ -302,6 +335,12 @@ std::string Texts::lcmWorking(const LcmResult &result) const
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.lcmOf, {joined(result.numbers, phrases_.listSeparator)}));
+    // With a 0 the LCM is 0 at once: no size is taken.
+    if (!result.value.isZero())
+        for (const std::string &note : signNotes(result.numbers)) {
+            lines.newLine();
+            lines.append(note);
+        }
     lines.newLine();
     if (result.value.isZero()) {
         lines.newLine();
@@ -393,17 +432,63 @@ std::string Texts::primesWorking(const PrimesResult &result) const
     return lines.take();
 }
 
-std::string Texts::hcfSum(std::span<const std::uint32_t> factors) const
+Formula Texts::factorsPictureLine(const FactorResult &result) const
 {
-    return sumOf(phrases_.hcfIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    if (result.factors.size() < 2)
+        return {{Kind::Text, factorsLastLine(result)}};
+    Formula line{{Kind::Number, decimal(result.number)}, {Kind::Text, phrases_.equals}};
+    appendProduct(line, powersOf(result.factors, 2), phrases_.times);
+    return line;
 }
 
-std::string Texts::lcmSum(std::span<const std::uint32_t> factors) const
+Formula Texts::hcfSum(std::span<const std::uint32_t> factors) const
 {
-    return sumOf(phrases_.lcmIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    return sum(phrases_.hcfIs, factors);
 }
 
-std::string Texts::treeDescription(const FactorTree &tree) const
+Formula Texts::lcmSum(std::span<const std::uint32_t> factors) const
+{
+    return sum(phrases_.lcmIs, factors);
+}
+
+// The product and its value: "2 x 3 = 6"; the value alone when one factor or none gives it.
+Formula Texts::sum(std::string_view pattern, std::span<const std::uint32_t> factors) const
+{
+    Formula inner;
+    if (factors.size() >= 2) {
+        appendProduct(inner, powersOf(factors, FewestRepeatsAsPower), phrases_.times);
+        inner.push_back({Kind::Text, phrases_.equals});
+    }
+    inner.push_back({Kind::Number, WholeNumber::product(factors).decimal()});
+    return filledWith(pattern, std::move(inner));
+}
+
+std::string Texts::inWords(const Formula &formula) const
+{
+    std::string words;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool powered = formula[i].kind == Kind::Number && i + 1 < formula.size() && formula[i + 1].kind == Kind::Exponent;
+        if (powered) {
+            words += fill(phrases_.powerInWords, {formula[i].text, formula[i + 1].text});
+            ++i;
+        } else {
+            words += formula[i].text;
+        }
+    }
+    return words;
+}
+
+std::vector<std::string> Texts::signNotes(std::span<const std::int32_t> numbers) const
+{
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        if (numbers[i] < 0 && std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(i), numbers[i]) ==
+                                  numbers.begin() + static_cast<std::ptrdiff_t>(i))
+            notes.push_back(fill(phrases_.takenAsSize, {decimal(numbers[i]), decimal(magnitude(numbers[i]))}));
+    return notes;
+}
+
+std::string Texts::treeDescription(const FactorTree &tree, const Formula &lastLine) const
 {
     if (tree.nodes.empty())
         return phrases_.onlyAboveOne;
@@ -418,6 +503,8 @@ std::string Texts::treeDescription(const FactorTree &tree) const
         splits += fill(phrases_.split, {decimal(node.value), decimal(tree.nodes[static_cast<std::size_t>(node.left)].value),
                                         decimal(tree.nodes[static_cast<std::size_t>(node.right)].value)});
     }
+    splits += phrases_.partSeparator;
+    splits += inWords(lastLine);
     return fill(phrases_.treeOf, {root, splits});
 }
 
@@ -442,8 +529,14 @@ std::string Texts::vennDescription(const VennContents &venn) const
         if (!regions.empty())
             regions += phrases_.partSeparator;
         const bool alone = (region.members & (region.members - 1)) == 0;
-        regions += fill(alone ? phrases_.inOnly : phrases_.inShared,
-                        {numbersIn(region.members), joined(region.factors, phrases_.listSeparator)});
+        std::string factors;
+        for (const PrimePower &factor : powersOf(region.factors, FewestRepeatsAsPower)) {
+            if (!factors.empty())
+                factors += phrases_.listSeparator;
+            factors += factor.exponent > 1 ? fill(phrases_.powerInWords, {decimal(factor.prime), decimal(factor.exponent)})
+                                           : decimal(factor.prime);
+        }
+        regions += fill(alone ? phrases_.inOnly : phrases_.inShared, {numbersIn(region.members), factors});
     }
     const unsigned all = (1u << venn.magnitudes.size()) - 1;
     return fill(phrases_.vennOf, {numbersIn(all), regions.empty() ? phrases_.noPrimeFactors : regions});

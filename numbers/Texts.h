@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "Factorizer.h"
+#include "Formula.h"
 #include "Hcf.h"
 #include "LcmLadder.h"
 #include "Phrases.h"
@@ -14,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numbers {
 
@@ -67,18 +69,31 @@ public:
     // for a number below 2, "Only numbers above 1 have prime factors.".
     std::string factorsLastLine(const FactorResult &result) const;
 
+    // The pictures' lines in school typography, with raised exponents and the
+    // phrase table's times sign. The line under the factor tree: the exponent
+    // form (360 = 2³ x 3² x 5), or the last line of the working as one run.
+    Formula factorsPictureLine(const FactorResult &result) const;
     // The sums under a Venn diagram: the factors ascending, joined into a
     // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value
-    // for one factor or none ("HCF = 3", "HCF = 1").
-    std::string hcfSum(std::span<const std::uint32_t> factors) const;
-    std::string lcmSum(std::span<const std::uint32_t> factors) const;
+    // for one factor or none ("HCF = 3", "HCF = 1"). A prime repeated
+    // FewestRepeatsAsPower times or more is written once as a power (LCM = 2³⁰ = 1073741824).
+    Formula hcfSum(std::span<const std::uint32_t> factors) const;
+    Formula lcmSum(std::span<const std::uint32_t> factors) const;
+    // A formula as a screen reader says it: "2 to the power 3" for 2³.
+    std::string inWords(const Formula &formula) const;
+    // One line for each negative number of the list, in its order, saying
+    // that the HCF and LCM take its size: "-12 is taken as 12."; a number
+    // repeated is named once.
+    std::vector<std::string> signNotes(std::span<const std::int32_t> numbers) const;
 
     // The pictures in words, as a screen reader says them. The factor tree:
-    // each composite node, depth first, left child first ("Factor tree of
-    // 360: 360 = 18 x 20; 18 = 3 x 6; ...").
-    std::string treeDescription(const FactorTree &tree) const;
+    // each composite node, depth first, left child first, then the line under
+    // it ("Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; ...; 360 = 2 to the
+    // power 3 x 3 to the power 2 x 5").
+    std::string treeDescription(const FactorTree &tree, const Formula &lastLine) const;
     // The regions that hold factors, in the order of the circles they are in
-    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3").
+    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"),
+    // a prime repeated as in the drawing said as a power ("2 to the power 29").
     std::string vennDescription(const VennContents &venn) const;
     // "Grid of 20 to 30: the primes are 23, 29".
     std::string gridDescription(const PrimesResult &result) const;
@@ -86,6 +101,9 @@ public:
     std::string gridCaption(const PrimesResult &result) const;
 
 private:
+    // pattern ("HCF = %1") filled with the factors' product and its value.
+    Formula sum(std::string_view pattern, std::span<const std::uint32_t> factors) const;
+
     Phrases phrases_;
 };
 
