@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Working.h"
+
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,35 +26,23 @@ struct FormulaRun {
 
 using Formula = std::vector<FormulaRun>;
 
-// A prime and how many times it is a factor.
-struct PrimePower {
-    std::uint32_t prime = 0;
-    int exponent = 1;
-
-    friend bool operator==(const PrimePower &, const PrimePower &) = default;
-};
-
 // In a Venn diagram's regions and the sums under it, a prime repeated this
 // many times or more is written once as a power; fewer stay separate
 // factors, as school draws them.
 inline constexpr int FewestRepeatsAsPower = 4;
 
-// The ascending factors with each prime repeated at least fewestAsPower times
-// written once as a power; the other factors stay one by one, exponent 1.
-template <typename Factors> std::vector<PrimePower> powersOf(const Factors &factors, int fewestAsPower)
+// The prime powers as written: those of exponent fewestAsPower or more once,
+// as powers; the others as that many separate factors of exponent 1.
+inline std::vector<PrimePower> writtenPowers(std::span<const PrimePower> powers, int fewestAsPower)
 {
-    std::vector<PrimePower> powers;
-    for (auto at = factors.begin(); at != factors.end();) {
-        const auto prime = static_cast<std::uint32_t>(*at);
-        int repeats = 0;
-        for (; at != factors.end() && static_cast<std::uint32_t>(*at) == prime; ++at)
-            ++repeats;
-        if (repeats >= fewestAsPower)
-            powers.push_back({prime, repeats});
+    std::vector<PrimePower> written;
+    for (const PrimePower &power : powers) {
+        if (power.exponent >= fewestAsPower)
+            written.push_back(power);
         else
-            powers.insert(powers.end(), static_cast<std::size_t>(repeats), PrimePower{prime, 1});
+            written.insert(written.end(), static_cast<std::size_t>(power.exponent), PrimePower{power.prime, 1});
     }
-    return powers;
+    return written;
 }
 
 } // namespace numbers
