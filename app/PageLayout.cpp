@@ -314,7 +314,7 @@ void Pages::picture(const PageLayout::Picture &picture)
 
 } // namespace
 
-QList<Block> PageLayout::blocksOf(const numbers::Working &working)
+QList<Block> PageLayout::blocksOf(const numbers::WorkingText &working)
 {
     const QStringList lines = QString::fromStdString(working.text).split(QLatin1Char('\n'));
     QList<Block> blocks;

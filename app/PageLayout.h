@@ -14,7 +14,7 @@ class QPainter;
 class QRectF;
 
 namespace numbers {
-struct Working;
+struct WorkingText;
 }
 
 // The one layout of pages on paper, for the saved PDF, the printer and the
@@ -70,7 +70,7 @@ struct Document {
 };
 
 // The paragraphs and tables of a working text, each line one block.
-QList<Block> blocksOf(const numbers::Working &working);
+QList<Block> blocksOf(const numbers::WorkingText &working);
 
 // Draws the document on the device in portrait with the margins, on the
 // paper size the device has (the caller names it by the title: a PDF writer

@@ -9,6 +9,16 @@ std::string text(const char *english)
     return QCoreApplication::translate("Phrases", english).toStdString();
 }
 
+std::string primeCountInWords(std::int64_t count)
+{
+    //: A count of primes in the caption above a sieve grid ("Primes between 1 and 100: 25 primes").
+    const QString words = QCoreApplication::translate("Phrases", "%n primes", nullptr, static_cast<int>(count));
+    // Untranslated, the source has one form only; English says "1 prime".
+    if (words == QStringLiteral("%1 primes").arg(count))
+        return numbers::Phrases{}.primeCountInWords(count);
+    return words.toStdString();
+}
+
 } // namespace
 
 // Each phrase once more as its English source, where lupdate finds it; a test
@@ -76,5 +86,14 @@ numbers::Phrases translatedPhrases()
     phrases.gridSomePrimes = text(QT_TRANSLATE_NOOP("Phrases", "the primes are %1"));
     phrases.gridOnePrime = text(QT_TRANSLATE_NOOP("Phrases", "the prime is %1"));
     phrases.gridNoPrimes = text(QT_TRANSLATE_NOOP("Phrases", "no primes"));
+    //: The caption above a sieve grid: %1 and %2 the range's bounds, %3 the count of primes ("25 primes").
+    phrases.gridCaption = text(QT_TRANSLATE_NOOP("Phrases", "Primes between %1 and %2: %3"));
+    phrases.primeCountInWords = {primeCountInWords};
+    //: A prime and its exponent in a picture's words for screen readers: "2 to the power 3".
+    phrases.powerInWords = text(QT_TRANSLATE_NOOP("Phrases", "%1 to the power %2"));
+    //: Between a product and its value in the sums under a Venn diagram; blanks on both sides.
+    phrases.equals = text(QT_TRANSLATE_NOOP("Phrases", " = "));
+    //: In the HCF and LCM working and under a Venn diagram: a negative number %1 and its size %2 ("-12 is taken as 12.").
+    phrases.takenAsSize = text(QT_TRANSLATE_NOOP("Phrases", "%1 is taken as %2."));
     return phrases;
 }

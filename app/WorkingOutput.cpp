@@ -64,7 +64,7 @@ QString offeredExtensions()
 }
 
 // The first line of the steps names the working.
-QString titleOf(const numbers::Working &steps)
+QString titleOf(const numbers::WorkingText &steps)
 {
     return QString::fromStdString(steps.text).section(QLatin1Char('\n'), 0, 0);
 }

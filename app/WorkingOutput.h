@@ -14,7 +14,7 @@ class QGraphicsScene;
 class QPagedPaintDevice;
 
 namespace numbers {
-struct Working;
+struct WorkingText;
 }
 namespace PageLayout {
 struct Document;
@@ -25,7 +25,7 @@ namespace WorkingOutput {
 
 // The working as it leaves the program.
 struct Content {
-    const numbers::Working &steps;
+    const numbers::WorkingText &steps;
     QFont stepsFont;
     QGraphicsScene *picture; // none when a notice stands in its place
     QString description;     // the picture in words

@@ -5,12 +5,14 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -46,12 +48,40 @@ numbers::MeasureText measureIn(const QFont &font)
     };
 }
 
-void addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &place, const QFont &font,
-             QColor colour = QColor(Ink))
+QGraphicsSimpleTextItem *addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &place, const QFont &font,
+                                  QColor colour = QColor(Ink))
 {
     QGraphicsSimpleTextItem *item = scene.addSimpleText(text, font);
     item->setBrush(colour);
     item->setPos(place.x, place.y);
+    return item;
+}
+
+// An exponent's size beside the text it raises.
+constexpr double ExponentScale = 0.7;
+
+QFont raisedFont(const QFont &font)
+{
+    QFont raised = font;
+    raised.setPixelSize(qRound(font.pixelSize() * ExponentScale));
+    return raised;
+}
+
+// A line of runs, from its layout, placed with its top-left at line's; its
+// items are one group, so that the line moves and is read as one.
+void addFormula(QGraphicsScene &scene, const numbers::Formula &formula, const numbers::FormulaPlaces &places,
+                const numbers::Rect &line, const QFont &font)
+{
+    const QFont raised = raisedFont(font);
+    QList<QGraphicsItem *> runs;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const numbers::Rect &run = places.runs[i];
+        const bool exponent = formula[i].kind == numbers::FormulaRun::Kind::Exponent;
+        runs << addText(scene, qt(formula[i].text), {line.x + run.x, line.y + run.y, run.width, run.height},
+                        exponent ? raised : font);
+    }
+    if (runs.size() > 1)
+        scene.createItemGroup(runs);
 }
 
 void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
@@ -74,13 +104,14 @@ QFont WorkingPicture::font()
     return font;
 }
 
-QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::FactorResult &result,
+QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::FactorWorking &working,
                                        const numbers::Texts &texts)
 {
     const QFont font = WorkingPicture::font();
     const numbers::MeasureText measure = measureIn(font);
-    const std::string lastLine = texts.factorsLastLine(result);
-    const numbers::FactorTree tree = numbers::layoutFactorTree(result.number, measure, measure(lastLine));
+    const numbers::Formula lastLine = texts.factorsPictureLine(working);
+    const numbers::FormulaPlaces lastLinePlaces = numbers::layoutFormula(lastLine, measure, measureIn(raisedFont(font)));
+    const numbers::FactorTree tree = numbers::layoutFactorTree(working, measure, lastLinePlaces.size);
     if (tree.nodes.empty())
         return drawNotice(scene, qt(texts.phrases().onlyAboveOne));
 
@@ -94,21 +125,30 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
             scene.addEllipse(qt(node.circle), outline, QColor(PrimeCircleFill));
         addText(scene, QString::number(node.value), node.text, font);
     }
-    addText(scene, qt(lastLine), tree.lastLine, font);
-    return qt(texts.treeDescription(tree));
+    addFormula(scene, lastLine, lastLinePlaces, tree.lastLine, font);
+    return qt(texts.treeDescription(working));
 }
 
-QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int32_t> values, const numbers::Texts &texts)
+QString WorkingPicture::drawVenn(QGraphicsScene &scene, const numbers::VennContents &contents,
+                                 std::span<const std::int32_t> values, const numbers::Texts &texts)
 {
-    const numbers::VennContents contents = numbers::vennContents(values);
     if (!contents.isDrawn())
         return drawNotice(scene, qt(texts.phrases().vennNotDrawn));
 
     const QFont font = WorkingPicture::font();
+    const QFont raised = raisedFont(font);
     const numbers::MeasureText measure = measureIn(font);
-    const std::string hcf = texts.hcfSum(contents.hcfFactors);
-    const std::string lcm = texts.lcmSum(contents.lcmFactors);
-    const numbers::VennDiagram venn = numbers::layoutVenn(values, measure, measure(hcf), measure(lcm));
+    const numbers::MeasureText measureRaised = measureIn(raised);
+    const numbers::Formula hcf = texts.hcfSum(contents);
+    const numbers::Formula lcm = texts.lcmSum(contents);
+    const numbers::FormulaPlaces hcfPlaces = numbers::layoutFormula(hcf, measure, measureRaised);
+    const numbers::FormulaPlaces lcmPlaces = numbers::layoutFormula(lcm, measure, measureRaised);
+    const std::vector<std::string> notes = texts.signNotes(values);
+    std::vector<numbers::Size> noteSizes;
+    for (const std::string &note : notes)
+        noteSizes.push_back(measure(note));
+    const numbers::VennDiagram venn =
+        numbers::layoutVenn(contents, measure, measureRaised, hcfPlaces.size, lcmPlaces.size, noteSizes);
 
     startPicture(scene, venn.bounds);
     for (std::size_t i = 0; i < venn.circles.size(); ++i) {
@@ -121,27 +161,35 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
     for (std::size_t i = 0; i < venn.circles.size(); ++i)
         addText(scene, QString::number(venn.circles[i].magnitude), venn.circles[i].label, font, QColor(CircleColours[i]).darker(130));
     for (const numbers::VennRegion &region : venn.regions)
-        for (const numbers::VennFactor &factor : region.factors)
-            addText(scene, QString::number(factor.prime), factor.text, font);
-    addText(scene, qt(hcf), venn.hcfLine, font);
-    addText(scene, qt(lcm), venn.lcmLine, font);
+        for (const numbers::VennFactor &factor : region.factors) {
+            QGraphicsSimpleTextItem *prime = addText(scene, QString::number(factor.prime), factor.text, font);
+            if (factor.exponent > 1)
+                scene.createItemGroup({prime, addText(scene, QString::number(factor.exponent), factor.raised, raised)});
+        }
+    addFormula(scene, hcf, hcfPlaces, venn.hcfLine, font);
+    addFormula(scene, lcm, lcmPlaces, venn.lcmLine, font);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        addText(scene, qt(notes[i]), venn.notes[i], font);
     return qt(texts.vennDescription(contents));
 }
 
-QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result,
+QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::SieveWorking &sieve,
                                       const numbers::Texts &texts)
 {
     // A wide grid's numbers are smaller than the other pictures': a grid holds
     // up to a thousand of them, and its picture stays small enough to save and
     // print quickly. A hundred square keeps the pictures' size.
     QFont font = WorkingPicture::font();
-    if (result.end() - result.start() + 1 > HundredSquaresAtFullSize * 100)
+    if (sieve.end - sieve.start + 1 > HundredSquaresAtFullSize * 100)
         font.setPixelSize(WideGridPixelSize);
-    const numbers::SieveGrid grid = numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font));
+    const std::string caption = texts.gridCaption(sieve);
+    const QFont captionFont = WorkingPicture::font();
+    const numbers::SieveGrid grid = numbers::layoutSieveGrid(sieve, measureIn(font), measureIn(captionFont)(caption));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));
 
     startPicture(scene, grid.bounds);
+    addText(scene, qt(caption), grid.caption, captionFont);
     // Crossed out, so that the grid reads without its colours.
     QFont struckOut = font;
     struckOut.setStrikeOut(true);
@@ -150,7 +198,7 @@ QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::Prim
         scene.addRect(qt(cell.cell), border, QColor(cell.prime ? PrimeCellFill : OtherCellFill));
         addText(scene, QString::number(cell.number), cell.text, cell.prime ? font : struckOut);
     }
-    return qt(texts.gridDescription(result));
+    return qt(texts.gridDescription(sieve));
 }
 
 QString WorkingPicture::drawNotice(QGraphicsScene &scene, const QString &notice)

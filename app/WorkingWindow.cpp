@@ -45,19 +45,19 @@ std::unique_ptr<QSettings> settings()
                                        QLatin1String(AppNames::Program));
 }
 
-numbers::Working workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
+numbers::WorkingText workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
 {
     switch (command) {
     case numbers::Command::Factors:
-        return texts.factorsSteps(*results.factors());
+        return texts.factorsSteps(results.factorWorking());
     case numbers::Command::Hcf:
-        return {texts.hcfWorking(*results.hcf()), {}};
+        return {texts.hcfWorking(results.hcfWorking()), {}};
     case numbers::Command::Lcm:
-        return texts.lcmSteps(*results.lcm());
+        return texts.lcmSteps(results.lcmWorking());
     case numbers::Command::Primes:
         break;
     }
-    return {texts.primesWorking(*results.primes()), {}};
+    return {texts.primesWorking(results.sieveWorking()), {}};
 }
 
 // The numbers a save names its file after.
@@ -93,15 +93,15 @@ QString drawPictureOf(QGraphicsScene &scene, const LatestResults &results, const
 {
     switch (command) {
     case numbers::Command::Factors:
-        return WorkingPicture::drawFactorTree(scene, *results.factors(), texts);
+        return WorkingPicture::drawFactorTree(scene, results.factorWorking(), texts);
     case numbers::Command::Hcf:
-        return WorkingPicture::drawVenn(scene, results.hcf()->numbers, texts);
+        return WorkingPicture::drawVenn(scene, results.hcfWorking().venn, results.hcfWorking().numbers, texts);
     case numbers::Command::Lcm:
-        return WorkingPicture::drawVenn(scene, results.lcm()->numbers, texts);
+        return WorkingPicture::drawVenn(scene, results.lcmWorking().venn, results.lcmWorking().numbers, texts);
     case numbers::Command::Primes:
         break;
     }
-    return WorkingPicture::drawSieveGrid(scene, *results.primes(), texts);
+    return WorkingPicture::drawSieveGrid(scene, results.sieveWorking(), texts);
 }
 
 // A new action of window with its entry and shortcut.
@@ -299,8 +299,8 @@ void WorkingWindow::pictureChanged(const QString &description)
 
 void WorkingWindow::numbersChanged()
 {
-    // The primes are read from their own boxes: their working stays.
-    if (isVisible() && shown_ != numbers::Command::Primes)
+    // Whatever the edit took away is no longer kept.
+    if (isVisible() && shown_ && !results_.has(*shown_))
         showNotice(QString::fromStdString(texts_.phrases().numbersChanged));
 }
 

@@ -72,6 +72,6 @@ private:
     QString saveFilter_; // the file kind chosen last
     QList<QAction *> actionsOnWorking_; // Save, Print
     QAction *copyPicture_ = nullptr;
-    numbers::Working working_; // the steps shown
+    numbers::WorkingText working_; // the steps shown
     std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
 };

@@ -1,8 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace numbers {
+
+// A phrase holding a count, in the form the language uses for that count
+// ("1 prime", "25 primes"); the window's translated table fills it from
+// tr() with %n. Two are equal when they say the same for counts that choose
+// different forms in some language.
+struct CountedPhrase {
+    std::string (*forms)(std::int64_t count) = nullptr;
+
+    std::string operator()(std::int64_t count) const { return forms(count); }
+    friend bool operator==(const CountedPhrase &a, const CountedPhrase &b)
+    {
+        for (const std::int64_t count : {0, 1, 2, 3, 5, 11, 12, 21, 22, 25, 101, 111, 1000})
+            if (a(count) != b(count))
+                return false;
+        return true;
+    }
+};
 
 // Every phrase the results, their working and the refusals are made of, in
 // English. Texts builds each text a user reads from this one table, so a
@@ -81,6 +99,15 @@ struct Phrases {
     std::string gridSomePrimes = "the primes are %1";
     std::string gridOnePrime = "the prime is %1";
     std::string gridNoPrimes = "no primes";
+
+    // Added with the pictures' school typography, bands of hundred squares and
+    // the note on negative numbers.
+    std::string gridCaption = "Primes between %1 and %2: %3"; // above a sieve grid; %3: primeCountInWords
+    // "%n primes" in the language's plural form for the count.
+    CountedPhrase primeCountInWords{[](std::int64_t count) { return std::to_string(count) + (count == 1 ? " prime" : " primes"); }};
+    std::string powerInWords = "%1 to the power %2"; // a prime and its exponent, as a screen reader says 2^3
+    std::string equals = " = ";                       // between a product and its value in a picture's sum
+    std::string takenAsSize = "%1 is taken as %2.";   // a negative number %1 and its size %2, used in its place
 
     friend bool operator==(const Phrases &, const Phrases &) = default;
 };

@@ -1,9 +1,5 @@
 #include "PictureLayout.h"
 
-#include "Factorizer.h"
-#include "Magnitude.h"
-#include "PrimeRange.h"
-#include "PrimeTable.h"
 
 #include <algorithm>
 #include <array>
@@ -64,59 +60,13 @@ Point moved(Point p, Point by)
     return {p.x + by.x, p.y + by.y};
 }
 
+// How far p is from the nearest point of r; 0 inside it.
+double distance(const Rect &r, Point p)
+{
+    return std::hypot(p.x - std::clamp(p.x, r.x, r.right()), p.y - std::clamp(p.y, r.y, r.bottom()));
+}
+
 // ---- Factor tree ----------------------------------------------------------
-
-// The largest divisor a of m with a x a <= m, from m's prime factors
-// (ascending, with repetition). The divisors are built prime by prime; one
-// above the square root is dropped at once, since multiplying it further only
-// makes it larger.
-std::uint64_t smallerFactor(const std::vector<std::uint32_t> &factors, std::uint64_t m)
-{
-    std::vector<std::uint64_t> divisors{1};
-    for (std::size_t i = 0; i < factors.size();) {
-        const std::uint64_t p = factors[i];
-        const std::size_t count = divisors.size();
-        std::uint64_t power = 1;
-        for (; i < factors.size() && factors[i] == p; ++i) {
-            power *= p;
-            for (std::size_t j = 0; j < count; ++j)
-                if (const std::uint64_t d = divisors[j] * power; d * d <= m)
-                    divisors.push_back(d);
-        }
-    }
-    return *std::max_element(divisors.begin(), divisors.end());
-}
-
-// Appends the subtree of m, whose prime factors are given ascending, depth
-// first; returns the index of m's node.
-int appendSubtree(std::vector<TreeNode> &nodes, std::int32_t m, const std::vector<std::uint32_t> &factors, int parent)
-{
-    const int index = static_cast<int>(nodes.size());
-    TreeNode node;
-    node.value = m;
-    node.prime = factors.size() == 1;
-    node.parent = parent;
-    nodes.push_back(node);
-    if (factors.size() < 2)
-        return index;
-
-    const std::uint64_t a = smallerFactor(factors, static_cast<std::uint64_t>(m));
-    std::vector<std::uint32_t> aFactors;
-    std::uint64_t rest = a;
-    for (const std::uint32_t p : factors)
-        if (rest % p == 0) {
-            aFactors.push_back(p);
-            rest /= p;
-        }
-    std::vector<std::uint32_t> bFactors;
-    std::set_difference(factors.begin(), factors.end(), aFactors.begin(), aFactors.end(), std::back_inserter(bFactors));
-
-    const int left = appendSubtree(nodes, static_cast<std::int32_t>(a), aFactors, index);
-    const int right = appendSubtree(nodes, static_cast<std::int32_t>(static_cast<std::uint64_t>(m) / a), bFactors, index);
-    nodes[static_cast<std::size_t>(index)].left = left;
-    nodes[static_cast<std::size_t>(index)].right = right;
-    return index;
-}
 
 // The ellipse around a text of the given size: the corners of the text lie on
 // the ellipse with semi-axes width/sqrt(2) and height/sqrt(2), so pad keeps
@@ -129,6 +79,41 @@ Size circleAround(Size text, double pad)
 
 } // namespace
 
+// An exponent's bottom sits this far down the plain text, a little above its
+// middle, as school writes 2³; a line with exponents is as much taller.
+constexpr double ExponentBottom = 0.55;
+
+FormulaPlaces layoutFormula(const Formula &formula, const MeasureText &measure, const MeasureText &measureRaised)
+{
+    FormulaPlaces places;
+    std::vector<Size> sizes;
+    double plainHeight = 0;
+    for (const FormulaRun &run : formula) {
+        const bool raised = run.kind == FormulaRun::Kind::Exponent;
+        sizes.push_back(raised ? measureRaised(run.text) : measure(run.text));
+        if (!raised)
+            plainHeight = std::max(plainHeight, sizes.back().height);
+    }
+    if (plainHeight == 0)
+        plainHeight = measure("0").height;
+    // How far the plain runs sit below the line's top, to make room for the exponents.
+    double drop = 0;
+    for (std::size_t i = 0; i < formula.size(); ++i)
+        if (formula[i].kind == FormulaRun::Kind::Exponent)
+            drop = std::max(drop, sizes[i].height - ExponentBottom * plainHeight);
+    double x = 0;
+    double bottom = drop + plainHeight;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool raised = formula[i].kind == FormulaRun::Kind::Exponent;
+        const double y = raised ? drop + ExponentBottom * plainHeight - sizes[i].height : drop;
+        places.runs.push_back({x, y, sizes[i].width, sizes[i].height});
+        bottom = std::max(bottom, y + sizes[i].height);
+        x += sizes[i].width;
+    }
+    places.size = {x, bottom};
+    return places;
+}
+
 // Each subtree owns a vertical band as wide as its widest row needs; the two
 // children's bands lie side by side, a gap apart, inside their parent's band.
 // Two nodes of one depth therefore lie in disjoint bands (those of the two
@@ -136,15 +121,20 @@ Size circleAround(Size text, double pad)
 // in different rows, each row taller than any number or circle: no two
 // overlap. A joining line stays inside its parent's band and between the two
 // rows, so it crosses no other number either.
-FactorTree layoutFactorTree(std::int32_t n, const MeasureText &measure, Size lastLineSize)
+FactorTree layoutFactorTree(const FactorWorking &working, const MeasureText &measure, Size lastLineSize)
 {
     FactorTree tree;
-    if (n < 2)
+    for (const TreeSplit &split : working.tree) {
+        TreeNode node;
+        node.value = static_cast<std::int32_t>(split.value);
+        node.prime = split.isPrime();
+        node.parent = split.parent;
+        node.left = split.left;
+        node.right = split.right;
+        tree.nodes.push_back(node);
+    }
+    if (tree.nodes.empty())
         return tree;
-    std::vector<std::uint32_t> factors;
-    for (const std::int32_t p : Factorizer::factorList(n))
-        factors.push_back(static_cast<std::uint32_t>(p));
-    appendSubtree(tree.nodes, n, factors, -1);
 
     const std::size_t count = tree.nodes.size();
     std::vector<Size> text(count), footprint(count);
@@ -346,8 +336,8 @@ std::vector<Circle> circlesOf(std::size_t count, double r, double apart)
 
 struct RegionContent {
     unsigned members;
-    std::vector<std::uint32_t> factors; // ascending
-    std::vector<Size> sizes;
+    std::vector<PrimePower> factors; // ascending
+    std::vector<FormulaPlaces> places; // of each factor's digits and exponent
     double cellWidth = 0;
 };
 
@@ -392,110 +382,50 @@ std::vector<VennFactor> placeFactors(const RegionContent &region, std::vector<Sl
         double x = (slot.span.from + slot.span.to - run) / 2;
         for (int k = 0; k < slot.capacity; ++k, x += region.cellWidth + s.gap) {
             const std::size_t i = placed.size();
-            placed.push_back({region.factors[i], centredAt({x + region.cellWidth / 2, slot.y}, region.sizes[i])});
+            const FormulaPlaces &places = region.places[i];
+            const Rect whole = centredAt({x + region.cellWidth / 2, slot.y}, places.size);
+            const Point at{whole.x, whole.y};
+            placed.push_back({region.factors[i].prime, region.factors[i].exponent, moved(places.runs.front(), at),
+                              places.runs.size() > 1 ? moved(places.runs.back(), at) : Rect{}});
         }
     }
     return placed;
 }
 
-// The regions in the order the diagram is described in.
-std::vector<unsigned> regionOrder(std::size_t count)
-{
-    if (count == 2)
-        return {0b01, 0b11, 0b10};
-    return {0b001, 0b011, 0b111, 0b101, 0b010, 0b110, 0b100};
-}
-
-// How many copies of p region members holds, from p's exponent in each number.
-int copiesIn(unsigned members, std::span<const int> exponents)
-{
-    const int inAll = *std::min_element(exponents.begin(), exponents.end());
-    int inMembers = std::numeric_limits<int>::max();
-    std::size_t one = 0; // a member circle
-    for (std::size_t i = 0; i < exponents.size(); ++i)
-        if ((members >> i & 1u) != 0) {
-            inMembers = std::min(inMembers, exponents[i]);
-            one = i;
-        }
-    const auto memberCount = static_cast<std::size_t>(std::popcount(members));
-    if (memberCount == exponents.size())
-        return inAll;
-    if (memberCount == 2)
-        return inMembers - inAll;
-    // The rest of the one circle's exponent, after every overlap it is in.
-    int rest = exponents[one];
-    for (std::size_t j = 0; j < exponents.size(); ++j)
-        if (j != one)
-            rest -= std::min(exponents[one], exponents[j]) - inAll;
-    return rest - inAll;
-}
-
 } // namespace
-
-VennContents vennContents(std::span<const std::int32_t> values)
-{
-    VennContents contents;
-    if ((values.size() != 2 && values.size() != 3) || std::find(values.begin(), values.end(), 0) != values.end())
-        return contents;
-    const std::size_t count = values.size();
-
-    // Each prime's exponent in each number.
-    std::vector<std::uint32_t> primes;
-    std::vector<std::vector<std::uint32_t>> factorsOf;
-    for (const std::int32_t value : values) {
-        contents.magnitudes.push_back(magnitude(value));
-        factorsOf.push_back(PrimeTable::instance().factors(magnitude(value)));
-        primes.insert(primes.end(), factorsOf.back().begin(), factorsOf.back().end());
-    }
-    std::sort(primes.begin(), primes.end());
-    primes.erase(std::unique(primes.begin(), primes.end()), primes.end());
-
-    for (const unsigned members : regionOrder(count))
-        contents.regions.push_back({members, {}});
-    std::array<int, 3> exponents{};
-    for (const std::uint32_t p : primes) {
-        for (std::size_t i = 0; i < count; ++i)
-            exponents[i] = static_cast<int>(std::count(factorsOf[i].begin(), factorsOf[i].end(), p));
-        for (VennContents::Region &region : contents.regions) {
-            const int copies = copiesIn(region.members, std::span<const int>(exponents.data(), count));
-            region.factors.insert(region.factors.end(), static_cast<std::size_t>(copies), p);
-        }
-    }
-    for (const VennContents::Region &region : contents.regions) {
-        contents.lcmFactors.insert(contents.lcmFactors.end(), region.factors.begin(), region.factors.end());
-        if (std::popcount(region.members) == static_cast<int>(count))
-            contents.hcfFactors = region.factors;
-    }
-    std::sort(contents.lcmFactors.begin(), contents.lcmFactors.end());
-    return contents;
-}
 
 // The circles are drawn equal. For each of a few overlaps the radius grows by
 // steps until every region has room for its factors; the smallest radius wins.
-// A label sits beyond its circle, away from the centroid of the centres, as
-// far from its centre as the radius, a gap and half its own diagonal: the
-// whole label then lies outside its circle, and the others' centres are
-// farther still from it, so it is outside them too and nearer its own centre.
-VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure, Size hcfLineSize,
-                       Size lcmLineSize)
+// A label sits beyond its circle, away from the centroid of the centres: at
+// most as far from its centre as the radius, a gap and half its own diagonal,
+// where the whole label lies outside its circle, and the others' centres are
+// farther still from it, so it is outside them too and nearer its own centre;
+// and no farther than keeps it a gap clear of every circle.
+VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, const MeasureText &measureRaised,
+                       Size hcfLineSize, Size lcmLineSize, std::span<const Size> noteSizes)
 {
     VennDiagram venn;
-    const VennContents contents = vennContents(values);
     if (!contents.isDrawn())
         return venn;
-    const std::size_t count = values.size();
+    const std::size_t count = contents.magnitudes.size();
 
     double textHeight = std::max(1.0, measure("0").height);
     std::vector<RegionContent> regions;
     for (const VennContents::Region &region : contents.regions) {
-        RegionContent content{region.members, region.factors, {}};
-        for (std::size_t i = 0; i < region.factors.size(); ++i) {
+        RegionContent content{region.members, writtenPowers(primePowers(region.factors), FewestRepeatsAsPower), {}};
+        for (std::size_t i = 0; i < content.factors.size(); ++i) {
+            const PrimePower &factor = content.factors[i];
             // Equal factors are measured once.
-            const Size size = i > 0 && region.factors[i] == region.factors[i - 1] ? content.sizes.back()
-                                                                                 : measure(std::to_string(region.factors[i]));
-            content.sizes.push_back(size);
-            content.cellWidth = std::max(content.cellWidth, size.width);
-            textHeight = std::max(textHeight, size.height);
+            if (i > 0 && factor == content.factors[i - 1]) {
+                content.places.push_back(content.places.back());
+                continue;
+            }
+            Formula formula{{FormulaRun::Kind::Number, std::to_string(factor.prime)}};
+            if (factor.exponent > 1)
+                formula.push_back({FormulaRun::Kind::Exponent, std::to_string(factor.exponent)});
+            content.places.push_back(layoutFormula(formula, measure, measureRaised));
+            content.cellWidth = std::max(content.cellWidth, content.places.back().size.width);
+            textHeight = std::max(textHeight, content.places.back().size.height);
         }
         regions.push_back(std::move(content));
     }
@@ -521,8 +451,22 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
         const Size label = measure(std::to_string(m));
         const Point away = count == 2 ? Point{i == 0 ? -1.0 : 1.0, -1.0} : c.center;
         const double length = std::hypot(away.x, away.y);
-        const double reach = c.radius + 0.3 * textHeight + std::hypot(label.width, label.height) / 2;
-        venn.circles.push_back({m, c, centredAt({c.center.x + away.x / length * reach, c.center.y + away.y / length * reach}, label)});
+        const Point direction{away.x / length, away.y / length};
+        const auto labelAt = [&](double reach) {
+            return centredAt({c.center.x + direction.x * reach, c.center.y + direction.y * reach}, label);
+        };
+        // Then drawn in as near as it stays a gap clear of every circle: a
+        // long label would otherwise stand far off, beside no circle.
+        const double gap = 0.3 * textHeight;
+        const auto clear = [&](double reach) {
+            const Rect r = labelAt(reach);
+            return std::all_of(circles.begin(), circles.end(), [&](const Circle &k) { return distance(r, k.center) >= k.radius + gap; });
+        };
+        double near = 0;
+        double far = c.radius + gap + std::hypot(label.width, label.height) / 2;
+        for (int step = 0; step < 30; ++step)
+            (clear((near + far) / 2) ? far : near) = (near + far) / 2;
+        venn.circles.push_back({m, c, labelAt(far)});
         bounds = bounds.united({c.center.x - c.radius, c.center.y - c.radius, 2 * c.radius, 2 * c.radius})
                      .united(venn.circles.back().label);
     }
@@ -533,7 +477,18 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
     venn.hcfLine = centredAt({bounds.center().x, bounds.bottom() + textHeight + hcfLineSize.height / 2}, hcfLineSize);
     venn.lcmLine = centredAt({bounds.center().x, venn.hcfLine.bottom() + 0.4 * textHeight + lcmLineSize.height / 2}, lcmLineSize);
-    bounds = withMargin(bounds.united(venn.hcfLine).united(venn.lcmLine), 0.5 * textHeight);
+    double noteWidth = 0;
+    for (const Size note : noteSizes)
+        noteWidth = std::max(noteWidth, note.width);
+    double noteTop = venn.lcmLine.bottom() + 0.8 * textHeight;
+    for (const Size note : noteSizes) {
+        venn.notes.push_back({bounds.center().x - noteWidth / 2, noteTop, note.width, note.height});
+        noteTop += note.height + 0.2 * textHeight;
+    }
+    bounds = bounds.united(venn.hcfLine).united(venn.lcmLine);
+    for (const Rect &note : venn.notes)
+        bounds = bounds.united(note);
+    bounds = withMargin(bounds, 0.5 * textHeight);
 
     const Point shift{-bounds.x, -bounds.y};
     for (VennCircle &c : venn.circles) {
@@ -541,8 +496,12 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
         c.label = moved(c.label, shift);
     }
     for (VennRegion &region : venn.regions)
-        for (VennFactor &factor : region.factors)
+        for (VennFactor &factor : region.factors) {
             factor.text = moved(factor.text, shift);
+            factor.raised = moved(factor.raised, shift);
+        }
+    for (Rect &note : venn.notes)
+        note = moved(note, shift);
     venn.hcfLine = moved(venn.hcfLine, shift);
     venn.lcmLine = moved(venn.lcmLine, shift);
     venn.bounds = moved(bounds, shift);
@@ -551,33 +510,13 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
-namespace {
-
-struct Bounds {
-    std::int32_t start;
-    std::int32_t end;
-};
-
-Bounds ordered(std::int32_t a, std::int32_t b)
-{
-    return {std::clamp(std::min(a, b), PrimeRange::MinBound, PrimeRange::MaxBound),
-            std::clamp(std::max(a, b), PrimeRange::MinBound, PrimeRange::MaxBound)};
-}
-
-bool isWide(Bounds range)
-{
-    return range.end - range.start + 1 > PrimeRange::MaxShownRange;
-}
-
-} // namespace
-
 // Every cell is the same square, the largest text plus a padding, on a grid
-// whose pitch is a square and a gap: no two cells, so no two numbers, overlap.
-SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure)
+// whose pitch is a square and a gap; blocks are a wider gap apart, and so are
+// bands: no two cells, so no two numbers, overlap.
+SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure, Size captionSize)
 {
     SieveGrid grid;
-    const Bounds range = ordered(a, b);
-    if (isWide(range))
+    if (range.wide)
         return grid;
 
     std::vector<Size> sizes;
@@ -590,11 +529,32 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
     side += 0.45 * textHeight;
     const double pitch = side + 0.15 * textHeight;
     const double margin = 0.5 * textHeight;
+    const double blockGap = 1.5 * textHeight;
+    const double blockWidth = 9 * pitch + side;
+    const double top = margin + (captionSize.height > 0 ? captionSize.height + 0.6 * textHeight : 0);
 
-    const std::vector<std::int32_t> primes = PrimeRange::primesBetween(range.start, range.end);
-    auto nextPrime = primes.begin();
+    // One block of the rows spanned for a hundred numbers or fewer; else one per hundred.
+    const bool hundredSquares = range.end - range.start + 1 > 100;
     const std::int32_t firstRow = (range.start - 1) / 10;
+    const std::int32_t firstHundred = (range.start - 1) / 100;
+    const std::int32_t rowsPerBlock = hundredSquares ? 10 : (range.end - 1) / 10 - firstRow + 1;
+    const double blockHeight = (rowsPerBlock - 1) * pitch + side;
+
+    const std::vector<std::int32_t> &primes = range.primes;
+    auto nextPrime = primes.begin();
     for (std::int32_t x = range.start; x <= range.end; ++x) {
+        const std::size_t block = hundredSquares ? static_cast<std::size_t>((x - 1) / 100 - firstHundred) : 0;
+        if (block == grid.blocks.size()) {
+            const std::size_t band = block / SieveGrid::BlocksPerBand;
+            const Rect bounds{margin + static_cast<double>(block % SieveGrid::BlocksPerBand) * (blockWidth + blockGap),
+                              top + static_cast<double>(band) * (blockHeight + blockGap), blockWidth, blockHeight};
+            grid.blocks.push_back({grid.cells.size(), 0, bounds});
+            if (band == grid.bands.size())
+                grid.bands.push_back({block, 0, {}});
+            grid.bands.back().blockCount += 1;
+            grid.bands.back().bounds = grid.bands.back().bounds.united(bounds);
+        }
+        GridBlock &home = grid.blocks.back();
         GridCell cell;
         cell.number = x;
         cell.row = (x - 1) / 10;
@@ -602,12 +562,22 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
         cell.prime = nextPrime != primes.end() && *nextPrime == x;
         if (cell.prime)
             ++nextPrime;
-        cell.cell = {margin + cell.column * pitch, margin + (cell.row - firstRow) * pitch, side, side};
+        const std::int32_t rowInBlock = hundredSquares ? cell.row % 10 : cell.row - firstRow;
+        cell.cell = {home.bounds.x + cell.column * pitch, home.bounds.y + rowInBlock * pitch, side, side};
         cell.text = centredAt(cell.cell.center(), sizes[static_cast<std::size_t>(x - range.start)]);
         grid.cells.push_back(cell);
+        home.cellCount += 1;
     }
-    const std::int32_t rows = grid.cells.back().row - firstRow + 1;
-    grid.bounds = withMargin({margin, margin, 9 * pitch + side, (rows - 1) * pitch + side}, margin);
+    Rect blocks;
+    for (const GridBand &band : grid.bands)
+        blocks = blocks.united(band.bounds);
+    if (captionSize.height > 0) {
+        grid.caption = centredAt({blocks.center().x, margin + captionSize.height / 2}, captionSize);
+        // A caption wider than the blocks starts at the margin; the blocks stay where they are.
+        if (grid.caption.x < margin)
+            grid.caption.x = margin;
+    }
+    grid.bounds = withMargin(blocks.united(grid.caption), margin);
     return grid;
 }
 

@@ -49,6 +49,35 @@ std::string sumOf(std::string_view pattern, const Numbers &factors, std::string_
     return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, times) + " = " + value : value});
 }
 
+using Kind = FormulaRun::Kind;
+
+// The product of powers, times signs between: 2, 3 raised, " x ", 5.
+void appendProduct(Formula &formula, const std::vector<PrimePower> &powers, const std::string &times)
+{
+    for (const PrimePower &power : powers) {
+        if (&power != &powers.front())
+            formula.push_back({Kind::Text, times});
+        formula.push_back({Kind::Number, decimal(power.prime)});
+        if (power.exponent > 1)
+            formula.push_back({Kind::Exponent, decimal(power.exponent)});
+    }
+}
+
+// pattern ("LCM = %1") with the runs of inner in place of its "%1".
+Formula filledWith(std::string_view pattern, Formula inner)
+{
+    const std::size_t at = pattern.find("%1");
+    if (at == std::string_view::npos)
+        return {{Kind::Text, std::string(pattern)}};
+    Formula formula;
+    if (at > 0)
+        formula.push_back({Kind::Text, std::string(pattern.substr(0, at))});
+    formula.insert(formula.end(), inner.begin(), inner.end());
+    if (at + 2 < pattern.size())
+        formula.push_back({Kind::Text, std::string(pattern.substr(at + 2))});
+    return formula;
+}
+
 // The decimal digits of value, with "-" for a negative one.
 std::size_t widthOf(std::int64_t value)
 {
@@ -94,7 +123,7 @@ public:
     // number, a ':' or a full stop.
     std::string take() { return std::move(text_); }
     // The text and its tables.
-    Working takeWorking() { return {std::move(text_), std::move(tables_)}; }
+    WorkingText takeWorking() { return {std::move(text_), std::move(tables_)}; }
 
 private:
     std::string text_;
@@ -193,133 +222,121 @@ std::string Texts::refusal(const Status &status) const
     return {};
 }
 
-namespace {
-
-// Euclid's divisions of the larger of a step's numbers by the smaller, down to
-// the remainder 0: "a = q x b + r" (the "x" here is the ladder's, not a phrase).
-void euclidDivisions(Lines &lines, const HcfStep &step)
+WorkingText Texts::factorsSteps(const FactorWorking &working) const
 {
-    std::uint32_t a = std::max(step.h, step.x);
-    std::uint32_t b = std::min(step.h, step.x);
-    while (b != 0) {
-        const std::uint32_t r = a % b;
-        lines.newLine();
-        lines.number(a);
-        lines.append(" = ");
-        lines.number(a / b);
-        lines.append(" x ");
-        lines.number(b);
-        lines.append(" + ");
-        lines.number(r);
-        a = b;
-        b = r;
-    }
-}
-
-} // namespace
-
-Working Texts::factorsSteps(const FactorResult &result) const
-{
-    if (!result.status.isOk())
-        return {refusal(result.status), {}};
+    if (!working.status.isOk())
+        return {refusal(working.status), {}};
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.factorsOf, {decimal(result.number)}));
+    lines.append(fill(phrases_.factorsOf, {decimal(working.number)}));
     lines.newLine();
-    if (result.factors.empty()) {
+    if (working.ladder.empty()) {
         lines.newLine();
-        lines.append(factorsLastLine(result));
+        lines.append(factorsLastLine(working));
         return lines.takeWorking();
     }
 
-    const std::size_t factorWidth = widthOf(result.factors.back());
-    const std::size_t numberWidth = widthOf(result.number);
-    std::int64_t m = result.number;
-    for (const std::int32_t p : result.factors) {
+    const std::size_t factorWidth = widthOf(working.factors.back());
+    const std::size_t numberWidth = widthOf(working.number);
+    for (const DivisionRung &rung : working.ladder) {
         lines.newLine();
         lines.tableRow(factorWidth + 3);
-        lines.number(p, factorWidth);
+        lines.number(rung.divisor, factorWidth);
         lines.append(" | ");
-        lines.number(m, numberWidth);
-        m /= p;
+        lines.number(rung.dividend, numberWidth);
     }
     lines.newLine();
     lines.tableRow(factorWidth + 3);
     lines.blanks(factorWidth);
     lines.append(" | ");
-    lines.number(1, numberWidth);
+    lines.number(working.ladder.back().quotient, numberWidth);
     lines.newLine();
 
     lines.newLine();
-    lines.append(factorsLastLine(result));
+    lines.append(factorsLastLine(working));
     return lines.takeWorking();
 }
 
-std::string Texts::factorsLastLine(const FactorResult &result) const
+std::string Texts::factorsLastLine(const FactorWorking &working) const
 {
-    if (result.factors.empty())
+    if (working.factors.empty())
         return phrases_.onlyAboveOne;
-    if (result.factors.size() == 1)
-        return fill(phrases_.isPrime, {decimal(result.number)});
+    if (working.isPrime())
+        return fill(phrases_.isPrime, {decimal(working.number)});
     // The exponent form: each prime once, with "^" and its exponent when above 1.
     std::string powers;
-    for (std::size_t i = 0; i < result.factors.size();) {
-        const std::int32_t p = result.factors[i];
-        std::size_t exponent = 0;
-        for (; i < result.factors.size() && result.factors[i] == p; ++i)
-            ++exponent;
+    for (const PrimePower &power : working.powers) {
         if (!powers.empty())
             powers += phrases_.times;
-        powers += decimal(p);
-        if (exponent > 1) {
+        powers += decimal(power.prime);
+        if (power.exponent > 1) {
             powers += '^';
-            powers += decimal(static_cast<std::int64_t>(exponent));
+            powers += decimal(power.exponent);
         }
     }
-    return decimal(result.number) + " = " + powers;
+    return decimal(working.number) + " = " + powers;
 }
 
-std::string Texts::hcfWorking(const HcfResult &result) const
+std::string Texts::hcfWorking(const HcfWorking &working) const
 {
-    if (!result.status.isOk())
-        return refusal(result.status);
+    if (!working.status.isOk())
+        return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.hcfOf, {joined(result.numbers, phrases_.listSeparator)}));
-    for (const HcfStep &step : result.steps) {
+    lines.append(fill(phrases_.hcfOf, {joined(working.numbers, phrases_.listSeparator)}));
+    for (const std::string &note : signNotes(working.numbers)) {
+        lines.newLine();
+        lines.append(note);
+    }
+    for (const HcfFoldStep &step : working.steps) {
         // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
         // line when the smaller number is 0.
         const std::string pair = fill(phrases_.hcfOfPair, {decimal(step.h), decimal(step.x)});
         lines.newLine();
-        if (std::min(step.h, step.x) != 0) {
+        if (!step.divisions.empty()) {
             lines.newLine();
             lines.append(pair + ":");
-            euclidDivisions(lines, step);
+        }
+        // "a = q x b + r" (the "x" here is the ladder's, not a phrase).
+        for (const EuclidDivision &division : step.divisions) {
+            lines.newLine();
+            lines.number(division.dividend);
+            lines.append(" = ");
+            lines.number(division.quotient);
+            lines.append(" x ");
+            lines.number(division.divisor);
+            lines.append(" + ");
+            lines.number(division.remainder);
         }
         lines.newLine();
         lines.append(pair + " = ");
         lines.number(step.g);
     }
-    // The fold made one step per number after the first, unless it reached 1 early.
-    if (!result.steps.empty() && result.steps.back().g == 1 && result.steps.size() + 1 < result.numbers.size()) {
+    if (working.stoppedEarly) {
         lines.newLine();
         lines.append(phrases_.hcfAlreadyOne);
     }
     lines.newLine();
     lines.newLine();
-    lines.append(hcfCaption(result));
+    lines.append(fill(phrases_.hcfIs, {decimal(working.value)}));
     return lines.take();
 }
 
-Working Texts::lcmSteps(const LcmResult &result) const
+WorkingText Texts::lcmSteps(const LcmWorking &working) const
 {
-    if (!result.status.isOk())
-        return {refusal(result.status), {}};
+    if (!working.status.isOk())
+        return {refusal(working.status), {}};
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.lcmOf, {joined(result.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.lcmOf, {joined(working.numbers, phrases_.listSeparator)}));
+    // With a 0 the LCM is 0 at once: no size is taken.
+    if (!working.zero)
+        for (const std::string &note : signNotes(working.numbers)) {
+            lines.newLine();
+            lines.append(note);
+        }
     lines.newLine();
-    if (result.value.isZero()) {
+    if (working.zero) {
         lines.newLine();
         lines.append(phrases_.lcmZero);
         lines.newLine();
@@ -328,20 +345,20 @@ Working Texts::lcmSteps(const LcmResult &result) const
         return lines.takeWorking();
     }
 
-    const std::string lcm = result.value.decimal();
-    if (!result.rungs.empty()) {
-        const std::size_t columns = result.remaining.size();
+    const std::string lcm = working.value.decimal();
+    if (!working.rows.empty()) {
+        const std::size_t columns = working.remaining.size();
         // The numbers only shrink down the ladder, so the first row is the widest.
         std::size_t rungWidth = 0;
-        for (const std::uint32_t rung : result.rungs)
-            rungWidth = std::max(rungWidth, widthOf(rung));
+        for (const LadderRow &row : working.rows)
+            rungWidth = std::max(rungWidth, widthOf(row.divisor));
         std::vector<std::size_t> widths(columns);
         std::size_t rowSize = rungWidth + 3;
         for (std::size_t c = 0; c < columns; ++c) {
-            widths[c] = widthOf(result.rows.front()[c]);
+            widths[c] = widthOf(working.rows.front().numbers[c]);
             rowSize += widths[c] + 2;
         }
-        lines.reserve(rowSize * (result.rungs.size() + 1) + 24 * (result.rungs.size() + columns) + lcm.size() + 256);
+        lines.reserve(rowSize * (working.rows.size() + 1) + 24 * (working.rows.size() + columns) + lcm.size() + 256);
 
         const auto row = [&](const std::vector<std::uint32_t> &numbers) {
             lines.append(" | ");
@@ -351,30 +368,28 @@ Working Texts::lcmSteps(const LcmResult &result) const
                 lines.number(numbers[c], widths[c]);
             }
         };
-        for (std::size_t k = 0; k < result.rungs.size(); ++k) {
+        for (const LadderRow &ladderRow : working.rows) {
             lines.newLine();
             lines.tableRow(rungWidth + 3);
-            lines.number(result.rungs[k], rungWidth);
-            row(result.rows[k]);
+            lines.number(ladderRow.divisor, rungWidth);
+            row(ladderRow.numbers);
         }
         lines.newLine();
         lines.tableRow(rungWidth + 3);
         lines.blanks(rungWidth);
-        row(result.remaining);
+        row(working.remaining);
         lines.newLine();
     }
 
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
-    const std::vector<std::uint32_t> factors = result.ladderFactors();
     lines.newLine();
-    lines.append(sumOf(phrases_.lcmIs, factors, phrases_.times, lcm));
+    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_.times, lcm));
     return lines.takeWorking();
 }
 
-std::string Texts::primesWorking(const PrimesResult &result) const
+std::string Texts::primesWorking(const SieveWorking &sieve) const
 {
-    const SieveSteps sieve = PrimeRange::sieveSteps(result.bounds[0], result.bounds[1]);
-    const std::string count = decimal(static_cast<std::int64_t>(result.primes.size()));
+    const std::string count = decimal(static_cast<std::int64_t>(sieve.primes.size()));
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.primesBetween, {decimal(sieve.start), decimal(sieve.end)}));
@@ -402,40 +417,89 @@ std::string Texts::primesWorking(const PrimesResult &result) const
     lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime), decimal(sieve.stopSquare), decimal(sieve.end)}));
     lines.newLine();
     lines.newLine();
-    if (result.primes.empty())
+    if (sieve.primes.empty())
         lines.append(phrases_.noPrimes);
-    else if (result.primes.size() == 1)
-        lines.append(fill(phrases_.onePrime, {decimal(result.primes.front())}));
+    else if (sieve.primes.size() == 1)
+        lines.append(fill(phrases_.onePrime, {decimal(sieve.primes.front())}));
     else
-        lines.append(fill(phrases_.somePrimes, {count, joined(result.primes, " ")}));
+        lines.append(fill(phrases_.somePrimes, {count, joined(sieve.primes, " ")}));
     return lines.take();
 }
 
-std::string Texts::hcfSum(std::span<const std::uint32_t> factors) const
+Formula Texts::factorsPictureLine(const FactorWorking &working) const
 {
-    return sumOf(phrases_.hcfIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    if (working.factors.size() < 2)
+        return {{Kind::Text, factorsLastLine(working)}};
+    Formula line{{Kind::Number, decimal(working.number)}, {Kind::Text, phrases_.equals}};
+    appendProduct(line, working.powers, phrases_.times);
+    return line;
 }
 
-std::string Texts::lcmSum(std::span<const std::uint32_t> factors) const
+Formula Texts::hcfSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.lcmIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    return sum(phrases_.hcfIs, venn.hcfFactors, venn.hcf);
 }
 
-std::string Texts::treeDescription(const FactorTree &tree) const
+Formula Texts::lcmSum(const VennContents &venn) const
 {
-    if (tree.nodes.empty())
+    return sum(phrases_.lcmIs, venn.lcmFactors, venn.lcm);
+}
+
+// The product and its value: "2 x 3 = 6"; the value alone when one factor or none gives it.
+Formula Texts::sum(std::string_view pattern, std::span<const std::uint32_t> factors, const WholeNumber &value) const
+{
+    Formula inner;
+    if (factors.size() >= 2) {
+        appendProduct(inner, writtenPowers(primePowers(factors), FewestRepeatsAsPower), phrases_.times);
+        inner.push_back({Kind::Text, phrases_.equals});
+    }
+    inner.push_back({Kind::Number, value.decimal()});
+    return filledWith(pattern, std::move(inner));
+}
+
+std::string Texts::inWords(const Formula &formula) const
+{
+    std::string words;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool powered = formula[i].kind == Kind::Number && i + 1 < formula.size() && formula[i + 1].kind == Kind::Exponent;
+        if (powered) {
+            words += fill(phrases_.powerInWords, {formula[i].text, formula[i + 1].text});
+            ++i;
+        } else {
+            words += formula[i].text;
+        }
+    }
+    return words;
+}
+
+std::vector<std::string> Texts::signNotes(std::span<const std::int32_t> numbers) const
+{
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        if (numbers[i] < 0 && std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(i), numbers[i]) ==
+                                  numbers.begin() + static_cast<std::ptrdiff_t>(i))
+            notes.push_back(fill(phrases_.takenAsSize, {decimal(numbers[i]), decimal(magnitude(numbers[i]))}));
+    return notes;
+}
+
+std::string Texts::treeDescription(const FactorWorking &working) const
+{
+    if (working.tree.empty())
         return phrases_.onlyAboveOne;
-    const std::string root = decimal(tree.nodes.front().value);
-    if (tree.composites.empty())
-        return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
+    const std::string root = decimal(working.tree.front().value);
     std::string splits;
-    for (const int index : tree.composites) {
-        const TreeNode &node = tree.nodes[static_cast<std::size_t>(index)];
+    for (const TreeSplit &node : working.tree) {
+        if (node.isPrime())
+            continue;
         if (!splits.empty())
             splits += phrases_.partSeparator;
-        splits += fill(phrases_.split, {decimal(node.value), decimal(tree.nodes[static_cast<std::size_t>(node.left)].value),
-                                        decimal(tree.nodes[static_cast<std::size_t>(node.right)].value)});
+        splits += fill(phrases_.split, {decimal(node.value), decimal(working.tree[static_cast<std::size_t>(node.left)].value),
+                                        decimal(working.tree[static_cast<std::size_t>(node.right)].value)});
     }
+    if (splits.empty())
+        return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
+    splits += phrases_.partSeparator;
+    splits += inWords(factorsPictureLine(working));
     return fill(phrases_.treeOf, {root, splits});
 }
 
@@ -460,16 +524,22 @@ std::string Texts::vennDescription(const VennContents &venn) const
         if (!regions.empty())
             regions += phrases_.partSeparator;
         const bool alone = (region.members & (region.members - 1)) == 0;
-        regions += fill(alone ? phrases_.inOnly : phrases_.inShared,
-                        {numbersIn(region.members), joined(region.factors, phrases_.listSeparator)});
+        std::string factors;
+        for (const PrimePower &factor : writtenPowers(primePowers(region.factors), FewestRepeatsAsPower)) {
+            if (!factors.empty())
+                factors += phrases_.listSeparator;
+            factors += factor.exponent > 1 ? fill(phrases_.powerInWords, {decimal(factor.prime), decimal(factor.exponent)})
+                                           : decimal(factor.prime);
+        }
+        regions += fill(alone ? phrases_.inOnly : phrases_.inShared, {numbersIn(region.members), factors});
     }
     const unsigned all = (1u << venn.magnitudes.size()) - 1;
     return fill(phrases_.vennOf, {numbersIn(all), regions.empty() ? phrases_.noPrimeFactors : regions});
 }
 
-std::string Texts::gridDescription(const PrimesResult &result) const
+std::string Texts::gridDescription(const SieveWorking &result) const
 {
-    if (result.end() - result.start() + 1 > PrimeRange::MaxShownRange)
+    if (result.wide)
         return phrases_.gridTooWide;
     std::string primes;
     if (result.primes.empty())
@@ -478,7 +548,13 @@ std::string Texts::gridDescription(const PrimesResult &result) const
         primes = fill(phrases_.gridOnePrime, {decimal(result.primes.front())});
     else
         primes = fill(phrases_.gridSomePrimes, {joined(result.primes, phrases_.listSeparator)});
-    return fill(phrases_.gridOf, {decimal(result.start()), decimal(result.end()), primes});
+    return fill(phrases_.gridOf, {decimal(result.start), decimal(result.end), primes});
+}
+
+std::string Texts::gridCaption(const SieveWorking &working) const
+{
+    return fill(phrases_.gridCaption, {decimal(working.start), decimal(working.end),
+                                       phrases_.primeCountInWords(static_cast<std::int64_t>(working.primes.size()))});
 }
 
 } // namespace numbers

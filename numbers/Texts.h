@@ -1,13 +1,11 @@
 #pragma once
 
 #include "Command.h"
-#include "Factorizer.h"
-#include "Hcf.h"
-#include "LcmLadder.h"
+#include "Formula.h"
 #include "Phrases.h"
-#include "PictureLayout.h"
-#include "PrimeRange.h"
+#include "Results.h"
 #include "Status.h"
+#include "Working.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -29,14 +27,15 @@ struct WorkingTable {
 };
 
 // A working text and the tables among its lines.
-struct Working {
+struct WorkingText {
     std::string text;
     std::vector<WorkingTable> tables;
 };
 
 // Every text a user reads about a result, made from the result's data and one
 // table of phrases: the captions, the elapsed time, the refusal messages and
-// the working. Numbers are written in plain decimal digits, "-" for negatives,
+// the working. They only word what the results and their working (Working.h)
+// hold, and compute nothing. Numbers are written in plain decimal digits, "-" for negatives,
 // without group separators.
 class Texts {
 public:
@@ -71,40 +70,58 @@ public:
     // included. A refused result's working is its refusal.
     //
     // The division ladder of the first number and its factors in exponent form.
-    std::string factorsWorking(const FactorResult &result) const { return factorsSteps(result).text; }
+    std::string factorsWorking(const FactorWorking &working) const { return factorsSteps(working).text; }
     // The same with its table, the ladder.
-    Working factorsSteps(const FactorResult &result) const;
+    WorkingText factorsSteps(const FactorWorking &working) const;
     // Euclid's divisions for each step of the HCF fold.
-    std::string hcfWorking(const HcfResult &result) const;
+    std::string hcfWorking(const HcfWorking &working) const;
     // The LCM ladder as a table, then the product that gives the LCM.
-    std::string lcmWorking(const LcmResult &result) const { return lcmSteps(result).text; }
+    std::string lcmWorking(const LcmWorking &working) const { return lcmSteps(working).text; }
     // The same with its table, the ladder.
-    Working lcmSteps(const LcmResult &result) const;
+    WorkingText lcmSteps(const LcmWorking &working) const;
     // The sieve of Eratosthenes over the range, step by step, and the primes
-    // left; for a range wider than PrimeRange::MaxShownRange only their count.
-    std::string primesWorking(const PrimesResult &result) const;
+    // left; for a range too wide to show step by step only their count.
+    std::string primesWorking(const SieveWorking &working) const;
     // The last line of the factors' working, also shown under the factor tree:
     // the exponent form ("360 = 2^3 x 3^2 x 5"), "97 is a prime number.", or
     // for a number below 2, "Only numbers above 1 have prime factors.".
-    std::string factorsLastLine(const FactorResult &result) const;
+    std::string factorsLastLine(const FactorWorking &working) const;
 
+    // The pictures' lines in school typography, with raised exponents and the
+    // phrase table's times sign. The line under the factor tree: the exponent
+    // form (360 = 2³ x 3² x 5), or the last line of the working as one run.
+    Formula factorsPictureLine(const FactorWorking &working) const;
     // The sums under a Venn diagram: the factors ascending, joined into a
     // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value
-    // for one factor or none ("HCF = 3", "HCF = 1").
-    std::string hcfSum(std::span<const std::uint32_t> factors) const;
-    std::string lcmSum(std::span<const std::uint32_t> factors) const;
+    // for one factor or none ("HCF = 3", "HCF = 1"). A prime repeated
+    // FewestRepeatsAsPower times or more is written once as a power (LCM = 2³⁰ = 1073741824).
+    Formula hcfSum(const VennContents &venn) const;
+    Formula lcmSum(const VennContents &venn) const;
+    // A formula as a screen reader says it: "2 to the power 3" for 2³.
+    std::string inWords(const Formula &formula) const;
+    // One line for each negative number of the list, in its order, saying
+    // that the HCF and LCM take its size: "-12 is taken as 12."; a number
+    // repeated is named once.
+    std::vector<std::string> signNotes(std::span<const std::int32_t> numbers) const;
 
     // The pictures in words, as a screen reader says them. The factor tree:
-    // each composite node, depth first, left child first ("Factor tree of
-    // 360: 360 = 18 x 20; 18 = 3 x 6; ...").
-    std::string treeDescription(const FactorTree &tree) const;
+    // each composite node, depth first, left child first, then the line under
+    // it ("Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; ...; 360 = 2 to the
+    // power 3 x 3 to the power 2 x 5").
+    std::string treeDescription(const FactorWorking &working) const;
     // The regions that hold factors, in the order of the circles they are in
-    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3").
+    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"),
+    // a prime repeated as in the drawing said as a power ("2 to the power 29").
     std::string vennDescription(const VennContents &venn) const;
-    // "Grid of 20 to 30: the primes are 23, 29".
-    std::string gridDescription(const PrimesResult &result) const;
+    // "Grid of 20 to 30: the primes are 23, 29"; a notice for a range too wide to draw.
+    std::string gridDescription(const SieveWorking &working) const;
+    // The caption above a sieve grid: "Primes between 1 and 100: 25 primes".
+    std::string gridCaption(const SieveWorking &working) const;
 
 private:
+    // pattern ("HCF = %1") filled with the factors' product and its value.
+    Formula sum(std::string_view pattern, std::span<const std::uint32_t> factors, const WholeNumber &value) const;
+
     Phrases phrases_;
 };
 
