@@ -39,9 +39,9 @@ const std::array<FileKind, 5> Kinds{{
     {Kind::Jpeg, {"jpg", "jpeg"}, QT_TRANSLATE_NOOP("WorkingOutput", "JPEG picture (*.jpg *.jpeg)")},
 }};
 
-QString tr(const char *text, const char *comment = nullptr)
+QString tr(const char *text)
 {
-    return QCoreApplication::translate("WorkingOutput", text, comment);
+    return QCoreApplication::translate("WorkingOutput", text);
 }
 
 const FileKind *kindOf(const QString &fileName)
@@ -110,19 +110,19 @@ QString WorkingOutput::suggestedName(numbers::Command command, std::span<const s
     switch (command) {
     case numbers::Command::Factors:
         //: The start of a suggested file name, as "factors-360": lower case, no blanks.
-        name = tr("factors", "file name");
+        name = QCoreApplication::translate("WorkingOutput", "factors", "file name");
         break;
     case numbers::Command::Hcf:
         //: The start of a suggested file name, as "hcf-12-18": lower case, no blanks.
-        name = tr("hcf", "file name");
+        name = QCoreApplication::translate("WorkingOutput", "hcf", "file name");
         break;
     case numbers::Command::Lcm:
         //: The start of a suggested file name, as "lcm-4-6-10": lower case, no blanks.
-        name = tr("lcm", "file name");
+        name = QCoreApplication::translate("WorkingOutput", "lcm", "file name");
         break;
     case numbers::Command::Primes:
         //: The start of a suggested file name, as "primes-1-100": lower case, no blanks.
-        name = tr("primes", "file name");
+        name = QCoreApplication::translate("WorkingOutput", "primes", "file name");
         break;
     }
     for (const std::int32_t number : numbers.first(std::min(numbers.size(), NamedNumbers)))
@@ -137,9 +137,9 @@ QString WorkingOutput::write(const QString &fileName, const Content &content)
     const FileKind *kind = kindOf(fileName);
     if (kind == nullptr)
         //: %1: the extensions offered, as ".png, .svg, .pdf, .txt, .jpg"
-        return tr("the name does not end in one of %1").arg(offeredExtensions());
+        return QCoreApplication::translate("WorkingOutput", "the name does not end in one of %1").arg(offeredExtensions());
     if (content.picture == nullptr && kind->kind != Kind::Pdf && kind->kind != Kind::Text)
-        return tr("there is no picture to save: save the steps as .pdf or .txt");
+        return QCoreApplication::translate("WorkingOutput", "there is no picture to save: save the steps as .pdf or .txt");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
