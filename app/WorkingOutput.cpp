@@ -104,6 +104,14 @@ QString WorkingOutput::withExtension(const QString &fileName, const QString &fil
     return fileName + QLatin1Char('.') + extensionOf(filter);
 }
 
+QString WorkingOutput::forFilter(const QString &fileName, const QString &filter)
+{
+    if (kindOf(fileName) == nullptr)
+        return fileName;
+    const QString suffix = QFileInfo(fileName).suffix();
+    return fileName.left(fileName.size() - suffix.size()) + extensionOf(filter);
+}
+
 QString WorkingOutput::suggestedName(numbers::Command command, std::span<const std::int32_t> numbers)
 {
     QString name;

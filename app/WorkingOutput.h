@@ -42,6 +42,9 @@ QString extensionOf(const QString &filter);
 // fileFilters(), with filter's extension added when it has no extension, and
 // empty (refused) when its extension is another one.
 QString withExtension(const QString &fileName, const QString &filter);
+// fileName for a kind chosen in the dialog: an offered extension replaced by
+// filter's ("hcf-12-18.png" for PDF is "hcf-12-18.pdf"), any other name unchanged.
+QString forFilter(const QString &fileName, const QString &filter);
 // The file name a save suggests, without extension: the command's word and
 // the numbers ("factors-360", "hcf-12-18", "primes-1-100"); more than four
 // numbers end with "-etc".

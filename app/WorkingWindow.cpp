@@ -322,8 +322,13 @@ void WorkingWindow::saveWorking()
     // A name typed without an extension takes the chosen kind's, before the
     // dialog asks whether to replace a file of that name.
     dialog.setDefaultSuffix(WorkingOutput::extensionOf(saveFilter_));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog](const QString &filter) { dialog.setDefaultSuffix(WorkingOutput::extensionOf(filter)); });
+    // A name with an offered extension takes the chosen kind's.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(WorkingOutput::extensionOf(filter));
+        const QStringList typed = dialog.selectedFiles();
+        if (!typed.isEmpty() && !QFileInfo(typed.front()).isDir())
+            dialog.selectFile(QFileInfo(WorkingOutput::forFilter(typed.front(), filter)).fileName());
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveFilter_ = dialog.selectedNameFilter();

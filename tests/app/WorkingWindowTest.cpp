@@ -509,6 +509,12 @@ void WorkingWindowTest::saveNameAndExtension()
     QFETCH(QString, name);
     const std::vector<std::int32_t> values(numbers.begin(), numbers.end());
     QCOMPARE(WorkingOutput::suggestedName(static_cast<numbers::Command>(command), values), name);
+    // Choosing another kind in the dialog changes an offered extension only.
+    const QStringList filters = WorkingOutput::fileFilters();
+    QCOMPARE(WorkingOutput::forFilter(name + ".png", filters.at(2)), name + ".pdf");
+    QCOMPARE(WorkingOutput::forFilter(name + ".jpeg", filters.at(3)), name + ".txt");
+    QCOMPARE(WorkingOutput::forFilter(name + ".bmp", filters.at(2)), name + ".bmp");
+    QCOMPARE(WorkingOutput::forFilter(name, filters.at(2)), name);
 
     QGraphicsScene &scene = pictureOf("Factorize", "360");
     const QTemporaryDir dir;
