@@ -42,8 +42,7 @@ void CaptionMenu::attach(CaptionLabel &caption)
 QAction *CaptionMenu::newShowWorking(QObject *owner)
 {
     QAction *working = newEntry(QT_TRANSLATE_NOOP("CaptionMenu", "Show &Working"), owner);
-    working->setShortcut(workingShortcut());
-    // Shown only: the window's own action takes the keys.
+    // A shortcut given to it is shown only: the window's own action takes the keys.
     working->setShortcutContext(Qt::WidgetShortcut);
     working->setEnabled(false);
     return working;

@@ -11,8 +11,8 @@ class QAction;
 // the same entries in the same state.
 namespace CaptionMenu {
 
-// The keyboard shortcut that opens the working of the latest result; shown in
-// every "Show &Working" entry.
+// The keyboard shortcut that opens the working of the latest result; its owner
+// shows it beside the "Show &Working" entries of the latest result only.
 inline QKeySequence workingShortcut()
 {
     return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W);
@@ -28,8 +28,8 @@ void copy(const CaptionLabel &caption);
 // Gives caption its menu with "&Copy", which puts the whole caption, trimmed
 // of blanks at both ends, on the clipboard.
 void attach(CaptionLabel &caption);
-// A new, disabled "Show &Working" entry owned by owner, showing the working
-// shortcut, for its owner to connect and to enable only while the result is kept.
+// A new, disabled "Show &Working" entry owned by owner, without a shortcut shown,
+// for its owner to connect and to enable only while the result is kept.
 QAction *newShowWorking(QObject *owner);
 // Adds a new "Show &Working" entry below Copy and gives it back.
 QAction *addShowWorking(CaptionLabel &caption);

@@ -1,5 +1,7 @@
 #include "OptionalOutput.h"
 
+#include "AppNames.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -7,7 +9,7 @@
 namespace {
 
 using WriteSvg = void (*)(QIODevice &, QGraphicsScene &, const QString &, const QString &, int);
-using Print = void (*)(QWidget *, const std::function<void(QPagedPaintDevice &)> &);
+using Print = void (*)(QWidget *, const QString &, const QString &, const std::function<void(QPagedPaintDevice &)> &);
 
 // The module where the program is installed (libdir/hcflcm beside bindir),
 // else where the build left it.
@@ -34,12 +36,12 @@ bool OptionalOutput::writeSvg(QIODevice &file, QGraphicsScene &picture, const QS
     return true;
 }
 
-bool OptionalOutput::print(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &render)
+bool OptionalOutput::print(QWidget *parent, const QString &title, const std::function<void(QPagedPaintDevice &)> &render)
 {
     const auto print = reinterpret_cast<Print>(module().resolve("hcflcmPrint"));
     if (print == nullptr)
         return false;
-    print(parent, render);
+    print(parent, title, AppNames::windowCaption(), render);
     return true;
 }
 

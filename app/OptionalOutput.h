@@ -17,10 +17,11 @@ namespace OptionalOutput {
 // module cannot be loaded (reason() says why).
 bool writeSvg(QIODevice &file, QGraphicsScene &picture, const QString &title, const QString &description,
               int dotsPerInch);
-// Asks for a printer in the platform's print dialog, owned by parent, and
-// renders the pages onto it when the user accepts; false when the module
-// cannot be loaded.
-bool print(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &render);
+// Asks for a printer in the platform's print dialog, owned by parent (which
+// offers a PDF file where no printer is installed), names the document title
+// and the creator the program, and renders the pages onto it when the user
+// accepts; false when the module cannot be loaded.
+bool print(QWidget *parent, const QString &title, const std::function<void(QPagedPaintDevice &)> &render);
 // Why the module could not be loaded.
 QString reason();
 

@@ -1,6 +1,9 @@
 #include "PictureView.h"
 
+#include <QPainter>
 #include <QResizeEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -65,6 +68,31 @@ void PictureView::wheelEvent(QWheelEvent *event)
     if (notches != 0)
         zoomBy(std::pow(Step, notches));
     event->accept();
+}
+
+void PictureView::paintEvent(QPaintEvent *event)
+{
+    QGraphicsView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(viewport());
+    QStyleOptionFocusRect frame;
+    frame.initFrom(viewport());
+    frame.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+    frame.backgroundColor = Qt::white;
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
+void PictureView::focusInEvent(QFocusEvent *event)
+{
+    QGraphicsView::focusInEvent(event);
+    viewport()->update();
+}
+
+void PictureView::focusOutEvent(QFocusEvent *event)
+{
+    QGraphicsView::focusOutEvent(event);
+    viewport()->update();
 }
 
 void PictureView::applyFirstZoom()

@@ -5,7 +5,8 @@
 // The view of the working's picture. Each new picture is shown fitted to the
 // view when it is larger, at 100% otherwise, and keeps that rule as the view
 // is resized; a zoom the user chooses (zoom in, zoom out, fit, or Ctrl with
-// the wheel) lasts until the next picture.
+// the wheel) lasts until the next picture. With the keyboard's focus it shows
+// a focus frame, and the arrow keys scroll it.
 class PictureView : public QGraphicsView {
     Q_OBJECT
 
@@ -24,6 +25,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Fitted when larger than the view, else at 100%.

@@ -1,39 +1,42 @@
 #include "WorkingOutput.h"
 
+#include "AppNames.h"
 #include "OptionalOutput.h"
+#include "PageLayout.h"
+#include "Texts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QGraphicsScene>
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
-enum class Kind { Png, Svg, Pdf, Text };
+enum class Kind { Png, Svg, Pdf, Text, Jpeg };
 
 // The quality Qt's PNG writer turns into zlib's compression level 1.
 constexpr int FastPngQuality = 80;
+constexpr int JpegQuality = 90;
+// Lists of more numbers end with "-etc" in a suggested file name.
+constexpr std::size_t NamedNumbers = 4;
 
 struct FileKind {
     Kind kind;
-    const char *extension;
+    std::array<const char *, 2> extensions; // the first is the one added to a name
     const char *filter;
 };
 
-const std::array<FileKind, 4> Kinds{{
-    {Kind::Png, "png", QT_TRANSLATE_NOOP("WorkingOutput", "PNG picture (*.png)")},
-    {Kind::Svg, "svg", QT_TRANSLATE_NOOP("WorkingOutput", "SVG picture (*.svg)")},
-    {Kind::Pdf, "pdf", QT_TRANSLATE_NOOP("WorkingOutput", "PDF document (*.pdf)")},
-    {Kind::Text, "txt", QT_TRANSLATE_NOOP("WorkingOutput", "Text (*.txt)")},
+const std::array<FileKind, 5> Kinds{{
+    {Kind::Png, {"png", nullptr}, QT_TRANSLATE_NOOP("WorkingOutput", "PNG picture (*.png)")},
+    {Kind::Svg, {"svg", nullptr}, QT_TRANSLATE_NOOP("WorkingOutput", "SVG picture (*.svg)")},
+    {Kind::Pdf, {"pdf", nullptr}, QT_TRANSLATE_NOOP("WorkingOutput", "PDF document (*.pdf)")},
+    {Kind::Text, {"txt", nullptr}, QT_TRANSLATE_NOOP("WorkingOutput", "Text (*.txt)")},
+    {Kind::Jpeg, {"jpg", "jpeg"}, QT_TRANSLATE_NOOP("WorkingOutput", "JPEG picture (*.jpg *.jpeg)")},
 }};
 
 QString tr(const char *text)
@@ -45,28 +48,35 @@ const FileKind *kindOf(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix();
     for (const FileKind &kind : Kinds)
-        if (suffix.compare(QLatin1String(kind.extension), Qt::CaseInsensitive) == 0)
-            return &kind;
+        for (const char *extension : kind.extensions)
+            if (extension != nullptr && suffix.compare(QLatin1String(extension), Qt::CaseInsensitive) == 0)
+                return &kind;
     return nullptr;
 }
 
-// Scene units are pixels at 96 dots per inch.
-constexpr double SceneDpi = 96;
-
-// The first line of the steps names the working.
-QString titleOf(const QString &steps)
+// The extensions offered, as a refusal names them: ".png, .svg, .pdf, .txt, .jpg".
+QString offeredExtensions()
 {
-    return steps.section(QLatin1Char('\n'), 0, 0);
+    QStringList offered;
+    for (const FileKind &kind : Kinds)
+        offered << QLatin1Char('.') + QLatin1String(kind.extensions.front());
+    return offered.join(QLatin1String(", "));
 }
 
-void writePdf(QIODevice &file, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture)
+// The first line of the steps names the working.
+QString titleOf(const numbers::WorkingText &steps)
+{
+    return QString::fromStdString(steps.text).section(QLatin1Char('\n'), 0, 0);
+}
+
+void writePdf(QIODevice &file, const WorkingOutput::Content &content)
 {
     QPdfWriter pdf(&file);
-    pdf.setTitle(titleOf(steps));
-    pdf.setCreator(QCoreApplication::applicationName());
+    const PageLayout::Document document = WorkingOutput::document(content);
+    pdf.setTitle(document.title);
+    pdf.setCreator(AppNames::windowCaption());
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    WorkingOutput::renderPages(pdf, steps, stepsFont, picture);
+    PageLayout::print(pdf, document);
 }
 
 } // namespace
@@ -82,20 +92,62 @@ QStringList WorkingOutput::fileFilters()
 QString WorkingOutput::extensionOf(const QString &filter)
 {
     const qsizetype index = std::max<qsizetype>(0, fileFilters().indexOf(filter));
-    return QLatin1String(Kinds[static_cast<std::size_t>(index)].extension);
+    return QLatin1String(Kinds[static_cast<std::size_t>(index)].extensions.front());
 }
 
 QString WorkingOutput::withExtension(const QString &fileName, const QString &filter)
 {
-    return kindOf(fileName) != nullptr ? fileName : fileName + QLatin1Char('.') + extensionOf(filter);
+    if (kindOf(fileName) != nullptr)
+        return fileName;
+    if (!QFileInfo(fileName).suffix().isEmpty())
+        return {};
+    return fileName + QLatin1Char('.') + extensionOf(filter);
 }
 
-QString WorkingOutput::write(const QString &fileName, const QString &steps, const QFont &stepsFont,
-                             QGraphicsScene &picture, const QString &description)
+QString WorkingOutput::forFilter(const QString &fileName, const QString &filter)
+{
+    if (kindOf(fileName) == nullptr)
+        return fileName;
+    const QString suffix = QFileInfo(fileName).suffix();
+    return fileName.left(fileName.size() - suffix.size()) + extensionOf(filter);
+}
+
+QString WorkingOutput::suggestedName(numbers::Command command, std::span<const std::int32_t> numbers)
+{
+    QString name;
+    switch (command) {
+    case numbers::Command::Factors:
+        //: The start of a suggested file name, as "factors-360": lower case, no blanks.
+        name = QCoreApplication::translate("WorkingOutput", "factors", "file name");
+        break;
+    case numbers::Command::Hcf:
+        //: The start of a suggested file name, as "hcf-12-18": lower case, no blanks.
+        name = QCoreApplication::translate("WorkingOutput", "hcf", "file name");
+        break;
+    case numbers::Command::Lcm:
+        //: The start of a suggested file name, as "lcm-4-6-10": lower case, no blanks.
+        name = QCoreApplication::translate("WorkingOutput", "lcm", "file name");
+        break;
+    case numbers::Command::Primes:
+        //: The start of a suggested file name, as "primes-1-100": lower case, no blanks.
+        name = QCoreApplication::translate("WorkingOutput", "primes", "file name");
+        break;
+    }
+    for (const std::int32_t number : numbers.first(std::min(numbers.size(), NamedNumbers)))
+        name += QLatin1Char('-') + QString::number(number);
+    if (numbers.size() > NamedNumbers)
+        name += QLatin1String("-etc");
+    return name;
+}
+
+QString WorkingOutput::write(const QString &fileName, const Content &content)
 {
     const FileKind *kind = kindOf(fileName);
     if (kind == nullptr)
-        return tr("the name does not end in .png, .svg, .pdf or .txt");
+        //: %1: the extensions offered, as ".png, .svg, .pdf, .txt, .jpg"
+        return QCoreApplication::translate("WorkingOutput", "the name does not end in one of %1").arg(offeredExtensions());
+    if (content.picture == nullptr && kind->kind != Kind::Pdf && kind->kind != Kind::Text)
+        return QCoreApplication::translate("WorkingOutput", "there is no picture to save: save the steps as .pdf or .txt");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -105,19 +157,23 @@ QString WorkingOutput::write(const QString &fileName, const QString &steps, cons
         // zlib's fastest level: a grid of a thousand numbers is millions of
         // pixels, and the default level takes twice as long for a file a
         // tenth smaller.
-        written = image(picture).save(&file, "PNG", FastPngQuality);
+        written = image(*content.picture).save(&file, "PNG", FastPngQuality);
+        break;
+    case Kind::Jpeg:
+        written = image(*content.picture).save(&file, "JPEG", JpegQuality);
         break;
     case Kind::Svg:
-        if (!OptionalOutput::writeSvg(file, picture, titleOf(steps), description, static_cast<int>(SceneDpi))) {
+        if (!OptionalOutput::writeSvg(file, *content.picture, titleOf(content.steps), content.description, 96)) {
             file.cancelWriting();
             return OptionalOutput::reason();
         }
         break;
     case Kind::Pdf:
-        writePdf(file, steps, stepsFont, picture);
+        writePdf(file, content);
         break;
     case Kind::Text:
-        written = file.write(steps.toUtf8()) >= 0;
+        written = file.write(content.steps.text.data(), static_cast<qint64>(content.steps.text.size())) >= 0 &&
+                  file.write("\n", 1) == 1;
         break;
     }
     // A write that failed on its way leaves its reason in the file, and commit
@@ -140,50 +196,21 @@ QImage WorkingOutput::image(QGraphicsScene &picture)
     return image;
 }
 
-void WorkingOutput::renderPages(QPagedPaintDevice &device, const QString &steps, const QFont &stepsFont,
-                                QGraphicsScene &picture)
+PageLayout::Document WorkingOutput::document(const Content &content)
 {
-    QPainter painter(&device);
-    if (!painter.isActive())
-        return;
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    const QRectF page(0, 0, device.width(), device.height());
-
-    const QStringList lines = steps.split(QLatin1Char('\n'));
-    QFont font = stepsFont;
-    double widest = 0;
-    for (const QString &line : lines)
-        widest = std::max(widest, QFontMetricsF(font, &device).horizontalAdvance(line));
-    if (widest > page.width())
-        font.setPointSizeF(std::max(6.0, font.pointSizeF() * page.width() / widest));
-    const QFontMetricsF metrics(font, &device);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    // The font is fixed-pitch: every character is as wide as a digit.
-    const auto perLine = std::max<qsizetype>(1, static_cast<qsizetype>(page.width() / metrics.horizontalAdvance(QLatin1Char('0'))));
-    double y = 0;
-    for (const QString &line : lines) {
-        for (qsizetype from = 0; from == 0 || from < line.size(); from += perLine) {
-            if (y > 0 && y + metrics.height() > page.height()) {
-                device.newPage();
-                y = 0;
-            }
-            painter.drawText(QPointF(0, y + metrics.ascent()), line.mid(from, perLine));
-            y += metrics.lineSpacing();
-        }
-    }
-
-    device.newPage();
-    const QRectF source = picture.sceneRect();
-    const double natural = device.logicalDpiX() / SceneDpi;
-    const double scale = std::min({2 * natural, page.width() / source.width(), page.height() / source.height()});
-    const QSizeF size = source.size() * scale;
-    picture.render(&painter, QRectF(QPointF((page.width() - size.width()) / 2, 0), size), source);
+    PageLayout::Document document;
+    document.title = titleOf(content.steps);
+    document.font = content.stepsFont;
+    document.blocks = PageLayout::blocksOf(content.steps);
+    if (content.picture != nullptr)
+        document.blocks.append(PageLayout::Picture{content.picture, content.continued});
+    return document;
 }
 
-QString WorkingOutput::print(QWidget *parent, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture)
+QString WorkingOutput::print(QWidget *parent, const Content &content)
 {
-    const bool offered = OptionalOutput::print(
-        parent, [&](QPagedPaintDevice &printer) { renderPages(printer, steps, stepsFont, picture); });
+    const PageLayout::Document pages = document(content);
+    const bool offered = OptionalOutput::print(parent, pages.title,
+                                               [&pages](QPagedPaintDevice &printer) { PageLayout::print(printer, pages); });
     return offered ? QString() : OptionalOutput::reason();
 }

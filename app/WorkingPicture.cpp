@@ -8,12 +8,14 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -49,12 +51,40 @@ numbers::MeasureText measureIn(const QFont &font)
     };
 }
 
-void addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &place, const QFont &font,
-             QColor colour = QColor(Ink))
+QGraphicsSimpleTextItem *addText(QGraphicsScene &scene, const QString &text, const numbers::Rect &place, const QFont &font,
+                                  QColor colour = QColor(Ink))
 {
     QGraphicsSimpleTextItem *item = scene.addSimpleText(text, font);
     item->setBrush(colour);
     item->setPos(place.x, place.y);
+    return item;
+}
+
+// An exponent's size beside the text it raises.
+constexpr double ExponentScale = 0.7;
+
+QFont raisedFont(const QFont &font)
+{
+    QFont raised = font;
+    raised.setPixelSize(qRound(font.pixelSize() * ExponentScale));
+    return raised;
+}
+
+// A line of runs, from its layout, placed with its top-left at line's; its
+// items are one group, so that the line moves and is read as one.
+void addFormula(QGraphicsScene &scene, const numbers::Formula &formula, const numbers::FormulaPlaces &places,
+                const numbers::Rect &line, const QFont &font)
+{
+    const QFont raised = raisedFont(font);
+    QList<QGraphicsItem *> runs;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const numbers::Rect &run = places.runs[i];
+        const bool exponent = formula[i].kind == numbers::FormulaRun::Kind::Exponent;
+        runs << addText(scene, qt(formula[i].text), {line.x + run.x, line.y + run.y, run.width, run.height},
+                        exponent ? raised : font);
+    }
+    if (runs.size() > 1)
+        scene.createItemGroup(runs);
 }
 
 void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
@@ -64,6 +94,7 @@ void startPicture(QGraphicsScene &scene, const numbers::Rect &bounds)
 }
 
 constexpr int WideGridPixelSize = 12;
+constexpr int NoticeKey = 0; // item data: the item is a notice in place of a picture
 constexpr int HundredSquaresAtFullSize = 2;
 
 } // namespace
@@ -78,8 +109,9 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
 {
     const QFont font = WorkingPicture::font();
     const numbers::MeasureText measure = measureIn(font);
-    const std::string lastLine = texts.factorsLastLine(working);
-    const numbers::FactorTree tree = numbers::layoutFactorTree(working, measure, measure(lastLine));
+    const numbers::Formula lastLine = texts.factorsPictureLine(working);
+    const numbers::FormulaPlaces lastLinePlaces = numbers::layoutFormula(lastLine, measure, measureIn(raisedFont(font)));
+    const numbers::FactorTree tree = numbers::layoutFactorTree(working, measure, lastLinePlaces.size);
     if (tree.nodes.empty())
         return drawNotice(scene, qt(texts.phrases().onlyAboveOne));
 
@@ -93,20 +125,30 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
             scene.addEllipse(qt(node.circle), outline, QColor(PrimeCircleFill));
         addText(scene, QString::number(node.value), node.text, font);
     }
-    addText(scene, qt(lastLine), tree.lastLine, font);
+    addFormula(scene, lastLine, lastLinePlaces, tree.lastLine, font);
     return qt(texts.treeDescription(working));
 }
 
-QString WorkingPicture::drawVenn(QGraphicsScene &scene, const numbers::VennContents &contents, const numbers::Texts &texts)
+QString WorkingPicture::drawVenn(QGraphicsScene &scene, const numbers::VennContents &contents,
+                                 std::span<const std::int32_t> values, const numbers::Texts &texts)
 {
     if (!contents.isDrawn())
         return drawNotice(scene, qt(texts.phrases().vennNotDrawn));
 
     const QFont font = WorkingPicture::font();
+    const QFont raised = raisedFont(font);
     const numbers::MeasureText measure = measureIn(font);
-    const std::string hcf = texts.hcfSum(contents);
-    const std::string lcm = texts.lcmSum(contents);
-    const numbers::VennDiagram venn = numbers::layoutVenn(contents, measure, measure(hcf), measure(lcm));
+    const numbers::MeasureText measureRaised = measureIn(raised);
+    const numbers::Formula hcf = texts.hcfSum(contents);
+    const numbers::Formula lcm = texts.lcmSum(contents);
+    const numbers::FormulaPlaces hcfPlaces = numbers::layoutFormula(hcf, measure, measureRaised);
+    const numbers::FormulaPlaces lcmPlaces = numbers::layoutFormula(lcm, measure, measureRaised);
+    const std::vector<std::string> notes = texts.signNotes(values);
+    std::vector<numbers::Size> noteSizes;
+    for (const std::string &note : notes)
+        noteSizes.push_back(measure(note));
+    const numbers::VennDiagram venn =
+        numbers::layoutVenn(contents, measure, measureRaised, hcfPlaces.size, lcmPlaces.size, noteSizes);
 
     startPicture(scene, venn.bounds);
     for (std::size_t i = 0; i < venn.circles.size(); ++i) {
@@ -119,10 +161,15 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, const numbers::VennConte
     for (std::size_t i = 0; i < venn.circles.size(); ++i)
         addText(scene, QString::number(venn.circles[i].magnitude), venn.circles[i].label, font, QColor(CircleColours[i]).darker(130));
     for (const numbers::VennRegion &region : venn.regions)
-        for (const numbers::VennFactor &factor : region.factors)
-            addText(scene, QString::number(factor.prime), factor.text, font);
-    addText(scene, qt(hcf), venn.hcfLine, font);
-    addText(scene, qt(lcm), venn.lcmLine, font);
+        for (const numbers::VennFactor &factor : region.factors) {
+            QGraphicsSimpleTextItem *prime = addText(scene, QString::number(factor.prime), factor.text, font);
+            if (factor.exponent > 1)
+                scene.createItemGroup({prime, addText(scene, QString::number(factor.exponent), factor.raised, raised)});
+        }
+    addFormula(scene, hcf, hcfPlaces, venn.hcfLine, font);
+    addFormula(scene, lcm, lcmPlaces, venn.lcmLine, font);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        addText(scene, qt(notes[i]), venn.notes[i], font);
     return qt(texts.vennDescription(contents));
 }
 
@@ -135,11 +182,14 @@ QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::Siev
     QFont font = WorkingPicture::font();
     if (sieve.end - sieve.start + 1 > HundredSquaresAtFullSize * 100)
         font.setPixelSize(WideGridPixelSize);
-    const numbers::SieveGrid grid = numbers::layoutSieveGrid(sieve, measureIn(font));
+    const std::string caption = texts.gridCaption(sieve);
+    const QFont captionFont = WorkingPicture::font();
+    const numbers::SieveGrid grid = numbers::layoutSieveGrid(sieve, measureIn(font), measureIn(captionFont)(caption));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));
 
     startPicture(scene, grid.bounds);
+    addText(scene, qt(caption), grid.caption, captionFont);
     // Crossed out, so that the grid reads without its colours.
     QFont struckOut = font;
     struckOut.setStrikeOut(true);
@@ -155,10 +205,17 @@ QString WorkingPicture::drawNotice(QGraphicsScene &scene, const QString &notice)
 {
     scene.clear();
     QGraphicsSimpleTextItem *item = scene.addSimpleText(notice, font());
+    item->setData(NoticeKey, true);
     item->setBrush(QColor(Ink));
     const QRectF text = item->boundingRect();
     const qreal margin = text.height() / 2;
     item->setPos(margin, margin);
     scene.setSceneRect(0, 0, text.width() + 2 * margin, text.height() + 2 * margin);
     return notice;
+}
+
+bool WorkingPicture::isNotice(const QGraphicsScene &scene)
+{
+    const QList<QGraphicsItem *> items = scene.items();
+    return items.size() == 1 && items.front()->data(NoticeKey).toBool();
 }

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <cstdint>
+#include <span>
 
 class QGraphicsScene;
 
@@ -29,12 +31,17 @@ QFont font();
 // The factor tree of the first number, with the last line of its working under it.
 QString drawFactorTree(QGraphicsScene &scene, const numbers::FactorWorking &working, const numbers::Texts &texts);
 // The Venn diagram of the prime factors of two or three numbers, with the HCF
-// and LCM sums under it; the HCF and the LCM show the same one.
-QString drawVenn(QGraphicsScene &scene, const numbers::VennContents &venn, const numbers::Texts &texts);
+// and LCM sums under it, and a note for each negative number of values (the
+// numbers as read) that the diagram takes by its size; the HCF and the LCM
+// show the same one.
+QString drawVenn(QGraphicsScene &scene, const numbers::VennContents &venn, std::span<const std::int32_t> values,
+                 const numbers::Texts &texts);
 // The sieve grid of the range: prime cells in one fill, the others in another
 // with their numbers struck out.
 QString drawSieveGrid(QGraphicsScene &scene, const numbers::SieveWorking &sieve, const numbers::Texts &texts);
 // A notice in place of a picture, as its only item; its words are the notice.
 QString drawNotice(QGraphicsScene &scene, const QString &notice);
+// Whether scene holds a notice in place of a picture.
+bool isNotice(const QGraphicsScene &scene);
 
 } // namespace WorkingPicture

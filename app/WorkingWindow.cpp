@@ -12,7 +12,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -20,12 +22,15 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <variant>
 
 namespace {
@@ -33,37 +38,63 @@ namespace {
 constexpr int Gap = 8; // pixels between the main window and this one
 const QSize PreferredSize(560, 420);
 constexpr int PicturePage = 1;
+constexpr char SaveFolderKey[] = "working/saveFolder"; // the folder a save used last
 
-// The steps of each kind of result.
-std::string stepsOf(const numbers::Texts &texts, const numbers::FactorWorking &working)
+// The user's settings of the program.
+std::unique_ptr<QSettings> settings()
 {
-    return texts.factorsWorking(working);
-}
-std::string stepsOf(const numbers::Texts &texts, const numbers::HcfWorking &working)
-{
-    return texts.hcfWorking(working);
-}
-std::string stepsOf(const numbers::Texts &texts, const numbers::LcmWorking &working)
-{
-    return texts.lcmWorking(working);
-}
-std::string stepsOf(const numbers::Texts &texts, const numbers::SieveWorking &working)
-{
-    return texts.primesWorking(working);
+    return std::make_unique<QSettings>(QSettings::UserScope, QLatin1String(AppNames::Program),
+                                       QLatin1String(AppNames::Program));
 }
 
-// Draws the picture of each kind of result into scene; gives back its words.
+// The steps of each kind of working, with the ladders marked as tables.
+numbers::WorkingText stepsOf(const numbers::Texts &texts, const numbers::FactorWorking &working)
+{
+    return texts.factorsSteps(working);
+}
+numbers::WorkingText stepsOf(const numbers::Texts &texts, const numbers::HcfWorking &working)
+{
+    return {texts.hcfWorking(working), {}};
+}
+numbers::WorkingText stepsOf(const numbers::Texts &texts, const numbers::LcmWorking &working)
+{
+    return texts.lcmSteps(working);
+}
+numbers::WorkingText stepsOf(const numbers::Texts &texts, const numbers::SieveWorking &working)
+{
+    return {texts.primesWorking(working), {}};
+}
+
+// The numbers a save names its file after.
+std::vector<std::int32_t> numbersOf(const numbers::FactorWorking &working)
+{
+    return {working.number};
+}
+std::vector<std::int32_t> numbersOf(const numbers::HcfWorking &working)
+{
+    return working.numbers;
+}
+std::vector<std::int32_t> numbersOf(const numbers::LcmWorking &working)
+{
+    return working.numbers;
+}
+std::vector<std::int32_t> numbersOf(const numbers::SieveWorking &working)
+{
+    return {working.start, working.end};
+}
+
+// Draws the picture of each kind of working into scene; gives back its words.
 QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::FactorWorking &working)
 {
     return WorkingPicture::drawFactorTree(scene, working, texts);
 }
 QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::HcfWorking &working)
 {
-    return WorkingPicture::drawVenn(scene, working.venn, texts);
+    return WorkingPicture::drawVenn(scene, working.venn, working.numbers, texts);
 }
 QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::LcmWorking &working)
 {
-    return WorkingPicture::drawVenn(scene, working.venn, texts);
+    return WorkingPicture::drawVenn(scene, working.venn, working.numbers, texts);
 }
 QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::SieveWorking &working)
 {
@@ -93,6 +124,16 @@ numbers::PracticeKind practiceKindOf(numbers::Command command)
     return numbers::PracticeKind::PrimeFactors;
 }
 
+// Where a save opens: the folder used last, at first the user's pictures.
+QString saveFolder()
+{
+    const QString last = settings()->value(QLatin1String(SaveFolderKey)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 // A new action of window with its entry and shortcut.
 QAction *newAction(QWidget &window, const char *name, const QString &entry, const QKeySequence &shortcut)
 {
@@ -120,7 +161,10 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     text_->setFont(mono);
     text_->setAccessibleName(tr("Steps"));
     text_->setReadOnly(true);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap between words at the window's width, never inside a
+    // number; a table is never wrapped, and scrolls sideways (wrapSteps).
+    text_->setWordWrapMode(QTextOption::WordWrap);
+    text_->installEventFilter(this);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Each line takes the direction of its first letter: in Arabic or Persian a
     // sentence runs right to left, while a line of the ladder, the table or a
@@ -143,6 +187,8 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     auto *save = newAction(*this, "SaveWorking", tr("&Save…"), QKeySequence::Save);
     auto *copy = newAction(*this, "CopyPicture", tr("Copy &Picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     auto *print = newAction(*this, "PrintWorking", tr("&Print…"), QKeySequence::Print);
+    actionsOnWorking_ = {save, print};
+    copyPicture_ = copy;
     auto *zoomIn = newAction(*this, "ZoomIn", tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
     // Ctrl+= too, where + needs Shift.
     zoomIn->setShortcuts({zoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -165,8 +211,13 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
         {zoomIn, tr("Zoom In")}, {zoomOut, tr("Zoom Out")}, {fit, tr("Fit")},
         {practise_, tr("Practise")},
     };
-    for (const auto &[action, name] : spoken)
-        tools->widgetForAction(action)->setAccessibleName(name);
+    // Tab reaches every button (the page tabs and the picture too).
+    for (const auto &[action, name] : spoken) {
+        QWidget *button = tools->widgetForAction(action);
+        button->setAccessibleName(name);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    picture_->setFocusPolicy(Qt::StrongFocus);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -208,10 +259,9 @@ void WorkingWindow::open(numbers::Command command)
 
 void WorkingWindow::openOn(const GivenWorking &working)
 {
-    std::visit([this](const auto &given) { showWorking(given); }, working);
     shown_ = commandOf(working);
     givenShown_ = true;
-    practise_->setEnabled(true);
+    std::visit([this](const auto &given) { showWorking(given); }, working);
     showWindow();
 }
 
@@ -228,13 +278,43 @@ void WorkingWindow::showWindow()
 
 bool WorkingWindow::saveTo(const QString &fileName)
 {
-    const QString failure =
-        WorkingOutput::write(fileName, text_->toPlainText(), text_->font(), *scene_, picture_->accessibleDescription());
+    const QString failure = WorkingOutput::write(fileName, content());
     if (failure.isEmpty())
         return true;
     QMessageBox::critical(this, AppNames::shortTitle(),
                           tr("The working could not be saved as \"%1\": %2.").arg(QDir::toNativeSeparators(fileName), failure));
     return false;
+}
+
+WorkingOutput::Content WorkingWindow::content() const
+{
+    return {working_, text_->font(), WorkingPicture::isNotice(*scene_) ? nullptr : scene_, picture_->accessibleDescription(),
+            QString::fromStdString(texts_.phrases().continued)};
+}
+
+bool WorkingWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == text_ && event->type() == QEvent::Resize && !working_.tables.empty())
+        wrapSteps();
+    return QWidget::eventFilter(watched, event);
+}
+
+void WorkingWindow::wrapSteps()
+{
+    // The text wraps at the view's width while every table fits it; a wider
+    // table leaves the lines whole, to scroll sideways.
+    if (working_.tables.empty()) {
+        text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        return;
+    }
+    const double room = text_->viewport()->width() - 2 * text_->document()->documentMargin();
+    const QFontMetricsF metrics(text_->font());
+    const QStringList lines = QString::fromStdString(working_.text).split(QLatin1Char('\n'));
+    bool tablesFit = true;
+    for (const numbers::WorkingTable &table : working_.tables)
+        for (std::size_t row = table.firstLine; row < table.firstLine + table.rows; ++row)
+            tablesFit = tablesFit && metrics.horizontalAdvance(lines[static_cast<qsizetype>(row)]) <= room;
+    text_->setLineWrapMode(tablesFit ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void WorkingWindow::keyPressEvent(QKeyEvent *event)
@@ -248,6 +328,8 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
 
 void WorkingWindow::showWorkingOf(numbers::Command command)
 {
+    shown_ = command;
+    givenShown_ = false;
     switch (command) {
     case numbers::Command::Factors:
         showWorking(results_.factorWorking());
@@ -262,30 +344,38 @@ void WorkingWindow::showWorkingOf(numbers::Command command)
         showWorking(results_.sieveWorking());
         break;
     }
-    shown_ = command;
-    givenShown_ = false;
-    practise_->setEnabled(true);
 }
 
 template <typename Working> void WorkingWindow::showWorking(const Working &working)
 {
-    text_->setPlainText(QString::fromStdString(stepsOf(texts_, working)));
+    working_ = stepsOf(texts_, working);
+    nameNumbers_ = numbersOf(working);
+    text_->setPlainText(QString::fromStdString(working_.text));
+    wrapSteps();
     pictureChanged(drawPictureOf(*scene_, texts_, working));
 }
 
 void WorkingWindow::showNotice(const QString &notice)
 {
+    working_ = {notice.toStdString(), {}};
     text_->setPlainText(notice);
-    pictureChanged(WorkingPicture::drawNotice(*scene_, notice));
+    wrapSteps();
+    const QString description = WorkingPicture::drawNotice(*scene_, notice);
     shown_.reset();
     givenShown_ = false;
-    practise_->setEnabled(false);
+    pictureChanged(description);
 }
 
 void WorkingWindow::pictureChanged(const QString &description)
 {
     picture_->setAccessibleDescription(description);
     picture_->showNewPicture();
+    // A notice alone is nothing to save, copy or print; the steps of a
+    // picture not drawn are saved and printed without it.
+    for (QAction *action : actionsOnWorking_)
+        action->setEnabled(shown_.has_value());
+    copyPicture_->setEnabled(shown_.has_value() && !WorkingPicture::isNotice(*scene_));
+    practise_->setEnabled(shown_.has_value());
 }
 
 void WorkingWindow::numbersChanged()
@@ -297,6 +387,8 @@ void WorkingWindow::numbersChanged()
 
 void WorkingWindow::saveWorking()
 {
+    if (!shown_)
+        return;
     QFileDialog dialog(this, tr("Save the Working"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters = WorkingOutput::fileFilters();
@@ -304,25 +396,39 @@ void WorkingWindow::saveWorking()
     if (!filters.contains(saveFilter_))
         saveFilter_ = filters.front();
     dialog.selectNameFilter(saveFilter_);
+    dialog.setDirectory(saveFolder());
+    dialog.selectFile(WorkingOutput::suggestedName(*shown_, nameNumbers_) + QLatin1Char('.') +
+                      WorkingOutput::extensionOf(saveFilter_));
     // A name typed without an extension takes the chosen kind's, before the
     // dialog asks whether to replace a file of that name.
     dialog.setDefaultSuffix(WorkingOutput::extensionOf(saveFilter_));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog](const QString &filter) { dialog.setDefaultSuffix(WorkingOutput::extensionOf(filter)); });
+    // A name with an offered extension takes the chosen kind's.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(WorkingOutput::extensionOf(filter));
+        const QStringList typed = dialog.selectedFiles();
+        if (!typed.isEmpty() && !QFileInfo(typed.front()).isDir())
+            dialog.selectFile(QFileInfo(WorkingOutput::forFilter(typed.front(), filter)).fileName());
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveFilter_ = dialog.selectedNameFilter();
-    saveTo(WorkingOutput::withExtension(dialog.selectedFiles().constFirst(), saveFilter_));
+    const QString fileName = WorkingOutput::withExtension(dialog.selectedFiles().constFirst(), saveFilter_);
+    settings()->setValue(QLatin1String(SaveFolderKey), QFileInfo(fileName).absolutePath());
+    saveTo(fileName);
 }
 
 void WorkingWindow::copyPicture()
 {
+    if (!copyPicture_->isEnabled())
+        return;
     QApplication::clipboard()->setImage(WorkingOutput::image(*scene_));
 }
 
 void WorkingWindow::printWorking()
 {
-    const QString unavailable = WorkingOutput::print(this, text_->toPlainText(), text_->font(), *scene_);
+    if (!shown_)
+        return;
+    const QString unavailable = WorkingOutput::print(this, content());
     if (!unavailable.isEmpty())
         QMessageBox::critical(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(unavailable));
 }

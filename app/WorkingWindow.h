@@ -3,10 +3,16 @@
 #include "Command.h"
 #include "GivenWorking.h"
 #include "Practice.h"
+#include "Texts.h"
+#include "WorkingOutput.h"
 
 #include <QWidget>
 
+#include <QList>
+
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class LatestResults;
 class PictureView;
@@ -15,19 +21,17 @@ class QGraphicsScene;
 class QPlainTextEdit;
 class QTabWidget;
 
-namespace numbers {
-class Texts;
-}
-
 // The Working window: one non-modal top-level window that shows the working
 // behind a kept result on two pages, `WorkingPages`: "Steps", read-only,
-// selectable plain text in a fixed-pitch font, without line wrap, scrolling
-// both ways; and "Picture", the factor tree, the Venn diagram of prime factors
+// selectable plain text in a fixed-pitch font, its lines wrapped between words
+// at the window's width, its tables never wrapped and scrolling sideways; and "Picture", the factor tree, the Venn diagram of prime factors
 // or the sieve grid, which a screen reader reads as its accessible
 // description. It opens on the page chosen last. While it is open both pages
 // follow every new result; an edit of the numbers replaces the working of the
 // factors, HCF or LCM with a notice. Save, Copy Picture and Print take the
-// working out of the program. Esc closes it.
+// working out of the program, and are disabled while only a notice is shown;
+// Copy Picture also while a notice stands in place of the picture.
+// Tab reaches the page tabs, the picture and every button. Esc closes it.
 class WorkingWindow : public QWidget {
     Q_OBJECT
 
@@ -50,11 +54,16 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showWorkingOf(numbers::Command command);
     template <typename Working> void showWorking(const Working &working);
     void showWindow();
+    // What a save, a copy or a print takes out.
+    WorkingOutput::Content content() const;
+    // Wraps the steps at the view's width, or the widest table's.
+    void wrapSteps();
     void showNotice(const QString &notice);
     // The scene holds a new picture, described in words by description.
     void pictureChanged(const QString &description);
@@ -74,7 +83,11 @@ private:
     QGraphicsScene *scene_;
     PictureView *picture_;
     QString saveFilter_; // the file kind chosen last
-    std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
-    bool givenShown_ = false;               // the working shown is a given one
-    QAction *practise_;
+    QList<QAction *> actionsOnWorking_; // Save, Print
+    QAction *copyPicture_ = nullptr;
+    QAction *practise_ = nullptr;
+    numbers::WorkingText working_;           // the steps shown
+    std::vector<std::int32_t> nameNumbers_;  // the numbers a save names its file after
+    std::optional<numbers::Command> shown_;  // whose working is shown; none for a notice
+    bool givenShown_ = false;                // the working shown is a given one
 };

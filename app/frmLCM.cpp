@@ -294,8 +294,13 @@ bool frmLCM::accepted(const numbers::Status &status)
 
 void frmLCM::enableWorkingEntries()
 {
-    for (const auto &[entry, command] : workingEntries_)
+    // The shortcut opens the latest result's working: it is shown beside that
+    // result's entries only.
+    const std::optional<Command> latest = results_->latest();
+    for (const auto &[entry, command] : workingEntries_) {
         entry->setEnabled(results_->has(command));
+        entry->setShortcut(command == latest ? CaptionMenu::workingShortcut() : QKeySequence());
+    }
 }
 
 void frmLCM::showWorking(Command command)

@@ -124,6 +124,8 @@ PHRASE(sieveTooWide, QT_TRANSLATE_NOOP("Phrases", "The sieve is shown for ranges
 COUNTED(primesCounted, QT_TRANSLATE_N_NOOP("Phrases", "%n primes."), "%n prime.")
 //: The Working window's notice after an edit of the numbers.
 PHRASE(numbersChanged, QT_TRANSLATE_NOOP("Phrases", "The numbers have changed: run a command to see its working."))
+//: Atop each further page of a picture split across printed pages.
+PHRASE(continued, QT_TRANSLATE_NOOP("Phrases", "(continued)"))
 
 // The pictures of the working, and what a screen reader says of them.
 //: The notice instead of a Venn diagram.
@@ -152,6 +154,12 @@ PHRASE(gridOf, QT_TRANSLATE_NOOP("Phrases", "Grid of %1 to %2: %3"))
 COUNTED(gridPrimes, QT_TRANSLATE_N_NOOP("Phrases", "the primes are %1"), "the prime is %1")
 //: The sieve grid in words when it holds no prime.
 PHRASE(gridNoPrimes, QT_TRANSLATE_NOOP("Phrases", "no primes"))
+//: The caption above a sieve grid. %1 and %2: the range's bounds, %3: the count of primes in words ("25 primes").
+PHRASE(gridCaption, QT_TRANSLATE_NOOP("Phrases", "Primes between %1 and %2: %3"))
+//: A count of primes in the caption above a sieve grid ("Primes between 1 and 100: 25 primes").
+COUNTED(primeCountInWords, QT_TRANSLATE_N_NOOP("Phrases", "%n primes"), "%n prime")
+//: In the HCF and LCM working and under a Venn diagram: a negative number %1 and its size %2, used in its place ("-12 is taken as 12.").
+PHRASE(takenAsSize, QT_TRANSLATE_NOOP("Phrases", "%1 is taken as %2."))
 
 // Practice: the questions, the verdicts on a pupil's answer, the hints and the score.
 //: The word a pupil types to answer that a number is prime, read in any letter case ("prime" is always read too). One word, as pupils write it.

@@ -60,6 +60,12 @@ Point moved(Point p, Point by)
     return {p.x + by.x, p.y + by.y};
 }
 
+// How far p is from the nearest point of r; 0 inside it.
+double distance(const Rect &r, Point p)
+{
+    return std::hypot(p.x - std::clamp(p.x, r.x, r.right()), p.y - std::clamp(p.y, r.y, r.bottom()));
+}
+
 // ---- Factor tree ----------------------------------------------------------
 
 // The ellipse around a text of the given size: the corners of the text lie on
@@ -72,6 +78,41 @@ Size circleAround(Size text, double pad)
 }
 
 } // namespace
+
+// An exponent's bottom sits this far down the plain text, a little above its
+// middle, as school writes 2³; a line with exponents is as much taller.
+constexpr double ExponentBottom = 0.55;
+
+FormulaPlaces layoutFormula(const Formula &formula, const MeasureText &measure, const MeasureText &measureRaised)
+{
+    FormulaPlaces places;
+    std::vector<Size> sizes;
+    double plainHeight = 0;
+    for (const FormulaRun &run : formula) {
+        const bool raised = run.kind == FormulaRun::Kind::Exponent;
+        sizes.push_back(raised ? measureRaised(run.text) : measure(run.text));
+        if (!raised)
+            plainHeight = std::max(plainHeight, sizes.back().height);
+    }
+    if (plainHeight == 0)
+        plainHeight = measure("0").height;
+    // How far the plain runs sit below the line's top, to make room for the exponents.
+    double drop = 0;
+    for (std::size_t i = 0; i < formula.size(); ++i)
+        if (formula[i].kind == FormulaRun::Kind::Exponent)
+            drop = std::max(drop, sizes[i].height - ExponentBottom * plainHeight);
+    double x = 0;
+    double bottom = drop + plainHeight;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool raised = formula[i].kind == FormulaRun::Kind::Exponent;
+        const double y = raised ? drop + ExponentBottom * plainHeight - sizes[i].height : drop;
+        places.runs.push_back({x, y, sizes[i].width, sizes[i].height});
+        bottom = std::max(bottom, y + sizes[i].height);
+        x += sizes[i].width;
+    }
+    places.size = {x, bottom};
+    return places;
+}
 
 // Each subtree owns a vertical band as wide as its widest row needs; the two
 // children's bands lie side by side, a gap apart, inside their parent's band.
@@ -295,8 +336,8 @@ std::vector<Circle> circlesOf(std::size_t count, double r, double apart)
 
 struct RegionContent {
     unsigned members;
-    std::vector<std::uint32_t> factors; // ascending
-    std::vector<Size> sizes;
+    std::vector<PrimePower> factors; // ascending
+    std::vector<FormulaPlaces> places; // of each factor's digits and exponent
     double cellWidth = 0;
 };
 
@@ -341,7 +382,11 @@ std::vector<VennFactor> placeFactors(const RegionContent &region, std::vector<Sl
         double x = (slot.span.from + slot.span.to - run) / 2;
         for (int k = 0; k < slot.capacity; ++k, x += region.cellWidth + s.gap) {
             const std::size_t i = placed.size();
-            placed.push_back({region.factors[i], centredAt({x + region.cellWidth / 2, slot.y}, region.sizes[i])});
+            const FormulaPlaces &places = region.places[i];
+            const Rect whole = centredAt({x + region.cellWidth / 2, slot.y}, places.size);
+            const Point at{whole.x, whole.y};
+            placed.push_back({region.factors[i].prime, region.factors[i].exponent, moved(places.runs.front(), at),
+                              places.runs.size() > 1 ? moved(places.runs.back(), at) : Rect{}});
         }
     }
     return placed;
@@ -351,11 +396,13 @@ std::vector<VennFactor> placeFactors(const RegionContent &region, std::vector<Sl
 
 // The circles are drawn equal. For each of a few overlaps the radius grows by
 // steps until every region has room for its factors; the smallest radius wins.
-// A label sits beyond its circle, away from the centroid of the centres, as
-// far from its centre as the radius, a gap and half its own diagonal: the
-// whole label then lies outside its circle, and the others' centres are
-// farther still from it, so it is outside them too and nearer its own centre.
-VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, Size hcfLineSize, Size lcmLineSize)
+// A label sits beyond its circle, away from the centroid of the centres: at
+// most as far from its centre as the radius, a gap and half its own diagonal,
+// where the whole label lies outside its circle, and the others' centres are
+// farther still from it, so it is outside them too and nearer its own centre;
+// and no farther than keeps it a gap clear of every circle.
+VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, const MeasureText &measureRaised,
+                       Size hcfLineSize, Size lcmLineSize, std::span<const Size> noteSizes)
 {
     VennDiagram venn;
     if (!contents.isDrawn())
@@ -365,14 +412,20 @@ VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure,
     double textHeight = std::max(1.0, measure("0").height);
     std::vector<RegionContent> regions;
     for (const VennContents::Region &region : contents.regions) {
-        RegionContent content{region.members, region.factors, {}};
-        for (std::size_t i = 0; i < region.factors.size(); ++i) {
+        RegionContent content{region.members, writtenPowers(primePowers(region.factors), FewestRepeatsAsPower), {}};
+        for (std::size_t i = 0; i < content.factors.size(); ++i) {
+            const PrimePower &factor = content.factors[i];
             // Equal factors are measured once.
-            const Size size = i > 0 && region.factors[i] == region.factors[i - 1] ? content.sizes.back()
-                                                                                 : measure(std::to_string(region.factors[i]));
-            content.sizes.push_back(size);
-            content.cellWidth = std::max(content.cellWidth, size.width);
-            textHeight = std::max(textHeight, size.height);
+            if (i > 0 && factor == content.factors[i - 1]) {
+                content.places.push_back(content.places.back());
+                continue;
+            }
+            Formula formula{{FormulaRun::Kind::Number, std::to_string(factor.prime)}};
+            if (factor.exponent > 1)
+                formula.push_back({FormulaRun::Kind::Exponent, std::to_string(factor.exponent)});
+            content.places.push_back(layoutFormula(formula, measure, measureRaised));
+            content.cellWidth = std::max(content.cellWidth, content.places.back().size.width);
+            textHeight = std::max(textHeight, content.places.back().size.height);
         }
         regions.push_back(std::move(content));
     }
@@ -398,8 +451,22 @@ VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure,
         const Size label = measure(std::to_string(m));
         const Point away = count == 2 ? Point{i == 0 ? -1.0 : 1.0, -1.0} : c.center;
         const double length = std::hypot(away.x, away.y);
-        const double reach = c.radius + 0.3 * textHeight + std::hypot(label.width, label.height) / 2;
-        venn.circles.push_back({m, c, centredAt({c.center.x + away.x / length * reach, c.center.y + away.y / length * reach}, label)});
+        const Point direction{away.x / length, away.y / length};
+        const auto labelAt = [&](double reach) {
+            return centredAt({c.center.x + direction.x * reach, c.center.y + direction.y * reach}, label);
+        };
+        // Then drawn in as near as it stays a gap clear of every circle: a
+        // long label would otherwise stand far off, beside no circle.
+        const double gap = 0.3 * textHeight;
+        const auto clear = [&](double reach) {
+            const Rect r = labelAt(reach);
+            return std::all_of(circles.begin(), circles.end(), [&](const Circle &k) { return distance(r, k.center) >= k.radius + gap; });
+        };
+        double near = 0;
+        double far = c.radius + gap + std::hypot(label.width, label.height) / 2;
+        for (int step = 0; step < 30; ++step)
+            (clear((near + far) / 2) ? far : near) = (near + far) / 2;
+        venn.circles.push_back({m, c, labelAt(far)});
         bounds = bounds.united({c.center.x - c.radius, c.center.y - c.radius, 2 * c.radius, 2 * c.radius})
                      .united(venn.circles.back().label);
     }
@@ -410,7 +477,18 @@ VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure,
 
     venn.hcfLine = centredAt({bounds.center().x, bounds.bottom() + textHeight + hcfLineSize.height / 2}, hcfLineSize);
     venn.lcmLine = centredAt({bounds.center().x, venn.hcfLine.bottom() + 0.4 * textHeight + lcmLineSize.height / 2}, lcmLineSize);
-    bounds = withMargin(bounds.united(venn.hcfLine).united(venn.lcmLine), 0.5 * textHeight);
+    double noteWidth = 0;
+    for (const Size note : noteSizes)
+        noteWidth = std::max(noteWidth, note.width);
+    double noteTop = venn.lcmLine.bottom() + 0.8 * textHeight;
+    for (const Size note : noteSizes) {
+        venn.notes.push_back({bounds.center().x - noteWidth / 2, noteTop, note.width, note.height});
+        noteTop += note.height + 0.2 * textHeight;
+    }
+    bounds = bounds.united(venn.hcfLine).united(venn.lcmLine);
+    for (const Rect &note : venn.notes)
+        bounds = bounds.united(note);
+    bounds = withMargin(bounds, 0.5 * textHeight);
 
     const Point shift{-bounds.x, -bounds.y};
     for (VennCircle &c : venn.circles) {
@@ -418,8 +496,12 @@ VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure,
         c.label = moved(c.label, shift);
     }
     for (VennRegion &region : venn.regions)
-        for (VennFactor &factor : region.factors)
+        for (VennFactor &factor : region.factors) {
             factor.text = moved(factor.text, shift);
+            factor.raised = moved(factor.raised, shift);
+        }
+    for (Rect &note : venn.notes)
+        note = moved(note, shift);
     venn.hcfLine = moved(venn.hcfLine, shift);
     venn.lcmLine = moved(venn.lcmLine, shift);
     venn.bounds = moved(bounds, shift);
@@ -429,8 +511,9 @@ VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure,
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
 // Every cell is the same square, the largest text plus a padding, on a grid
-// whose pitch is a square and a gap: no two cells, so no two numbers, overlap.
-SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure)
+// whose pitch is a square and a gap; blocks are a wider gap apart, and so are
+// bands: no two cells, so no two numbers, overlap.
+SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure, Size captionSize)
 {
     SieveGrid grid;
     if (range.wide)
@@ -446,11 +529,32 @@ SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure)
     side += 0.45 * textHeight;
     const double pitch = side + 0.15 * textHeight;
     const double margin = 0.5 * textHeight;
+    const double blockGap = 1.5 * textHeight;
+    const double blockWidth = 9 * pitch + side;
+    const double top = margin + (captionSize.height > 0 ? captionSize.height + 0.6 * textHeight : 0);
+
+    // One block of the rows spanned for a hundred numbers or fewer; else one per hundred.
+    const bool hundredSquares = range.end - range.start + 1 > 100;
+    const std::int32_t firstRow = (range.start - 1) / 10;
+    const std::int32_t firstHundred = (range.start - 1) / 100;
+    const std::int32_t rowsPerBlock = hundredSquares ? 10 : (range.end - 1) / 10 - firstRow + 1;
+    const double blockHeight = (rowsPerBlock - 1) * pitch + side;
 
     const std::vector<std::int32_t> &primes = range.primes;
     auto nextPrime = primes.begin();
-    const std::int32_t firstRow = (range.start - 1) / 10;
     for (std::int32_t x = range.start; x <= range.end; ++x) {
+        const std::size_t block = hundredSquares ? static_cast<std::size_t>((x - 1) / 100 - firstHundred) : 0;
+        if (block == grid.blocks.size()) {
+            const std::size_t band = block / SieveGrid::BlocksPerBand;
+            const Rect bounds{margin + static_cast<double>(block % SieveGrid::BlocksPerBand) * (blockWidth + blockGap),
+                              top + static_cast<double>(band) * (blockHeight + blockGap), blockWidth, blockHeight};
+            grid.blocks.push_back({grid.cells.size(), 0, bounds});
+            if (band == grid.bands.size())
+                grid.bands.push_back({block, 0, {}});
+            grid.bands.back().blockCount += 1;
+            grid.bands.back().bounds = grid.bands.back().bounds.united(bounds);
+        }
+        GridBlock &home = grid.blocks.back();
         GridCell cell;
         cell.number = x;
         cell.row = (x - 1) / 10;
@@ -458,12 +562,22 @@ SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure)
         cell.prime = nextPrime != primes.end() && *nextPrime == x;
         if (cell.prime)
             ++nextPrime;
-        cell.cell = {margin + cell.column * pitch, margin + (cell.row - firstRow) * pitch, side, side};
+        const std::int32_t rowInBlock = hundredSquares ? cell.row % 10 : cell.row - firstRow;
+        cell.cell = {home.bounds.x + cell.column * pitch, home.bounds.y + rowInBlock * pitch, side, side};
         cell.text = centredAt(cell.cell.center(), sizes[static_cast<std::size_t>(x - range.start)]);
         grid.cells.push_back(cell);
+        home.cellCount += 1;
     }
-    const std::int32_t rows = grid.cells.back().row - firstRow + 1;
-    grid.bounds = withMargin({margin, margin, 9 * pitch + side, (rows - 1) * pitch + side}, margin);
+    Rect blocks;
+    for (const GridBand &band : grid.bands)
+        blocks = blocks.united(band.bounds);
+    if (captionSize.height > 0) {
+        grid.caption = centredAt({blocks.center().x, margin + captionSize.height / 2}, captionSize);
+        // A caption wider than the blocks starts at the margin; the blocks stay where they are.
+        if (grid.caption.x < margin)
+            grid.caption.x = margin;
+    }
+    grid.bounds = withMargin(blocks.united(grid.caption), margin);
     return grid;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Formula.h"
 #include "Working.h"
 
 #include <cstdint>
@@ -53,6 +54,18 @@ struct Line {
 // The size of a text drawn in the picture's font.
 using MeasureText = std::function<Size(const std::string &digitsOrText)>;
 
+// ---- A line in school typography -----------------------------------------
+
+struct FormulaPlaces {
+    std::vector<Rect> runs; // one per run of the formula, left to right
+    Size size;              // all of them, from (0, 0)
+};
+
+// Where each run of formula goes: side by side from (0, 0), the plain runs
+// measured by measure on one line, each exponent measured by measureRaised
+// and raised so that its bottom is just above the middle of the plain text.
+FormulaPlaces layoutFormula(const Formula &formula, const MeasureText &measure, const MeasureText &measureRaised);
+
 // ---- Factor tree ----------------------------------------------------------
 
 struct TreeNode {
@@ -99,16 +112,21 @@ struct VennCircle {
     Rect label; // the magnitude's digits, outside every circle
 };
 
+// A prime once, or as a power when repeated at least FewestRepeatsAsPower times.
 struct VennFactor {
     std::uint32_t prime = 0;
-    Rect text;
+    int exponent = 1;
+    Rect text;   // the prime's digits
+    Rect raised; // the exponent's digits, raised; empty for exponent 1
+
+    Rect outline() const { return text.united(raised); }
 };
 
 // The part of the diagram inside exactly the circles in members (bit i for
 // circle i) and outside the others.
 struct VennRegion {
     unsigned members = 0;
-    std::vector<VennFactor> factors; // ascending
+    std::vector<VennFactor> factors; // ascending, each prime once when written as a power
 
     bool inCircle(std::size_t circle) const { return (members >> circle & 1u) != 0; }
 };
@@ -121,17 +139,20 @@ struct VennDiagram {
     std::vector<VennRegion> regions;
     std::vector<std::uint32_t> hcfFactors; // the region inside every circle: the HCF
     std::vector<std::uint32_t> lcmFactors; // every factor drawn, ascending: the LCM
-    Rect hcfLine; // the place of the HCF's sum under the diagram
-    Rect lcmLine; // the place of the LCM's sum under that
-    Rect bounds;  // everything above, starting at (0, 0)
+    Rect hcfLine;            // the place of the HCF's sum under the diagram
+    Rect lcmLine;            // the place of the LCM's sum under that
+    std::vector<Rect> notes; // the lines of the note under the sums, one per size given
+    Rect bounds;             // everything above, starting at (0, 0)
 
     // A diagram is drawn for two or three numbers, none of them 0.
     bool isDrawn() const { return !circles.empty(); }
 };
 
 // The Venn diagram of contents. Not drawn (no circles, no regions) when the
-// contents are not.
-VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, Size hcfLineSize, Size lcmLineSize);
+// contents are not. Exponents are measured by measureRaised; noteSizes are
+// the lines of a note under the sums, left-aligned with each other.
+VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, const MeasureText &measureRaised,
+                       Size hcfLineSize, Size lcmLineSize, std::span<const Size> noteSizes = {});
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
@@ -144,14 +165,40 @@ struct GridCell {
     Rect text;               // the number's digits, inside the square
 };
 
-struct SieveGrid {
-    // One cell per number of the range, ascending; empty for a wide range
-    // (SieveWorking::wide). The first row of the range is drawn at the top.
-    std::vector<GridCell> cells;
-    Rect bounds; // all ten columns of the rows the range spans, starting at (0, 0)
+// A hundred square of the grid, or the whole grid of a range of up to 100
+// numbers: the cells cells[firstCell] .. cells[firstCell + cellCount - 1].
+struct GridBlock {
+    std::size_t firstCell = 0;
+    std::size_t cellCount = 0;
+    Rect bounds; // every row the block may hold, ten columns wide; its cells lie inside
 };
 
-// The grid of the sieve's range, its primes marked.
-SieveGrid layoutSieveGrid(const SieveWorking &sieve, const MeasureText &measure);
+// A row of blocks side by side: blocks[firstBlock] .. blocks[firstBlock + blockCount - 1].
+struct GridBand {
+    std::size_t firstBlock = 0;
+    std::size_t blockCount = 0;
+    Rect bounds; // its blocks
+};
+
+struct SieveGrid {
+    // Up to 100 numbers in one block of ten columns, the rows the range spans.
+    // More: a block of 10 x 10 per hundred (1-100, 101-200, ...) holding the
+    // numbers of that hundred in the range, at most BlocksPerBand side by side
+    // in a band, bands one under the other. A printer may split the picture
+    // between whole bands, and a band between whole blocks.
+    static constexpr std::size_t BlocksPerBand = 5;
+
+    // One cell per number of the range, ascending; empty for a wide range
+    // (SieveWorking::wide).
+    std::vector<GridCell> cells;
+    std::vector<GridBlock> blocks; // ascending, each with at least one cell
+    std::vector<GridBand> bands;   // from the top
+    Rect caption;                  // the caption above the grid, centred
+    Rect bounds;                   // everything, starting at (0, 0)
+};
+
+// The grid of the sieve's range, its primes marked, with a caption of
+// captionSize above it.
+SieveGrid layoutSieveGrid(const SieveWorking &sieve, const MeasureText &measure, Size captionSize = {});
 
 } // namespace numbers

@@ -1,5 +1,6 @@
 #include "Texts.h"
 
+#include "Magnitude.h"
 #include "NumberList.h"
 #include "Utf8Text.h"
 
@@ -72,6 +73,35 @@ std::string exponentForm(const FactorWorking &working, const Phrases &phrases, c
     return decimal(working.number) + phrases.equals + powers;
 }
 
+using Kind = FormulaRun::Kind;
+
+// The product of powers, times signs between: 2, 3 raised, " x ", 5.
+void appendProduct(Formula &formula, const std::vector<PrimePower> &powers, const std::string &times)
+{
+    for (const PrimePower &power : powers) {
+        if (&power != &powers.front())
+            formula.push_back({Kind::Text, times});
+        formula.push_back({Kind::Number, decimal(power.prime)});
+        if (power.exponent > 1)
+            formula.push_back({Kind::Exponent, decimal(power.exponent)});
+    }
+}
+
+// pattern ("LCM = %1") with the runs of inner in place of its "%1".
+Formula filledWith(std::string_view pattern, Formula inner)
+{
+    const std::size_t at = pattern.find("%1");
+    if (at == std::string_view::npos)
+        return {{Kind::Text, std::string(pattern)}};
+    Formula formula;
+    if (at > 0)
+        formula.push_back({Kind::Text, std::string(pattern.substr(0, at))});
+    formula.insert(formula.end(), inner.begin(), inner.end());
+    if (at + 2 < pattern.size())
+        formula.push_back({Kind::Text, std::string(pattern.substr(at + 2))});
+    return formula;
+}
+
 // The decimal digits of value, with "-" for a negative one.
 std::size_t widthOf(std::int64_t value)
 {
@@ -86,9 +116,19 @@ public:
     // Starts a new line (the first line needs none).
     void newLine()
     {
-        if (started_)
+        if (started_) {
             text_ += '\n';
+            ++line_;
+        }
         started_ = true;
+    }
+    // The line begun last is a row of a table whose label column is labelWidth
+    // characters wide; rows on consecutive lines make one table.
+    void tableRow(std::size_t labelWidth)
+    {
+        if (tables_.empty() || tables_.back().firstLine + tables_.back().rows != line_)
+            tables_.push_back({line_, 0, labelWidth});
+        ++tables_.back().rows;
     }
     // Appends a number in plain decimal, right-aligned to width.
     void number(std::int64_t value, std::size_t width = 0)
@@ -106,9 +146,13 @@ public:
     // The whole text; lines never end with a blank, as every line ends with a
     // number, a ':' or a full stop.
     std::string take() { return std::move(text_); }
+    // The text and its tables.
+    WorkingText takeWorking() { return {std::move(text_), std::move(tables_)}; }
 
 private:
     std::string text_;
+    std::vector<WorkingTable> tables_;
+    std::size_t line_ = 0; // the line begun last, from 0
     bool started_ = false;
 };
 
@@ -202,10 +246,10 @@ std::string Texts::refusal(const Status &status) const
     return {};
 }
 
-std::string Texts::factorsWorking(const FactorWorking &working) const
+WorkingText Texts::factorsSteps(const FactorWorking &working) const
 {
     if (!working.status.isOk())
-        return refusal(working.status);
+        return {refusal(working.status), {}};
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.factorsOf, {decimal(working.number)}));
@@ -213,18 +257,20 @@ std::string Texts::factorsWorking(const FactorWorking &working) const
     if (working.ladder.empty()) {
         lines.newLine();
         lines.append(factorsLastLine(working));
-        return lines.take();
+        return lines.takeWorking();
     }
 
     const std::size_t factorWidth = widthOf(working.factors.back());
     const std::size_t numberWidth = widthOf(working.number);
     for (const DivisionRung &rung : working.ladder) {
         lines.newLine();
+        lines.tableRow(factorWidth + 3);
         lines.number(rung.divisor, factorWidth);
         lines.append(" | ");
         lines.number(rung.dividend, numberWidth);
     }
     lines.newLine();
+    lines.tableRow(factorWidth + 3);
     lines.blanks(factorWidth);
     lines.append(" | ");
     lines.number(working.ladder.back().quotient, numberWidth);
@@ -232,7 +278,7 @@ std::string Texts::factorsWorking(const FactorWorking &working) const
 
     lines.newLine();
     lines.append(factorsLastLine(working));
-    return lines.take();
+    return lines.takeWorking();
 }
 
 std::string Texts::factorsLastLine(const FactorWorking &working) const
@@ -258,6 +304,10 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.hcfOf, {listed(working.numbers, phrases_)}));
+    for (const std::string &note : signNotes(working.numbers)) {
+        lines.newLine();
+        lines.append(note);
+    }
     for (const HcfFoldStep &step : working.steps) {
         // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
         // line when the smaller number is 0.
@@ -287,13 +337,19 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
     return lines.take();
 }
 
-std::string Texts::lcmWorking(const LcmWorking &working) const
+WorkingText Texts::lcmSteps(const LcmWorking &working) const
 {
     if (!working.status.isOk())
-        return refusal(working.status);
+        return {refusal(working.status), {}};
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.lcmOf, {listed(working.numbers, phrases_)}));
+    // With a 0 the LCM is 0 at once: no size is taken.
+    if (!working.zero)
+        for (const std::string &note : signNotes(working.numbers)) {
+            lines.newLine();
+            lines.append(note);
+        }
     lines.newLine();
     if (working.zero) {
         lines.newLine();
@@ -301,7 +357,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
         lines.newLine();
         lines.newLine();
         lines.append(fill(phrases_.lcmIs, {"0"}));
-        return lines.take();
+        return lines.takeWorking();
     }
 
     const std::string lcm = working.value.decimal();
@@ -329,10 +385,12 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
         };
         for (const LadderRow &ladderRow : working.rows) {
             lines.newLine();
+            lines.tableRow(rungWidth + 3);
             lines.number(ladderRow.divisor, rungWidth);
             row(ladderRow.numbers);
         }
         lines.newLine();
+        lines.tableRow(rungWidth + 3);
         lines.blanks(rungWidth);
         row(working.remaining);
         lines.newLine();
@@ -341,7 +399,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
     lines.newLine();
     lines.append(sumOf(phrases_.lcmIs, working.product, phrases_, lcm));
-    return lines.take();
+    return lines.takeWorking();
 }
 
 std::string Texts::primesWorking(const SieveWorking &sieve) const
@@ -381,14 +439,60 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
     return lines.take();
 }
 
-std::string Texts::hcfSum(const VennContents &venn) const
+Formula Texts::factorsPictureLine(const FactorWorking &working) const
 {
-    return sumOf(phrases_.hcfIs, venn.hcfFactors, phrases_, venn.hcf.decimal());
+    if (working.factors.size() < 2)
+        return {{Kind::Text, factorsLastLine(working)}};
+    Formula line{{Kind::Number, decimal(working.number)}, {Kind::Text, phrases_.equals}};
+    appendProduct(line, working.powers, phrases_.times);
+    return line;
 }
 
-std::string Texts::lcmSum(const VennContents &venn) const
+Formula Texts::hcfSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.lcmIs, venn.lcmFactors, phrases_, venn.lcm.decimal());
+    return sum(phrases_.hcfIs, venn.hcfFactors, venn.hcf);
+}
+
+Formula Texts::lcmSum(const VennContents &venn) const
+{
+    return sum(phrases_.lcmIs, venn.lcmFactors, venn.lcm);
+}
+
+// The product and its value: "2 x 3 = 6"; the value alone when one factor or none gives it.
+Formula Texts::sum(std::string_view pattern, std::span<const std::uint32_t> factors, const WholeNumber &value) const
+{
+    Formula inner;
+    if (factors.size() >= 2) {
+        appendProduct(inner, writtenPowers(primePowers(factors), FewestRepeatsAsPower), phrases_.times);
+        inner.push_back({Kind::Text, phrases_.equals});
+    }
+    inner.push_back({Kind::Number, value.decimal()});
+    return filledWith(pattern, std::move(inner));
+}
+
+std::string Texts::inWords(const Formula &formula) const
+{
+    std::string words;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool powered = formula[i].kind == Kind::Number && i + 1 < formula.size() && formula[i + 1].kind == Kind::Exponent;
+        if (powered) {
+            words += fill(phrases_.powerInWords, {formula[i].text, formula[i + 1].text});
+            ++i;
+        } else {
+            words += formula[i].text;
+        }
+    }
+    return words;
+}
+
+std::vector<std::string> Texts::signNotes(std::span<const std::int32_t> numbers) const
+{
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        if (numbers[i] < 0 && std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(i), numbers[i]) ==
+                                  numbers.begin() + static_cast<std::ptrdiff_t>(i))
+            notes.push_back(fill(phrases_.takenAsSize, {decimal(numbers[i]), decimal(magnitude(numbers[i]))}));
+    return notes;
 }
 
 std::string Texts::treeDescription(const FactorWorking &working) const
@@ -407,6 +511,8 @@ std::string Texts::treeDescription(const FactorWorking &working) const
     }
     if (splits.empty())
         return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
+    splits += phrases_.partSeparator;
+    splits += inWords(factorsPictureLine(working));
     return fill(phrases_.treeOf, {root, splits});
 }
 
@@ -431,8 +537,14 @@ std::string Texts::vennDescription(const VennContents &venn) const
         if (!regions.empty())
             regions += phrases_.partSeparator;
         const bool alone = (region.members & (region.members - 1)) == 0;
-        regions += fill(alone ? phrases_.inOnly : phrases_.inShared,
-                        {numbersIn(region.members), joined(region.factors, phrases_.listSeparator)});
+        std::string factors;
+        for (const PrimePower &factor : writtenPowers(primePowers(region.factors), FewestRepeatsAsPower)) {
+            if (!factors.empty())
+                factors += phrases_.listSeparator;
+            factors += factor.exponent > 1 ? fill(phrases_.powerInWords, {decimal(factor.prime), decimal(factor.exponent)})
+                                           : decimal(factor.prime);
+        }
+        regions += fill(alone ? phrases_.inOnly : phrases_.inShared, {numbersIn(region.members), factors});
     }
     const unsigned all = (1u << venn.magnitudes.size()) - 1;
     return fill(phrases_.vennOf, {numbersIn(all), regions.empty() ? phrases_.noPrimeFactors : regions});
@@ -448,6 +560,12 @@ std::string Texts::gridDescription(const SieveWorking &result) const
     else
         primes = fill(phrases_.gridPrimes(static_cast<std::int64_t>(result.primes.size())), {joined(result.primes, phrases_.listSeparator)});
     return fill(phrases_.gridOf, {decimal(result.start), decimal(result.end), primes});
+}
+
+std::string Texts::gridCaption(const SieveWorking &working) const
+{
+    return fill(phrases_.gridCaption, {decimal(working.start), decimal(working.end),
+                                       phrases_.primeCountInWords(static_cast<std::int64_t>(working.primes.size()))});
 }
 
 } // namespace numbers

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Command.h"
+#include "Formula.h"
 #include "Phrases.h"
 #include "Practice.h"
 #include "Results.h"
@@ -12,8 +13,25 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numbers {
+
+// A table among the lines of a working text: its rows are the lines firstLine
+// to firstLine + rows - 1 (counted from 0), aligned in a fixed-pitch font, each
+// starting with a label column labelWidth characters wide (the divisor and its
+// bar, "  2 | ") that a table continued below repeats. A table is never wrapped.
+struct WorkingTable {
+    std::size_t firstLine = 0;
+    std::size_t rows = 0;
+    std::size_t labelWidth = 0;
+};
+
+// A working text and the tables among its lines.
+struct WorkingText {
+    std::string text;
+    std::vector<WorkingTable> tables;
+};
 
 // Every text a user reads about a result, made from the result's data and one
 // table of phrases: the captions, the elapsed time, the refusal messages and
@@ -55,11 +73,15 @@ public:
     // included. A refused result's working is its refusal.
     //
     // The division ladder of the first number and its factors in exponent form.
-    std::string factorsWorking(const FactorWorking &working) const;
+    std::string factorsWorking(const FactorWorking &working) const { return factorsSteps(working).text; }
+    // The same with its table, the ladder.
+    WorkingText factorsSteps(const FactorWorking &working) const;
     // Euclid's divisions for each step of the HCF fold.
     std::string hcfWorking(const HcfWorking &working) const;
     // The LCM ladder as a table, then the product that gives the LCM.
-    std::string lcmWorking(const LcmWorking &working) const;
+    std::string lcmWorking(const LcmWorking &working) const { return lcmSteps(working).text; }
+    // The same with its table, the ladder.
+    WorkingText lcmSteps(const LcmWorking &working) const;
     // The sieve of Eratosthenes over the range, step by step, and the primes
     // left; for a range too wide to show step by step only their count.
     std::string primesWorking(const SieveWorking &working) const;
@@ -71,21 +93,36 @@ public:
     // 2 to the power 3 x 3 to the power 2 x 5"), for the pictures' words.
     std::string factorsLastLineInWords(const FactorWorking &working) const;
 
+    // The pictures' lines in school typography, with raised exponents and the
+    // phrase table's times sign. The line under the factor tree: the exponent
+    // form (360 = 2³ x 3² x 5), or the last line of the working as one run.
+    Formula factorsPictureLine(const FactorWorking &working) const;
     // The sums under a Venn diagram: the factors ascending, joined into a
     // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value
-    // for one factor or none ("HCF = 3", "HCF = 1").
-    std::string hcfSum(const VennContents &venn) const;
-    std::string lcmSum(const VennContents &venn) const;
+    // for one factor or none ("HCF = 3", "HCF = 1"). A prime repeated
+    // FewestRepeatsAsPower times or more is written once as a power (LCM = 2³⁰ = 1073741824).
+    Formula hcfSum(const VennContents &venn) const;
+    Formula lcmSum(const VennContents &venn) const;
+    // A formula as a screen reader says it: "2 to the power 3" for 2³.
+    std::string inWords(const Formula &formula) const;
+    // One line for each negative number of the list, in its order, saying
+    // that the HCF and LCM take its size: "-12 is taken as 12."; a number
+    // repeated is named once.
+    std::vector<std::string> signNotes(std::span<const std::int32_t> numbers) const;
 
     // The pictures in words, as a screen reader says them. The factor tree:
-    // each composite node, depth first, left child first ("Factor tree of
-    // 360: 360 = 18 x 20; 18 = 3 x 6; ...").
+    // each composite node, depth first, left child first, then the line under
+    // it ("Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; ...; 360 = 2 to the
+    // power 3 x 3 to the power 2 x 5").
     std::string treeDescription(const FactorWorking &working) const;
     // The regions that hold factors, in the order of the circles they are in
-    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3").
+    // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"),
+    // a prime repeated as in the drawing said as a power ("2 to the power 29").
     std::string vennDescription(const VennContents &venn) const;
     // "Grid of 20 to 30: the primes are 23, 29"; a notice for a range too wide to draw.
     std::string gridDescription(const SieveWorking &working) const;
+    // The caption above a sieve grid: "Primes between 1 and 100: 25 primes".
+    std::string gridCaption(const SieveWorking &working) const;
 
     // Practice (made in PracticeTexts.cpp). The question: "Find the HCF of 12, 18 and 30.".
     std::string questionText(const Question &question) const;
@@ -99,6 +136,9 @@ public:
     std::string roundOverText(int rightFirstTime, int questionCount, std::int64_t seconds) const;
 
 private:
+    // pattern ("HCF = %1") filled with the factors' product and its value.
+    Formula sum(std::string_view pattern, std::span<const std::uint32_t> factors, const WholeNumber &value) const;
+
     Phrases phrases_;
 };
 

@@ -26,9 +26,12 @@ extern "C" Q_DECL_EXPORT void hcflcmWriteSvg(QIODevice &file, QGraphicsScene &pi
     picture.render(&painter, QRectF(QPointF(0, 0), source.size()), source);
 }
 
-extern "C" Q_DECL_EXPORT void hcflcmPrint(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &render)
+extern "C" Q_DECL_EXPORT void hcflcmPrint(QWidget *parent, const QString &title, const QString &creator,
+                                          const std::function<void(QPagedPaintDevice &)> &render)
 {
     QPrinter printer;
+    printer.setDocName(title);
+    printer.setCreator(creator);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted)
         render(printer);

@@ -2,7 +2,9 @@
 // window on the offscreen platform: each command is clicked, the Working
 // window opened on its result and its Save run with a file name; then the
 // Practice window after a wrong answer.
-// Usage: working_pictures DIR (scripts/working-pictures.sh runs it).
+// Usage: working_pictures DIR [NUMBERS BUTTON FILE]... (scripts/working-pictures.sh
+// runs it with DIR alone, for the README's pictures; each further triple saves
+// the picture of one more command, for instance "2 1073741824" Find_LCM venn.png).
 
 #include "DesktopSetup.h"
 #include "WorkingWindow.h"
@@ -17,6 +19,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -37,8 +40,8 @@ int main(int argc, char *argv[])
     DesktopSetup::prepareEnvironment();
     QApplication app(argc, argv);
     DesktopSetup::prepareApplication();
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: working_pictures DIR\n");
+    if (argc < 2 || (argc - 2) % 3 != 0) {
+        std::fprintf(stderr, "Usage: working_pictures DIR [NUMBERS BUTTON FILE]...\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -47,16 +50,22 @@ int main(int argc, char *argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    const struct {
+    struct Picture {
         const char *numbers;
         const char *button; // for the primes, numbers holds the two bounds
         const char *file;
-    } pictures[] = {
+    };
+    std::vector<Picture> pictures{
         {"360", "Factorize", "factor-tree.png"},
         {"8 12 18", "Find_HCF", "venn-diagram.png"},
         {"1 100", "FindPrime", "sieve-grid.png"},
+        {"1 1000", "FindPrime", "sieve-grid-1000.png"},
     };
-    for (const auto &picture : pictures) {
+    if (argc > 2)
+        pictures.clear();
+    for (int i = 2; i + 2 < argc; i += 3)
+        pictures.push_back({argv[i], argv[i + 1], argv[i + 2]});
+    for (const Picture &picture : pictures) {
         const QStringList numbers = QString::fromLatin1(picture.numbers).split(QLatin1Char(' '));
         if (QLatin1String(picture.button) == QLatin1String("FindPrime")) {
             control<QLineEdit>(window, "Text2_0")->setText(numbers[0]);

@@ -253,7 +253,7 @@ void VennLayout(benchmark::State &state)
 {
     const std::vector<std::int32_t> values{1073741824, 2 * 3 * 5 * 7 * 11 * 13 * 17, 2 * 3 * 3 * 3 * 3 * 5 * 5 * 7 * 7};
     for (auto _ : state)
-        benchmark::DoNotOptimize(layoutVenn(vennContents(values), measureFixedPitch, {200, 14}, {300, 14}));
+        benchmark::DoNotOptimize(layoutVenn(vennContents(values), measureFixedPitch, measureFixedPitch, {200, 14}, {300, 14}));
 }
 
 void GridLayout(benchmark::State &state)

@@ -216,7 +216,8 @@ PICTURES = [
     ("HCF caption: the Venn diagram in words", "12 18", HCF_BUTTON, "HCF",
      "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"),
     ("factors caption: the factor tree in words", "360", FACTORS_BUTTON, "Factors",
-     "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2"),
+     "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2; "
+     "360 = 2 to the power 3 x 3 to the power 2 x 5"),
 ]
 
 

@@ -136,7 +136,7 @@ std::vector<std::uint32_t> expectedFactors(const std::vector<std::uint64_t> &mag
 TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
 {
     std::vector<std::pair<std::string, std::vector<std::int32_t>>> cases{
-        {"12 18", {12, 18}}, {"8 12 18", {8, 12, 18}}, {"29 twos in the middle", {1073741824, 536870912}}, {"a one", {1, 7}},
+        {"12 18", {12, 18}}, {"8 12 18", {8, 12, 18}}, {"29 twos in the middle", {1073741824, 536870912}}, {"29 twos alone", {2, 1073741824}}, {"a one", {1, 7}},
         {"signs dropped", {-12, 18, -30}}, {"2^31", {INT32_MIN, 2147483646}}, {"equal", {360, 360, 360}}, {"ones", {1, 1, 1}},
         {"30 factors", {1073741824, 2 * 3 * 5 * 7 * 11 * 13 * 17, 2 * 3 * 3 * 3 * 3 * 5 * 5 * 7 * 7}},
         {"pairs only", {6, 15, 10}}, {"large primes", {2147483647, 2147483629, 1}}};
@@ -151,12 +151,15 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
     const std::vector<unsigned> order2{0b01, 0b11, 0b10}, order3{0b001, 0b011, 0b111, 0b101, 0b010, 0b110, 0b100};
     for (const auto &[name, values] : cases) {
         SCOPED_TRACE(name);
-        const VennDiagram venn = layoutVenn(vennContents(values), measure, {120, TextHeight}, {160, TextHeight});
+        const std::vector<Size> notes{{150, TextHeight}, {210, TextHeight}};
+        const VennDiagram venn = layoutVenn(vennContents(values), measure, measure, {120, TextHeight}, {160, TextHeight}, notes);
         const auto &order = values.size() == 2 ? order2 : order3;
         ASSERT_TRUE(venn.circles.size() == values.size() && venn.regions.size() == order.size());
         std::vector<std::uint64_t> magnitudes;
         std::uint64_t hcf = 0, lcm = 1, product = 1; // the last two modulo 2^64
-        std::vector<Rect> texts{venn.hcfLine, venn.lcmLine};
+        ASSERT_EQ(venn.notes.size(), notes.size());
+        EXPECT_TRUE(venn.lcmLine.bottom() < venn.notes[0].y && venn.notes[0].x == venn.notes[1].x);
+        std::vector<Rect> texts{venn.hcfLine, venn.lcmLine, venn.notes[0], venn.notes[1]};
         for (std::size_t i = 0; i < values.size(); ++i) {
             magnitudes.push_back(static_cast<std::uint64_t>(std::abs(std::int64_t{values[i]})));
             hcf = std::gcd(hcf, magnitudes[i]);
@@ -175,11 +178,15 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
             ASSERT_EQ(region.members, order[r]);
             std::vector<std::uint32_t> primes;
             for (const VennFactor &f : region.factors) {
-                primes.push_back(f.prime);
-                texts.push_back(f.text);
+                // A power stands for four copies or more; up to three copies are drawn one by one.
+                const auto copies = static_cast<std::size_t>(f.exponent);
+                EXPECT_TRUE(copies == 1 ? f.raised.isEmpty() : copies >= 4 && f.raised.bottom() < f.text.bottom());
+                EXPECT_LE(std::count(primes.begin(), primes.end(), f.prime), copies == 1 ? 2 : 0);
+                primes.insert(primes.end(), copies, f.prime);
+                texts.push_back(f.outline());
                 for (std::size_t i = 0; i < venn.circles.size(); ++i) {
                     const Circle &circle = venn.circles[i].circle;
-                    EXPECT_TRUE(region.inCircle(i) ? inside(f.text, circle) : distance(f.text, circle.center) >= circle.radius)
+                    EXPECT_TRUE(region.inCircle(i) ? inside(f.outline(), circle) : distance(f.outline(), circle.center) >= circle.radius)
                         << f.prime << " and circle " << i;
                 }
             }
@@ -193,7 +200,45 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
         expectApart(texts);
     }
     for (const std::vector<std::int32_t> &notDrawn : std::vector<std::vector<std::int32_t>>{{}, {5}, {0, 5}, {6, 10, 0}, {1, 2, 3, 4}})
-        EXPECT_FALSE(layoutVenn(vennContents(notDrawn), measure, {}, {}).isDrawn());
+        EXPECT_FALSE(layoutVenn(vennContents(notDrawn), measure, measure, {}, {}).isDrawn());
+}
+
+TEST(VennLayout, WritesACrowdedRegionAsOnePower)
+{
+    const VennDiagram venn = layoutVenn(vennContents(std::vector<std::int32_t>{2, 1073741824}), measure, measure, {}, {});
+    ASSERT_EQ(venn.regions.size(), 3u);
+    ASSERT_EQ(venn.regions[2].factors.size(), 1u);
+    EXPECT_EQ(venn.regions[2].factors[0].prime, 2u);
+    EXPECT_EQ(venn.regions[2].factors[0].exponent, 29);
+}
+
+TEST(FormulaLayout, PlacesRunsSideBySideWithExponentsRaised)
+{
+    using enum FormulaRun::Kind;
+    const auto small = [](const std::string &text) { return Size{5.0 * static_cast<double>(text.size()), 10}; };
+    const struct {
+        const char *name;
+        Formula formula;
+    } cases[] = {
+        {"plain words", {{Text, "97 is a prime number."}}},
+        {"powers", {{Number, "360"}, {Text, " = "}, {Number, "2"}, {Exponent, "3"}, {Text, " x "}, {Number, "5"}}},
+        {"a power last", {{Text, "LCM = "}, {Number, "2"}, {Exponent, "30"}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const FormulaPlaces places = layoutFormula(c.formula, measure, small);
+        ASSERT_EQ(places.runs.size(), c.formula.size());
+        double x = 0;
+        for (std::size_t i = 0; i < places.runs.size(); ++i) {
+            const Rect &run = places.runs[i];
+            EXPECT_DOUBLE_EQ(run.x, x);
+            x = run.right();
+            EXPECT_TRUE(run.y >= 0 && run.bottom() <= places.size.height);
+            if (c.formula[i].kind == Exponent) // its middle above the plain text's middle
+                EXPECT_LT(run.center().y, places.runs[i - 1].center().y - TextHeight / 4);
+        }
+        EXPECT_DOUBLE_EQ(places.size.width, x);
+    }
 }
 
 TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
@@ -215,10 +260,51 @@ TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
             EXPECT_TRUE(cell.cell.contains(cell.text) && grid.bounds.contains(cell.cell));
             const Rect &before = grid.cells[i - (i > 0)].cell, &above = grid.cells[i - (i >= 10 ? 10 : 0)].cell;
             EXPECT_TRUE(i == 0 || cell.column == 0 || (before.y == cell.cell.y && before.right() < cell.cell.x));
-            EXPECT_TRUE(i < 10 || (above.x == cell.cell.x && above.bottom() < cell.cell.y));
+            // Within a hundred the number ten less is right above; 100 and 101 may be in different squares.
+            const bool aboveInSquare = count <= 100 || cell.row % 10 != 0;
+            EXPECT_TRUE(i < 10 || !aboveInSquare || (above.x == cell.cell.x && above.bottom() < cell.cell.y));
             cells.push_back(cell.cell);
         }
         expectApart(cells);
+    }
+}
+
+TEST(SieveGridLayout, HundredSquaresInBandsOfFive)
+{
+    // The blocks of each band, from the top.
+    const std::tuple<const char *, std::int32_t, std::int32_t, std::vector<std::size_t>> cases[] = {
+        {"the hundred square", 1, 100, {1}},
+        {"up to 100 numbers across two hundreds", 95, 150, {1}},
+        {"101 numbers", 1, 101, {2}},
+        {"1..1000", 1, 1000, {5, 5}},
+        {"a part of the first and last hundred", 150, 1149, {5, 5, 1}},
+        {"1000 at the top", 224002, 225001, {5, 5, 1}}};
+    for (const auto &[name, a, b, bandSizes] : cases) {
+        SCOPED_TRACE(name);
+        const SieveGrid grid = layoutSieveGrid(sieveWorking(a, b), measure, {300, TextHeight});
+        ASSERT_EQ(grid.bands.size(), bandSizes.size());
+        std::vector<Rect> blocks;
+        std::size_t cellsSeen = 0;
+        for (std::size_t k = 0; k < grid.bands.size(); ++k) {
+            const GridBand &band = grid.bands[k];
+            EXPECT_EQ(band.blockCount, bandSizes[k]);
+            EXPECT_TRUE(k == 0 || grid.bands[k - 1].bounds.bottom() < band.bounds.y);
+            EXPECT_TRUE(grid.caption.bottom() <= band.bounds.y && grid.bounds.contains(band.bounds));
+            for (std::size_t j = band.firstBlock; j < band.firstBlock + band.blockCount; ++j) {
+                const GridBlock &block = grid.blocks[j];
+                EXPECT_TRUE(band.bounds.contains(block.bounds) && block.firstCell == cellsSeen && block.cellCount > 0);
+                blocks.push_back(block.bounds);
+                const std::int32_t hundred = (grid.cells[block.firstCell].number - 1) / 100;
+                for (std::size_t c = block.firstCell; c < block.firstCell + block.cellCount; ++c) {
+                    EXPECT_TRUE(block.bounds.contains(grid.cells[c].cell));
+                    EXPECT_TRUE(grid.blocks.size() == 1 || (grid.cells[c].number - 1) / 100 == hundred);
+                }
+                cellsSeen += block.cellCount;
+            }
+        }
+        EXPECT_EQ(cellsSeen, grid.cells.size());
+        expectApart(blocks);
+        EXPECT_TRUE(grid.bounds.contains(grid.caption) && grid.caption.width == 300);
     }
 }
 

@@ -54,17 +54,20 @@ TEST(HcfWorking, ShowsEuclidsDivisionsOnTheMagnitudesAndStopsAtOne)
         {{4, 9, 12}, "HCF of 4, 9, 12\n\nHCF(4, 9):\n9 = 2 x 4 + 1\n4 = 4 x 1 + 0\nHCF(4, 9) = 1\n"
                      "The HCF is already 1: the other numbers cannot change it.\n\nHCF = 1"},
         {{7, 0}, "HCF of 7, 0\n\nHCF(7, 0) = 7\n\nHCF = 7"},
-        {{0, -4}, "HCF of 0, -4\n\nHCF(0, 4) = 4\n\nHCF = 4"},
+        {{0, -4}, "HCF of 0, -4\n-4 is taken as 4.\n\nHCF(0, 4) = 4\n\nHCF = 4"},
         {{0, 0}, "HCF of 0, 0\n\nHCF(0, 0) = 0\n\nHCF = 0"},
         // The last number brings the HCF to 1: nothing remains, so no early-stop line.
         {{9, 6, 4}, "HCF of 9, 6, 4\n\nHCF(9, 6):\n9 = 1 x 6 + 3\n6 = 2 x 3 + 0\nHCF(9, 6) = 3\n\n"
                     "HCF(3, 4):\n4 = 1 x 3 + 1\n3 = 3 x 1 + 0\nHCF(3, 4) = 1\n\nHCF = 1"},
-        {{-4, 6}, "HCF of -4, 6\n\nHCF(4, 6):\n6 = 1 x 4 + 2\n4 = 2 x 2 + 0\nHCF(4, 6) = 2\n\nHCF = 2"},
+        {{-4, 6}, "HCF of -4, 6\n-4 is taken as 4.\n\nHCF(4, 6):\n6 = 1 x 4 + 2\n4 = 2 x 2 + 0\nHCF(4, 6) = 2\n\nHCF = 2"},
+        {{-12, 18, -30, -12}, "HCF of -12, 18, -30, -12\n-12 is taken as 12.\n-30 is taken as 30.\n\nHCF(12, 18):\n"
+                              "18 = 1 x 12 + 6\n12 = 2 x 6 + 0\nHCF(12, 18) = 6\n\nHCF(6, 30):\n30 = 5 x 6 + 0\nHCF(6, 30) = 6\n\n"
+                              "HCF(6, 12):\n12 = 2 x 6 + 0\nHCF(6, 12) = 6\n\nHCF = 6"},
         {{5, 5}, "HCF of 5, 5\n\nHCF(5, 5):\n5 = 1 x 5 + 0\nHCF(5, 5) = 5\n\nHCF = 5"},
-        {{INT32_MIN, 2147483647}, "HCF of -2147483648, 2147483647\n\nHCF(2147483648, 2147483647):\n"
+        {{INT32_MIN, 2147483647}, "HCF of -2147483648, 2147483647\n-2147483648 is taken as 2147483648.\n\nHCF(2147483648, 2147483647):\n"
                                   "2147483648 = 1 x 2147483647 + 1\n2147483647 = 2147483647 x 1 + 0\n"
                                   "HCF(2147483648, 2147483647) = 1\n\nHCF = 1"},
-        {{INT32_MIN, 0, 1024}, "HCF of -2147483648, 0, 1024\n\nHCF(2147483648, 0) = 2147483648\n\n"
+        {{INT32_MIN, 0, 1024}, "HCF of -2147483648, 0, 1024\n-2147483648 is taken as 2147483648.\n\nHCF(2147483648, 0) = 2147483648\n\n"
                                "HCF(2147483648, 1024):\n2147483648 = 2097152 x 1024 + 0\nHCF(2147483648, 1024) = 1024\n\nHCF = 1024"},
         {{5}, "You must have two numbers to Find HCF."},
     };
@@ -81,12 +84,12 @@ TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
         {{4, 9}, "LCM of 4, 9\n\nLCM = 4 x 9 = 36"},
         {{0, 5}, "LCM of 0, 5\n\nOne of the numbers is 0, so the LCM is 0.\n\nLCM = 0"},
         {{7, -3, 0}, "LCM of 7, -3, 0\n\nOne of the numbers is 0, so the LCM is 0.\n\nLCM = 0"},
-        {{-8, 8}, "LCM of -8, 8\n\n2 | 8  8\n4 | 4  4\n  | 1  1\n\nLCM = 2 x 4 = 8"},
+        {{-8, 8}, "LCM of -8, 8\n-8 is taken as 8.\n\n2 | 8  8\n4 | 4  4\n  | 1  1\n\nLCM = 2 x 4 = 8"},
         {{2, 2}, "LCM of 2, 2\n\n2 | 2  2\n  | 1  1\n\nLCM = 2"},
         {{5}, "LCM of 5\n\nLCM = 5"},
-        {{1, -1}, "LCM of 1, -1\n\nLCM = 1"},
+        {{1, -1}, "LCM of 1, -1\n-1 is taken as 1.\n\nLCM = 1"},
         {{12, 18, 30}, "LCM of 12, 18, 30\n\n2 | 12  18  30\n3 |  6   9  15\n  |  2   3   5\n\nLCM = 2 x 3 x 2 x 3 x 5 = 180"},
-        {{INT32_MIN, 2147483647}, "LCM of -2147483648, 2147483647\n\nLCM = 2147483648 x 2147483647 = 4611686016279904256"},
+        {{INT32_MIN, 2147483647}, "LCM of -2147483648, 2147483647\n-2147483648 is taken as 2147483648.\n\nLCM = 2147483648 x 2147483647 = 4611686016279904256"},
         {{65537, 131074, 3}, "LCM of 65537, 131074, 3\n\n65537 | 65537  131074  3\n      |     1       2  3\n\n"
                              "LCM = 65537 x 2 x 3 = 393222"},
     };
@@ -144,7 +147,8 @@ void expectReplayableTable(const std::vector<std::int32_t> &values, const std::s
     std::vector<mpz_class> rungs;
     std::vector<std::vector<mpz_class>> rows;
     std::size_t rowLength = 0;
-    for (std::size_t i = 2; i + 2 < lines.size(); ++i) {
+    // After the header, the notes on negative numbers and a blank line.
+    for (std::size_t i = 2 + Texts().signNotes(values).size(); i + 2 < lines.size(); ++i) {
         const std::size_t bar = lines[i].find(" | ");
         ASSERT_NE(bar, std::string::npos) << lines[i];
         if (rowLength == 0)
@@ -242,6 +246,27 @@ std::string treeWords(std::int32_t n)
     return Texts().treeDescription(factorWorking(n));
 }
 
+// A formula as it looks: exponents in superscript digits, so a row reads as the picture does.
+std::string shown(const Formula &formula)
+{
+    static const char *const raised[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text;
+    for (const FormulaRun &run : formula) {
+        EXPECT_EQ(run.text.find('^'), std::string::npos) << run.text;
+        for (const char c : run.text)
+            text += run.kind == FormulaRun::Kind::Exponent ? std::string(raised[c - '0']) : std::string(1, c);
+    }
+    return text;
+}
+
+std::string joinedLines(const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "|";
+    return text;
+}
+
 std::string vennWords(std::vector<std::int32_t> values)
 {
     return Texts().vennDescription(vennContents(values));
@@ -252,22 +277,41 @@ std::string gridWords(std::int32_t a, std::int32_t b)
     return Texts().gridDescription(sieveWorking(a, b));
 }
 
+std::string gridCaption(std::int32_t a, std::int32_t b)
+{
+    return Texts().gridCaption(sieveWorking(a, b));
+}
+
 TEST(PictureTexts, SayTheSumsAndThePictureInWords)
 {
     const Texts texts;
     // Diagrams whose middle or whole is the factors named.
     const VennContents hcf23 = vennContents(std::vector<std::int32_t>{6, 6}), three = vennContents(std::vector<std::int32_t>{3, 3}),
                        none = vennContents(std::vector<std::int32_t>{1, 1}), lcm36 = vennContents(std::vector<std::int32_t>{4, 9}),
-                       bigPrimes = vennContents(std::vector<std::int32_t>{2147483587, 2147483629, 2147483647});
+                       bigPrimes = vennContents(std::vector<std::int32_t>{2147483587, 2147483629, 2147483647}),
+                       threeTwos = vennContents(std::vector<std::int32_t>{8, 9}), fourTwos = vennContents(std::vector<std::int32_t>{16, 3}),
+                       fourTwosAlone = vennContents(std::vector<std::int32_t>{16, 16}),
+                       thirtyTwos = vennContents(std::vector<std::int32_t>{2, 1073741824});
     const PictureTextCase cases[] = {
-        {"HCF sum of two factors", texts.hcfSum(hcf23), "HCF = 2 x 3 = 6"},
-        {"HCF sum of one factor", texts.hcfSum(three), "HCF = 3"},
-        {"HCF sum of none", texts.hcfSum(none), "HCF = 1"},
-        {"LCM sum", texts.lcmSum(lcm36), "LCM = 2 x 2 x 3 x 3 = 36"},
-        {"LCM sum beyond 64 bits", texts.lcmSum(bigPrimes),
+        {"HCF sum of two factors", shown(texts.hcfSum(hcf23)), "HCF = 2 x 3 = 6"},
+        {"HCF sum of one factor", shown(texts.hcfSum(three)), "HCF = 3"},
+        {"HCF sum of none", shown(texts.hcfSum(none)), "HCF = 1"},
+        {"LCM sum", shown(texts.lcmSum(lcm36)), "LCM = 2 x 2 x 3 x 3 = 36"},
+        {"LCM sum beyond 64 bits", shown(texts.lcmSum(bigPrimes)),
          "LCM = 2147483587 x 2147483629 x 2147483647 = 9903519940736477367306812281"},
-        {"LCM sum of none", texts.lcmSum(none), "LCM = 1"},
-        {"tree of 360", treeWords(360), "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2"},
+        {"LCM sum of none", shown(texts.lcmSum(none)), "LCM = 1"},
+        {"three repeats stay factors", shown(texts.lcmSum(threeTwos)), "LCM = 2 x 2 x 2 x 3 x 3 = 72"},
+        {"four repeats make a power", shown(texts.lcmSum(fourTwos)), "LCM = 2⁴ x 3 = 48"},
+        {"a power alone keeps its value", shown(texts.lcmSum(fourTwosAlone)), "LCM = 2⁴ = 16"},
+        {"thirty repeats", shown(texts.lcmSum(thirtyTwos)), "LCM = 2³⁰ = 1073741824"},
+        {"thirty repeats in words", texts.inWords(texts.lcmSum(thirtyTwos)), "LCM = 2 to the power 30 = 1073741824"},
+        {"line under the tree of a prime", shown(texts.factorsPictureLine(factorWorking(97))), "97 is a prime number."},
+        {"line under the tree below 2", shown(texts.factorsPictureLine(factorWorking(1))), "Only numbers above 1 have prime factors."},
+        {"sign notes in the list's order, each number once", joinedLines(texts.signNotes(std::vector<std::int32_t>{-12, 18, -12, INT32_MIN})),
+         "-12 is taken as 12.|-2147483648 is taken as 2147483648.|"},
+        {"no sign notes without negatives", joinedLines(texts.signNotes(std::vector<std::int32_t>{0, 12})), ""},
+        {"tree of 360", treeWords(360),
+         "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2; 360 = 2 to the power 3 x 3 to the power 2 x 5"},
         {"tree of a prime", treeWords(97), "Factor tree of 97: 97 is a prime number."},
         {"powers in words", texts.factorsLastLineInWords(factorWorking(360)), "360 = 2 to the power 3 x 3 to the power 2 x 5"},
         {"a prime in words", texts.factorsLastLineInWords(factorWorking(97)), "97 is a prime number."},
@@ -278,6 +322,8 @@ TEST(PictureTexts, SayTheSumsAndThePictureInWords)
         {"Venn of magnitudes, third region alone", vennWords({-5, 1, 7}),
          "Venn diagram of 5, 1 and 7: in 5 only: 5; in 7 only: 7"},
         {"Venn without factors", vennWords({1, -1}), "Venn diagram of 1 and 1: no prime factors"},
+        {"Venn with a crowded region", vennWords({2, 1073741824}),
+         "Venn diagram of 2 and 1073741824: in 2 and 1073741824: 2; in 1073741824 only: 2 to the power 29"},
         {"Venn with a 0: the notice", vennWords({12, 0}), "A Venn diagram is drawn for two or three numbers, none of them 0."},
         {"Venn of four: the notice", vennWords({2, 3, 4, 5}), "A Venn diagram is drawn for two or three numbers, none of them 0."},
         {"grid, bounds either way", gridWords(30, 20), "Grid of 20 to 30: the primes are 23, 29"},
@@ -285,9 +331,70 @@ TEST(PictureTexts, SayTheSumsAndThePictureInWords)
         {"grid without primes", gridWords(1, 1), "Grid of 1 to 1: no primes"},
         {"grid of 1000 numbers", gridWords(1000, 1).substr(0, 24), "Grid of 1 to 1000: the p"},
         {"grid of 1001 numbers: the notice", gridWords(1, 1001), "The grid is drawn for ranges of up to 1000 numbers."},
+        {"grid caption, many primes", gridCaption(100, 1), "Primes between 1 and 100: 25 primes"},
+        {"grid caption, one prime", gridCaption(2, 2), "Primes between 2 and 2: 1 prime"},
+        {"grid caption, no primes", gridCaption(1, 1), "Primes between 1 and 1: 0 primes"},
     };
     for (const PictureTextCase &c : cases)
         EXPECT_EQ(c.text, c.expected) << c.name;
+}
+
+TEST(PictureTexts, TheLineUnderTheTreeRaisesExponentsAndUsesTheTimesSign)
+{
+    using enum FormulaRun::Kind;
+    Phrases german;
+    german.times = " · ";
+    const struct {
+        const char *name;
+        Texts texts;
+        std::string times;
+    } cases[] = {{"English", Texts(), " x "}, {"a table whose times is a dot", Texts(german), " · "}};
+    for (const auto &c : cases) {
+        const Formula expected{{Number, "360"}, {Text, " = "}, {Number, "2"}, {Exponent, "3"}, {Text, c.times},
+                               {Number, "3"},   {Exponent, "2"}, {Text, c.times}, {Number, "5"}};
+        EXPECT_EQ(c.texts.factorsPictureLine(factorWorking(360)), expected) << c.name;
+    }
+}
+
+// The tables of a working are exactly its ladder's rows: each row has its bar
+// right after the label column, and no other line has one.
+TEST(WorkingTables, AreTheLaddersRowsAndNothingElse)
+{
+    const struct {
+        const char *name;
+        WorkingText working;
+        std::vector<WorkingTable> tables;
+    } cases[] = {
+        {"factors of 360", Texts().factorsSteps(factorWorking(360)), {{2, 7, 4}}},
+        {"factors of a prime", Texts().factorsSteps(factorWorking(2147483647)), {{2, 2, 13}}},
+        {"factors of 1: no ladder", Texts().factorsSteps(factorWorking(1)), {}},
+        {"LCM of 4 6 10", Texts().lcmSteps(lcmWorking(std::vector<std::int32_t>{4, 6, 10})), {{2, 2, 4}}},
+        {"LCM with a 0: no ladder", Texts().lcmSteps(lcmWorking(std::vector<std::int32_t>{0, 5})), {}},
+        {"refused LCM", Texts().lcmSteps(lcmWorking(std::vector<std::int32_t>{})), {}},
+    };
+    for (const auto &c : cases) {
+        ASSERT_EQ(c.working.tables.size(), c.tables.size()) << c.name;
+        std::vector<std::string> lines;
+        std::istringstream text(c.working.text);
+        for (std::string line; std::getline(text, line);)
+            lines.push_back(line);
+        std::vector<bool> inTable(lines.size());
+        for (std::size_t t = 0; t < c.tables.size(); ++t) {
+            const WorkingTable &table = c.working.tables[t];
+            EXPECT_EQ(table.firstLine, c.tables[t].firstLine) << c.name;
+            EXPECT_EQ(table.rows, c.tables[t].rows) << c.name;
+            EXPECT_EQ(table.labelWidth, c.tables[t].labelWidth) << c.name;
+            for (std::size_t row = table.firstLine; row < table.firstLine + table.rows && row < lines.size(); ++row) {
+                inTable[row] = true;
+                EXPECT_EQ(lines[row].substr(table.labelWidth - 3, 3), " | ") << c.name << ": " << lines[row];
+            }
+        }
+        for (std::size_t line = 0; line < lines.size(); ++line) {
+            if (!inTable[line]) {
+                EXPECT_EQ(lines[line].find(" | "), std::string::npos) << c.name << ": " << lines[line];
+            }
+        }
+    }
 }
 
 } // namespace
