@@ -266,7 +266,8 @@ std::vector<Case> pictureCases()
                        waitForPaint(control<QGraphicsView>(w, "Picture")->viewport());
                    },
                    [](frmLCM &w) {
-                       expect(control<QGraphicsView>(w, "Picture")->scene()->items().size() == 2000, "grid shown");
+                       // A cell and its number per number, and the caption.
+                       expect(control<QGraphicsView>(w, "Picture")->scene()->items().size() == 2001, "grid shown");
                    },
                    30});
     for (const PictureCase &picture : Pictures) {
