@@ -1,6 +1,7 @@
 #include "Texts.h"
 
 #include "Magnitude.h"
+#include "NumberList.h"
 #include "Utf8Text.h"
 
 #include <algorithm>
@@ -44,9 +45,32 @@ template <typename Numbers> std::string factorText(const Numbers &factors, std::
 // pattern filled with a product and its value: "2 x 3 = 6"; the value alone
 // when one factor or none gives it.
 template <typename Numbers>
-std::string sumOf(std::string_view pattern, const Numbers &factors, std::string_view times, const std::string &value)
+std::string sumOf(std::string_view pattern, const Numbers &factors, const Phrases &phrases, const std::string &value)
 {
-    return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, times) + " = " + value : value});
+    return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, phrases.times) + phrases.equals + value : value});
+}
+
+// The numbers of a working's heading: "12, 18, 30", its last two joined by
+// the list's end ("12, 18 and 30" where a language says so).
+template <typename Numbers> std::string listed(const Numbers &numbers, const Phrases &phrases)
+{
+    if (numbers.size() < 2)
+        return joined(numbers, phrases.listSeparator);
+    const std::vector<std::int64_t> before(numbers.begin(), numbers.end() - 1);
+    return Texts::fill(phrases.listEnd, {joined(before, phrases.listSeparator), decimal(numbers.back())});
+}
+
+// The exponent form of a composite number: each prime once, with its
+// exponent in the power phrase when above 1.
+std::string exponentForm(const FactorWorking &working, const Phrases &phrases)
+{
+    std::string powers;
+    for (const PrimePower &factor : working.powers) {
+        if (!powers.empty())
+            powers += phrases.times;
+        powers += factor.exponent > 1 ? Texts::fill(phrases.power, {decimal(factor.prime), decimal(factor.exponent)}) : decimal(factor.prime);
+    }
+    return decimal(working.number) + phrases.equals + powers;
 }
 
 using Kind = FormulaRun::Kind;
@@ -163,7 +187,7 @@ std::string Texts::lcmFactorsCaption(const LcmResult &result) const
 
 std::string Texts::primeCountCaption(const PrimesResult &result) const
 {
-    return fill(phrases_.primeCount, {decimal(static_cast<std::int64_t>(result.primes.size()))});
+    return phrases_.primeCount(static_cast<std::int64_t>(result.primes.size()));
 }
 
 std::string Texts::elapsedCaption(Command command, double milliseconds) const
@@ -197,7 +221,7 @@ std::string Texts::refusal(const Status &status) const
     case Refusal::OutOfRange:
         return fill(phrases_.outOfRange, {token});
     case Refusal::TooManyNumbers:
-        return phrases_.tooManyNumbers;
+        return phrases_.tooManyNumbers(NumberList::Capacity);
     case Refusal::NoNumbers:
         return phrases_.noNumbers;
     case Refusal::HcfNeedsTwo:
@@ -247,18 +271,12 @@ std::string Texts::factorsLastLine(const FactorWorking &working) const
         return phrases_.onlyAboveOne;
     if (working.isPrime())
         return fill(phrases_.isPrime, {decimal(working.number)});
-    // The exponent form: each prime once, with "^" and its exponent when above 1.
-    std::string powers;
-    for (const PrimePower &power : working.powers) {
-        if (!powers.empty())
-            powers += phrases_.times;
-        powers += decimal(power.prime);
-        if (power.exponent > 1) {
-            powers += '^';
-            powers += decimal(power.exponent);
-        }
-    }
-    return decimal(working.number) + " = " + powers;
+    return exponentForm(working, phrases_);
+}
+
+std::string Texts::factorsLastLineInWords(const FactorWorking &working) const
+{
+    return inWords(factorsPictureLine(working));
 }
 
 std::string Texts::hcfWorking(const HcfWorking &working) const
@@ -267,7 +285,7 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
         return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.hcfOf, {joined(working.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.hcfOf, {listed(working.numbers, phrases_)}));
     for (const std::string &note : signNotes(working.numbers)) {
         lines.newLine();
         lines.append(note);
@@ -279,21 +297,16 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
         lines.newLine();
         if (!step.divisions.empty()) {
             lines.newLine();
-            lines.append(pair + ":");
+            lines.append(fill(phrases_.heading, {pair}));
         }
-        // "a = q x b + r" (the "x" here is the ladder's, not a phrase).
+        // "a = q x b + r", in the order and signs of the language's phrase.
         for (const EuclidDivision &division : step.divisions) {
             lines.newLine();
-            lines.number(division.dividend);
-            lines.append(" = ");
-            lines.number(division.quotient);
-            lines.append(" x ");
-            lines.number(division.divisor);
-            lines.append(" + ");
-            lines.number(division.remainder);
+            lines.append(fill(phrases_.euclidLine, {decimal(division.dividend), decimal(division.quotient),
+                                                    decimal(division.divisor), decimal(division.remainder)}));
         }
         lines.newLine();
-        lines.append(pair + " = ");
+        lines.append(pair + phrases_.equals);
         lines.number(step.g);
     }
     if (working.stoppedEarly) {
@@ -312,7 +325,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
         return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.lcmOf, {joined(working.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.lcmOf, {listed(working.numbers, phrases_)}));
     // With a 0 the LCM is 0 at once: no size is taken.
     if (!working.zero)
         for (const std::string &note : signNotes(working.numbers)) {
@@ -365,13 +378,13 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
 
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
     lines.newLine();
-    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_.times, lcm));
+    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_, lcm));
     return lines.take();
 }
 
 std::string Texts::primesWorking(const SieveWorking &sieve) const
 {
-    const std::string count = decimal(static_cast<std::int64_t>(sieve.primes.size()));
+    const auto count = static_cast<std::int64_t>(sieve.primes.size());
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.primesBetween, {decimal(sieve.start), decimal(sieve.end)}));
@@ -381,7 +394,7 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
         lines.append(phrases_.sieveTooWide);
         lines.newLine();
         lines.newLine();
-        lines.append(fill(phrases_.primesCounted, {count}));
+        lines.append(phrases_.primesCounted(count));
         return lines.take();
     }
 
@@ -393,7 +406,7 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
         lines.newLine();
         lines.append(fill(phrases_.crossOutMultiples, {decimal(crossing.prime), crossing.crossed.empty()
                                                                                    ? phrases_.crossOutNone
-                                                                                   : joined(crossing.crossed, " ")}));
+                                                                                   : joined(crossing.crossed, phrases_.numberSeparator)}));
     }
     lines.newLine();
     lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime), decimal(sieve.stopSquare), decimal(sieve.end)}));
@@ -401,10 +414,8 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
     lines.newLine();
     if (sieve.primes.empty())
         lines.append(phrases_.noPrimes);
-    else if (sieve.primes.size() == 1)
-        lines.append(fill(phrases_.onePrime, {decimal(sieve.primes.front())}));
     else
-        lines.append(fill(phrases_.somePrimes, {count, joined(sieve.primes, " ")}));
+        lines.append(fill(phrases_.primesListed(count), {joined(sieve.primes, phrases_.numberSeparator)}));
     return lines.take();
 }
 
@@ -481,7 +492,7 @@ std::string Texts::treeDescription(const FactorWorking &working) const
     if (splits.empty())
         return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
     splits += phrases_.partSeparator;
-    splits += inWords(factorsPictureLine(working));
+    splits += factorsLastLineInWords(working);
     return fill(phrases_.treeOf, {root, splits});
 }
 
@@ -526,10 +537,8 @@ std::string Texts::gridDescription(const SieveWorking &result) const
     std::string primes;
     if (result.primes.empty())
         primes = phrases_.gridNoPrimes;
-    else if (result.primes.size() == 1)
-        primes = fill(phrases_.gridOnePrime, {decimal(result.primes.front())});
     else
-        primes = fill(phrases_.gridSomePrimes, {joined(result.primes, phrases_.listSeparator)});
+        primes = fill(phrases_.gridPrimes(static_cast<std::int64_t>(result.primes.size())), {joined(result.primes, phrases_.listSeparator)});
     return fill(phrases_.gridOf, {decimal(result.start), decimal(result.end), primes});
 }
 
