@@ -1,5 +1,6 @@
 #include "Texts.h"
 
+#include "Magnitude.h"
 #include "NumberList.h"
 #include "Utf8Text.h"
 
