@@ -154,11 +154,12 @@ PHRASE(gridOf, QT_TRANSLATE_NOOP("Phrases", "Grid of %1 to %2: %3"))
 COUNTED(gridPrimes, QT_TRANSLATE_N_NOOP("Phrases", "the primes are %1"), "the prime is %1")
 //: The sieve grid in words when it holds no prime.
 PHRASE(gridNoPrimes, QT_TRANSLATE_NOOP("Phrases", "no primes"))
-//: The caption above a sieve grid. %1 and %2: the range's bounds, %3: the count of primes in words ("25 primes").
+// The pictures' captions and the note on negative numbers.
+//: The caption above a sieve grid. %1, %2: the range's bounds, %3: the count of primes in words (primeCountInWords, "25 primes").
 PHRASE(gridCaption, QT_TRANSLATE_NOOP("Phrases", "Primes between %1 and %2: %3"))
-//: A count of primes in the caption above a sieve grid ("Primes between 1 and 100: 25 primes").
+//: A count of primes in the caption above a sieve grid ("Primes between 1 and 100: 25 primes"). %n: the count (0 or more).
 COUNTED(primeCountInWords, QT_TRANSLATE_N_NOOP("Phrases", "%n primes"), "%n prime")
-//: In the HCF and LCM working and under a Venn diagram: a negative number %1 and its size %2, used in its place ("-12 is taken as 12.").
+//: In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number's size. %1: the negative number ("-12"), %2: its size ("12").
 PHRASE(takenAsSize, QT_TRANSLATE_NOOP("Phrases", "%1 is taken as %2."))
 
 // Practice: the questions, the verdicts on a pupil's answer, the hints and the score.

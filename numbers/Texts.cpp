@@ -61,14 +61,14 @@ template <typename Numbers> std::string listed(const Numbers &numbers, const Phr
 }
 
 // The exponent form of a composite number: each prime once, with its
-// exponent in power (a phrase of the prime and the exponent) when above 1.
-std::string exponentForm(const FactorWorking &working, const Phrases &phrases, const std::string &power)
+// exponent in the power phrase when above 1.
+std::string exponentForm(const FactorWorking &working, const Phrases &phrases)
 {
     std::string powers;
     for (const PrimePower &factor : working.powers) {
         if (!powers.empty())
             powers += phrases.times;
-        powers += factor.exponent > 1 ? Texts::fill(power, {decimal(factor.prime), decimal(factor.exponent)}) : decimal(factor.prime);
+        powers += factor.exponent > 1 ? Texts::fill(phrases.power, {decimal(factor.prime), decimal(factor.exponent)}) : decimal(factor.prime);
     }
     return decimal(working.number) + phrases.equals + powers;
 }
@@ -287,14 +287,12 @@ std::string Texts::factorsLastLine(const FactorWorking &working) const
         return phrases_.onlyAboveOne;
     if (working.isPrime())
         return fill(phrases_.isPrime, {decimal(working.number)});
-    return exponentForm(working, phrases_, phrases_.power);
+    return exponentForm(working, phrases_);
 }
 
 std::string Texts::factorsLastLineInWords(const FactorWorking &working) const
 {
-    if (working.factors.empty() || working.isPrime())
-        return factorsLastLine(working);
-    return exponentForm(working, phrases_, phrases_.powerInWords);
+    return inWords(factorsPictureLine(working));
 }
 
 std::string Texts::hcfWorking(const HcfWorking &working) const
@@ -512,7 +510,7 @@ std::string Texts::treeDescription(const FactorWorking &working) const
     if (splits.empty())
         return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
     splits += phrases_.partSeparator;
-    splits += inWords(factorsPictureLine(working));
+    splits += factorsLastLineInWords(working);
     return fill(phrases_.treeOf, {root, splits});
 }
 

@@ -58,8 +58,8 @@ int main(int argc, char *argv[])
     std::vector<Picture> pictures{
         {"360", "Factorize", "factor-tree.png"},
         {"8 12 18", "Find_HCF", "venn-diagram.png"},
-        {"1 100", "FindPrime", "sieve-grid.png"},
         {"1 1000", "FindPrime", "sieve-grid-1000.png"},
+        {"1 100", "FindPrime", "sieve-grid.png"},
     };
     if (argc > 2)
         pictures.clear();
