@@ -597,7 +597,7 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     <message>
         <source>What remains: %1</source>
         <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
-        <translation>Queda: %1</translation>
+        <translation>Quedan: %1</translation>
     </message>
     <message>
         <source>Try the primes up to √%1: %2</source>

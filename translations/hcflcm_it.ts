@@ -597,7 +597,7 @@ La calcolatrice continua a funzionare: controlla i numeri e riprova.</translatio
     <message>
         <source>What remains: %1</source>
         <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
-        <translation>Rimane: %1</translation>
+        <translation>Rimangono: %1</translation>
     </message>
     <message>
         <source>Try the primes up to √%1: %2</source>

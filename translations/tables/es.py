@@ -48,7 +48,7 @@ TEXTS = {
     "%1 ÷ %2 = %3": "%1 : %2 = %3",
     "%1 ÷ %2 = %3 r %4": "%1 = %2 x %3 + %4",
     "%1 | %2": "%2 | %1",
-    "What remains: %1": "Queda: %1",
+    "What remains: %1": "Quedan: %1",
     "Try the primes up to √%1: %2": "Prueba los números primos hasta √%1: %2",
     "No prime is at most √%1.": "Ningún número primo es menor o igual que √%1.",
     "%1 = %2 x %3: %1 is not prime.": "%1 = %2 x %3: %1 no es primo.",

@@ -48,7 +48,7 @@ TEXTS = {
     "%1 ÷ %2 = %3": "%1 : %2 = %3",
     "%1 ÷ %2 = %3 r %4": "%1 = %2 x %3 + %4",
     "%1 | %2": "%2 | %1",
-    "What remains: %1": "Rimane: %1",
+    "What remains: %1": "Rimangono: %1",
     "Try the primes up to √%1: %2": "Prova i numeri primi fino a √%1: %2",
     "No prime is at most √%1.": "Nessun numero primo è minore o uguale a √%1.",
     "%1 = %2 x %3: %1 is not prime.": "%1 = %2 x %3: %1 non è primo.",
