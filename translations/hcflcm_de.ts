@@ -592,7 +592,7 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <message>
         <source>%1 | %2</source>
         <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
-        <translation>%2 | %1</translation>
+        <translation>Teile durch %1: %2</translation>
     </message>
     <message>
         <source>What remains: %1</source>

@@ -47,7 +47,7 @@ TEXTS = {
     # Hints
     "%1 ÷ %2 = %3": "%1 : %2 = %3",
     "%1 ÷ %2 = %3 r %4": "%1 : %2 = %3 Rest %4",
-    "%1 | %2": "%2 | %1",
+    "%1 | %2": "Teile durch %1: %2",
     "What remains: %1": "Es bleibt übrig: %1",
     "Try the primes up to √%1: %2": "Probiere die Primzahlen bis √%1: %2",
     "No prime is at most √%1.": "Keine Primzahl ist höchstens √%1.",
