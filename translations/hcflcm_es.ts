@@ -76,25 +76,25 @@ Prueba «%1 --help» para más información.
     </message>
     <message>
         <source>Opens the Practice window over the main window: questions on prime factors, the HCF, the LCM and primes, with hints from the working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la ventana de práctica sobre la ventana principal: preguntas de factores primos, MCD, mcm y números primos, con pistas sacadas del procedimiento.</translation>
     </message>
     <message>
         <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con --practice: empieza las preguntas a partir de la semilla &lt;número&gt;, un número entero de 0 a %1; la misma semilla da las mismas preguntas.</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>número</translation>
     </message>
     <message>
         <source>The option --seed needs --practice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción --seed solo funciona junto con --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
         <extracomment>%1: the seed as typed; %2: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semilla «%1» no válida: escribe un número entero de 0 a %2.</translation>
     </message>
 </context>
 <context>
@@ -457,185 +457,185 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     <message>
         <source>prime</source>
         <extracomment>The word a pupil types to answer that a number is prime, read in any letter case (&quot;prime&quot; is always read too). One word, as pupils write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>primo</translation>
     </message>
     <message>
         <source>Write %1 as a product of prime factors.</source>
         <extracomment>A practice question. %1: the number to factorize.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descompón %1 en factores primos.</translation>
     </message>
     <message>
         <source>Find the HCF of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcula el MCD de %1 y %2.</translation>
     </message>
     <message>
         <source>Find the HCF of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcula el MCD de %1, %2 y %3.</translation>
     </message>
     <message>
         <source>Find the LCM of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcula el mcm de %1 y %2.</translation>
     </message>
     <message>
         <source>Find the LCM of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calcula el mcm de %1, %2 y %3.</translation>
     </message>
     <message>
         <source>Is %1 a prime number? If not, write it as a product of two smaller numbers.</source>
         <extracomment>A practice question. %1: the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Es %1 un número primo? Si no lo es, escríbelo como producto de dos números menores.</translation>
     </message>
     <message>
         <source>Right! %1</source>
         <extracomment>The verdict on a right answer. %1: what was found: &quot;360 = 2^3 x 3^2 x 5&quot;, &quot;HCF = 6&quot;, &quot;LCM = 36&quot;, &quot;91 = 7 x 13&quot; or &quot;97 is a prime number.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto! %1</translation>
     </message>
     <message>
         <source>Type your answer first.</source>
         <extracomment>The verdict when Check is pressed with nothing typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primero escribe tu respuesta.</translation>
     </message>
     <message>
         <source>I can&apos;t read &quot;%1&quot;.</source>
         <extracomment>The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No entiendo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too big for this question.</source>
         <extracomment>The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; es demasiado grande para esta pregunta.</translation>
     </message>
     <message>
         <source>1 is not a prime number.</source>
         <extracomment>The verdict on prime factors that include 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 no es un número primo.</translation>
     </message>
     <message>
         <source>%1 is not prime: %1 = %2.</source>
         <extracomment>The verdict on prime factors that include a composite. %1: that factor, %2: its split, smallest factor first (&quot;3 x 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es primo: %1 = %2.</translation>
     </message>
     <message>
         <source>These multiply to %1, not %2.</source>
         <extracomment>The verdict on primes whose product is not the number asked. %1: their product, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El producto de estos números es %1, no %2.</translation>
     </message>
     <message>
         <source>These multiply to far more than %1.</source>
         <extracomment>The verdict on primes whose product is far too large to write. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El producto de estos números es mucho mayor que %1.</translation>
     </message>
     <message>
         <source>%1 is not a factor of %2.</source>
         <extracomment>The verdict on an HCF answer. %1: the answer, %2: the first number of the question it does not divide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es divisor de %2.</translation>
     </message>
     <message>
         <source>%1 is a common factor, but not the highest.</source>
         <extracomment>The verdict on an HCF answer that divides every number but is not the HCF. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un divisor común, pero no el mayor.</translation>
     </message>
     <message>
         <source>%1 is not a multiple of %2.</source>
         <extracomment>The verdict on an LCM answer. %1: the answer, %2: the first number of the question that does not divide it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es múltiplo de %2.</translation>
     </message>
     <message>
         <source>%1 is a common multiple, but not the lowest.</source>
         <extracomment>The verdict on an LCM answer that every number divides but is not the LCM. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un múltiplo común, pero no el menor.</translation>
     </message>
     <message>
         <source>%1 is not %2.</source>
         <extracomment>The verdict on an answer &quot;product = number&quot; whose sides differ. %1: the product as written (&quot;2 x 3&quot;), %2: the number after the equals sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es igual a %2.</translation>
     </message>
     <message>
         <source>%1 is not prime: it has a factor other than 1 and itself.</source>
         <extracomment>The verdict on &quot;prime&quot; for a number that is not prime. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es primo: tiene un divisor distinto de 1 y de sí mismo.</translation>
     </message>
     <message>
         <source>%1 = %2, not %3.</source>
         <extracomment>The verdict on a product that does not give the number asked. %1: the product as written (&quot;7 x 13&quot;), %2: its value, %3: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, no %3.</translation>
     </message>
     <message>
         <source>%1 is far more than %2.</source>
         <extracomment>The verdict on a product far too large to work out. %1: the product as written, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es mucho mayor que %2.</translation>
     </message>
     <message>
         <source>Use numbers above 1.</source>
         <extracomment>The verdict on a product that gives the number asked only by using 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usa números mayores que 1.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot;, or write %2 as a product of two smaller numbers.</source>
         <extracomment>The verdict on &quot;prime or not&quot; answered with a single number. %1: the word for prime, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe &quot;%1&quot; o escribe %2 como producto de dos números menores.</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3</source>
         <extracomment>A hint: one exact division. %1 divided by %2 gives %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3 r %4</source>
         <extracomment>A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3 + %4</translation>
     </message>
     <message>
         <source>%1 | %2</source>
         <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 | %1</translation>
     </message>
     <message>
         <source>What remains: %1</source>
         <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quedan: %1</translation>
     </message>
     <message>
         <source>Try the primes up to √%1: %2</source>
         <extracomment>A hint: the primes to try as divisors. %1: the number asked, %2: the primes up to its square root, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prueba los números primos hasta √%1: %2</translation>
     </message>
     <message>
         <source>No prime is at most √%1.</source>
         <extracomment>A hint when no prime is small enough to try. %1: the number asked (2 or 3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ningún número primo es menor o igual que √%1.</translation>
     </message>
     <message>
         <source>%1 = %2 x %3: %1 is not prime.</source>
         <extracomment>A hint: the number splits, so it is not prime. %1: the number, %2 x %3: its split.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 x %3: %1 no es primo.</translation>
     </message>
     <message numerus="yes">
         <source>Question %1 of %2 · %n right first time</source>
         <extracomment>The practice score. %1: this question&apos;s place in the round, %2: the questions in a round, %n: the questions right first time so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pregunta %1 de %2 · %n acertada a la primera</numerusform>
+            <numerusform>Pregunta %1 de %2 · %n acertadas a la primera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 min %3 s.</source>
         <extracomment>The score at a round&apos;s end. %n: the questions right first time, %1: the questions in a round, %2: whole minutes, %3: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ronda terminada: %n de %1 acertada a la primera, en %2 min %3 s.</numerusform>
+            <numerusform>Ronda terminada: %n de %1 acertadas a la primera, en %2 min %3 s.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 s.</source>
         <extracomment>The score at a round&apos;s end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ronda terminada: %n de %1 acertada a la primera, en %2 s.</numerusform>
+            <numerusform>Ronda terminada: %n de %1 acertadas a la primera, en %2 s.</numerusform>
         </translation>
     </message>
 </context>
@@ -643,107 +643,107 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     <name>PracticeWindow</name>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Mostrar el &amp;procedimiento</translation>
+        <translation>&amp;Mostrar el procedimiento</translation>
     </message>
     <message>
         <source>Show Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el procedimiento</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección</translation>
     </message>
     <message>
         <source>Practice – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Práctica – %1</translation>
     </message>
     <message>
         <source>Kind of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de pregunta</translation>
     </message>
     <message>
         <source>Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Factores primos</translation>
     </message>
     <message>
         <source>HCF</source>
         <extracomment>The school&apos;s name of the highest common factor, as in &quot;HCF = 6&quot;</extracomment>
-        <translation type="unfinished">MCD</translation>
+        <translation>MCD</translation>
     </message>
     <message>
         <source>LCM</source>
         <extracomment>The school&apos;s name of the lowest common multiple, as in &quot;LCM = 36&quot;</extracomment>
-        <translation type="unfinished">mcm</translation>
+        <translation>mcm</translation>
     </message>
     <message>
         <source>Prime or not</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Primo o no?</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcladas</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Level %1</source>
         <extracomment>%1: 1, 2 or 3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel:</translation>
     </message>
     <message>
         <source>&amp;Answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuesta:</translation>
     </message>
 </context>
 <context>
@@ -860,11 +860,11 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     </message>
     <message>
         <source>Practise…</source>
-        <translation type="unfinished"></translation>
+        <translation>Practicar…</translation>
     </message>
     <message>
         <source>Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Practicar</translation>
     </message>
 </context>
 <context>
@@ -1036,7 +1036,7 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
     <message>
         <source>FIND</source>
         <extracomment>The FIND button, one short imperative word, at most about 7 Latin letters wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BUSCAR</translation>
     </message>
 </context>
 </TS>
