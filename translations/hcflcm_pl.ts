@@ -561,7 +561,7 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
     <message>
         <source>%1 is not prime: it has a factor other than 1 and itself.</source>
         <extracomment>The verdict on &quot;prime&quot; for a number that is not prime. %1: the number asked.</extracomment>
-        <translation>%1 jest liczbą złożoną: ma dzielnik inny niż 1 i ona sama.</translation>
+        <translation>%1 jest liczbą złożoną: ma dzielnik różny od 1 i od samej siebie.</translation>
     </message>
     <message>
         <source>%1 = %2, not %3.</source>

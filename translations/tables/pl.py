@@ -37,7 +37,7 @@ TEXTS = {
     '%1 is a common multiple, but not the lowest.': '%1 jest wspólną wielokrotnością, ale nie najmniejszą.',
     '%1 is not %2.': '%1 nie równa się %2.',
     '%1 is not prime: it has a factor other than 1 and itself.':
-        '%1 jest liczbą złożoną: ma dzielnik inny niż 1 i ona sama.',
+        '%1 jest liczbą złożoną: ma dzielnik różny od 1 i od samej siebie.',
     '%1 = %2, not %3.': '%1 = %2, a nie %3.',
     '%1 is far more than %2.': '%1 to dużo więcej niż %2.',
     'Use numbers above 1.': 'Użyj liczb większych od 1.',
