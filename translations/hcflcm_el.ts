@@ -76,25 +76,25 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Opens the Practice window over the main window: questions on prime factors, the HCF, the LCM and primes, with hints from the working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανοίγει το παράθυρο της εξάσκησης πάνω από το κύριο παράθυρο: ερωτήσεις για πρώτους παράγοντες, τον ΜΚΔ, το ΕΚΠ και τους πρώτους αριθμούς, με υποδείξεις από τη λύση.</translation>
     </message>
     <message>
         <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Με το --practice: ξεκινά τις ερωτήσεις από τον σπόρο &lt;αριθμός&gt;, έναν φυσικό αριθμό από 0 έως %1· ο ίδιος σπόρος δίνει τις ίδιες ερωτήσεις.</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>αριθμός</translation>
     </message>
     <message>
         <source>The option --seed needs --practice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επιλογή --seed χρειάζεται και το --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
         <extracomment>%1: the seed as typed; %2: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρος σπόρος «%1»: δώστε έναν φυσικό αριθμό από 0 έως %2.</translation>
     </message>
 </context>
 <context>
@@ -457,185 +457,185 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>prime</source>
         <extracomment>The word a pupil types to answer that a number is prime, read in any letter case (&quot;prime&quot; is always read too). One word, as pupils write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>πρώτος</translation>
     </message>
     <message>
         <source>Write %1 as a product of prime factors.</source>
         <extracomment>A practice question. %1: the number to factorize.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Γράψτε τον %1 ως γινόμενο πρώτων παραγόντων.</translation>
     </message>
     <message>
         <source>Find the HCF of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Να βρείτε τον ΜΚΔ των %1 και %2.</translation>
     </message>
     <message>
         <source>Find the HCF of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Να βρείτε τον ΜΚΔ των %1, %2 και %3.</translation>
     </message>
     <message>
         <source>Find the LCM of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Να βρείτε το ΕΚΠ των %1 και %2.</translation>
     </message>
     <message>
         <source>Find the LCM of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Να βρείτε το ΕΚΠ των %1, %2 και %3.</translation>
     </message>
     <message>
         <source>Is %1 a prime number? If not, write it as a product of two smaller numbers.</source>
         <extracomment>A practice question. %1: the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Είναι ο %1 πρώτος αριθμός; Αν όχι, γράψτε τον ως γινόμενο δύο μικρότερων αριθμών.</translation>
     </message>
     <message>
         <source>Right! %1</source>
         <extracomment>The verdict on a right answer. %1: what was found: &quot;360 = 2^3 x 3^2 x 5&quot;, &quot;HCF = 6&quot;, &quot;LCM = 36&quot;, &quot;91 = 7 x 13&quot; or &quot;97 is a prime number.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Σωστά! %1</translation>
     </message>
     <message>
         <source>Type your answer first.</source>
         <extracomment>The verdict when Check is pressed with nothing typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Γράψτε πρώτα την απάντησή σας.</translation>
     </message>
     <message>
         <source>I can&apos;t read &quot;%1&quot;.</source>
         <extracomment>The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν μπορώ να διαβάσω το «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too big for this question.</source>
         <extracomment>The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το «%1» είναι πολύ μεγάλο για αυτή την ερώτηση.</translation>
     </message>
     <message>
         <source>1 is not a prime number.</source>
         <extracomment>The verdict on prime factors that include 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το 1 δεν είναι πρώτος αριθμός.</translation>
     </message>
     <message>
         <source>%1 is not prime: %1 = %2.</source>
         <extracomment>The verdict on prime factors that include a composite. %1: that factor, %2: its split, smallest factor first (&quot;3 x 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1 δεν είναι πρώτος: %1 = %2.</translation>
     </message>
     <message>
         <source>These multiply to %1, not %2.</source>
         <extracomment>The verdict on primes whose product is not the number asked. %1: their product, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το γινόμενό τους είναι %1, όχι %2.</translation>
     </message>
     <message>
         <source>These multiply to far more than %1.</source>
         <extracomment>The verdict on primes whose product is far too large to write. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το γινόμενό τους είναι πολύ μεγαλύτερο από %1.</translation>
     </message>
     <message>
         <source>%1 is not a factor of %2.</source>
         <extracomment>The verdict on an HCF answer. %1: the answer, %2: the first number of the question it does not divide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1 δεν είναι διαιρέτης του %2.</translation>
     </message>
     <message>
         <source>%1 is a common factor, but not the highest.</source>
         <extracomment>The verdict on an HCF answer that divides every number but is not the HCF. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1 είναι κοινός διαιρέτης, αλλά όχι ο μέγιστος.</translation>
     </message>
     <message>
         <source>%1 is not a multiple of %2.</source>
         <extracomment>The verdict on an LCM answer. %1: the answer, %2: the first number of the question that does not divide it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι πολλαπλάσιο του %2.</translation>
     </message>
     <message>
         <source>%1 is a common multiple, but not the lowest.</source>
         <extracomment>The verdict on an LCM answer that every number divides but is not the LCM. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι κοινό πολλαπλάσιο, αλλά όχι το ελάχιστο.</translation>
     </message>
     <message>
         <source>%1 is not %2.</source>
         <extracomment>The verdict on an answer &quot;product = number&quot; whose sides differ. %1: the product as written (&quot;2 x 3&quot;), %2: the number after the equals sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν ισούται με %2.</translation>
     </message>
     <message>
         <source>%1 is not prime: it has a factor other than 1 and itself.</source>
         <extracomment>The verdict on &quot;prime&quot; for a number that is not prime. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1 δεν είναι πρώτος: έχει κι άλλον διαιρέτη εκτός από το 1 και τον εαυτό του.</translation>
     </message>
     <message>
         <source>%1 = %2, not %3.</source>
         <extracomment>The verdict on a product that does not give the number asked. %1: the product as written (&quot;7 x 13&quot;), %2: its value, %3: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, όχι %3.</translation>
     </message>
     <message>
         <source>%1 is far more than %2.</source>
         <extracomment>The verdict on a product far too large to work out. %1: the product as written, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι πολύ μεγαλύτερο από %2.</translation>
     </message>
     <message>
         <source>Use numbers above 1.</source>
         <extracomment>The verdict on a product that gives the number asked only by using 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Χρησιμοποιήστε αριθμούς μεγαλύτερους από το 1.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot;, or write %2 as a product of two smaller numbers.</source>
         <extracomment>The verdict on &quot;prime or not&quot; answered with a single number. %1: the word for prime, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Γράψτε «%1» ή γράψτε τον %2 ως γινόμενο δύο μικρότερων αριθμών.</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3</source>
         <extracomment>A hint: one exact division. %1 divided by %2 gives %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3 r %4</source>
         <extracomment>A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3, υπόλοιπο %4</translation>
     </message>
     <message>
         <source>%1 | %2</source>
         <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 | %2</translation>
     </message>
     <message>
         <source>What remains: %1</source>
         <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Απομένουν: %1</translation>
     </message>
     <message>
         <source>Try the primes up to √%1: %2</source>
         <extracomment>A hint: the primes to try as divisors. %1: the number asked, %2: the primes up to its square root, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμάστε τους πρώτους αριθμούς έως √%1: %2</translation>
     </message>
     <message>
         <source>No prime is at most √%1.</source>
         <extracomment>A hint when no prime is small enough to try. %1: the number asked (2 or 3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Κανένας πρώτος αριθμός δεν είναι μικρότερος ή ίσος με √%1.</translation>
     </message>
     <message>
         <source>%1 = %2 x %3: %1 is not prime.</source>
         <extracomment>A hint: the number splits, so it is not prime. %1: the number, %2 x %3: its split.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 · %3: ο %1 δεν είναι πρώτος.</translation>
     </message>
     <message numerus="yes">
         <source>Question %1 of %2 · %n right first time</source>
         <extracomment>The practice score. %1: this question&apos;s place in the round, %2: the questions in a round, %n: the questions right first time so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ερώτηση %1 από %2 – %n σωστή με την πρώτη</numerusform>
+            <numerusform>Ερώτηση %1 από %2 – %n σωστές με την πρώτη</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 min %3 s.</source>
         <extracomment>The score at a round&apos;s end. %n: the questions right first time, %1: the questions in a round, %2: whole minutes, %3: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Τέλος γύρου: %n από %1 σωστή με την πρώτη σε %2 λεπ. %3 δευτ.</numerusform>
+            <numerusform>Τέλος γύρου: %n από %1 σωστές με την πρώτη σε %2 λεπ. %3 δευτ.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 s.</source>
         <extracomment>The score at a round&apos;s end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Τέλος γύρου: %n από %1 σωστή με την πρώτη σε %2 δευτ.</numerusform>
+            <numerusform>Τέλος γύρου: %n από %1 σωστές με την πρώτη σε %2 δευτ.</numerusform>
         </translation>
     </message>
 </context>
@@ -643,107 +643,107 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>PracticeWindow</name>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ερώτηση</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλε&amp;γχος</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Υπόδειξη</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπόδειξη</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Εμφάνιση &amp;λύσης</translation>
+        <translation>Εμφάνιση &amp;λύσης</translation>
     </message>
     <message>
         <source>Show Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση λύσης</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Επόμενη</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Επόμενη</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Σχόλιο</translation>
     </message>
     <message>
         <source>Practice – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Εξάσκηση – %1</translation>
     </message>
     <message>
         <source>Kind of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Είδος ερώτησης</translation>
     </message>
     <message>
         <source>Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρώτοι παράγοντες</translation>
     </message>
     <message>
         <source>HCF</source>
         <extracomment>The school&apos;s name of the highest common factor, as in &quot;HCF = 6&quot;</extracomment>
-        <translation type="unfinished">ΜΚΔ</translation>
+        <translation>ΜΚΔ</translation>
     </message>
     <message>
         <source>LCM</source>
         <extracomment>The school&apos;s name of the lowest common multiple, as in &quot;LCM = 36&quot;</extracomment>
-        <translation type="unfinished">ΕΚΠ</translation>
+        <translation>ΕΚΠ</translation>
     </message>
     <message>
         <source>Prime or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρώτος ή όχι</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανάμεικτες</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Επίπεδο</translation>
     </message>
     <message>
         <source>Level %1</source>
         <extracomment>%1: 1, 2 or 3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Επίπεδο %1</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Απάντηση</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Υποδείξεις</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Βαθμολογία</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Εί&amp;δος:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Επί&amp;πεδο:</translation>
     </message>
     <message>
         <source>&amp;Answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Απάντηση:</translation>
     </message>
 </context>
 <context>
@@ -860,11 +860,11 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Practise…</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξάσκηση…</translation>
     </message>
     <message>
         <source>Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξάσκηση</translation>
     </message>
 </context>
 <context>
