@@ -76,25 +76,25 @@ Coba “%1 --help” untuk informasi lebih lanjut.
     </message>
     <message>
         <source>Opens the Practice window over the main window: questions on prime factors, the HCF, the LCM and primes, with hints from the working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka jendela Latihan di atas jendela utama: soal faktor prima, FPB, KPK, dan bilangan prima, dengan petunjuk dari caranya.</translation>
     </message>
     <message>
         <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bersama --practice: memulai soal dari seed &lt;bilangan&gt;, bilangan cacah dari 0 sampai %1; seed yang sama memberi soal yang sama.</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>bilangan</translation>
     </message>
     <message>
         <source>The option --seed needs --practice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsi --seed memerlukan --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
         <extracomment>%1: the seed as typed; %2: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seed “%1” tidak sah: berikan bilangan cacah dari 0 sampai %2.</translation>
     </message>
 </context>
 <context>
@@ -452,182 +452,182 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
     <message>
         <source>prime</source>
         <extracomment>The word a pupil types to answer that a number is prime, read in any letter case (&quot;prime&quot; is always read too). One word, as pupils write it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prima</translation>
     </message>
     <message>
         <source>Write %1 as a product of prime factors.</source>
         <extracomment>A practice question. %1: the number to factorize.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tulis %1 sebagai perkalian faktor-faktor prima.</translation>
     </message>
     <message>
         <source>Find the HCF of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentukan FPB dari %1 dan %2.</translation>
     </message>
     <message>
         <source>Find the HCF of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the HCF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentukan FPB dari %1, %2, dan %3.</translation>
     </message>
     <message>
         <source>Find the LCM of %1 and %2.</source>
         <extracomment>A practice question. %1, %2: the two numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentukan KPK dari %1 dan %2.</translation>
     </message>
     <message>
         <source>Find the LCM of %1, %2 and %3.</source>
         <extracomment>A practice question. %1, %2, %3: the three numbers. Use your school&apos;s name for the LCM.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentukan KPK dari %1, %2, dan %3.</translation>
     </message>
     <message>
         <source>Is %1 a prime number? If not, write it as a product of two smaller numbers.</source>
         <extracomment>A practice question. %1: the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apakah %1 bilangan prima? Jika bukan, tulis sebagai perkalian dua bilangan yang lebih kecil.</translation>
     </message>
     <message>
         <source>Right! %1</source>
         <extracomment>The verdict on a right answer. %1: what was found: &quot;360 = 2^3 x 3^2 x 5&quot;, &quot;HCF = 6&quot;, &quot;LCM = 36&quot;, &quot;91 = 7 x 13&quot; or &quot;97 is a prime number.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benar! %1</translation>
     </message>
     <message>
         <source>Type your answer first.</source>
         <extracomment>The verdict when Check is pressed with nothing typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ketik jawabanmu dulu.</translation>
     </message>
     <message>
         <source>I can&apos;t read &quot;%1&quot;.</source>
         <extracomment>The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat dibaca.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too big for this question.</source>
         <extracomment>The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” terlalu besar untuk soal ini.</translation>
     </message>
     <message>
         <source>1 is not a prime number.</source>
         <extracomment>The verdict on prime factors that include 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 bukan bilangan prima.</translation>
     </message>
     <message>
         <source>%1 is not prime: %1 = %2.</source>
         <extracomment>The verdict on prime factors that include a composite. %1: that factor, %2: its split, smallest factor first (&quot;3 x 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bukan bilangan prima: %1 = %2.</translation>
     </message>
     <message>
         <source>These multiply to %1, not %2.</source>
         <extracomment>The verdict on primes whose product is not the number asked. %1: their product, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hasil kalinya %1, bukan %2.</translation>
     </message>
     <message>
         <source>These multiply to far more than %1.</source>
         <extracomment>The verdict on primes whose product is far too large to write. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hasil kalinya jauh lebih besar dari %1.</translation>
     </message>
     <message>
         <source>%1 is not a factor of %2.</source>
         <extracomment>The verdict on an HCF answer. %1: the answer, %2: the first number of the question it does not divide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bukan faktor dari %2.</translation>
     </message>
     <message>
         <source>%1 is a common factor, but not the highest.</source>
         <extracomment>The verdict on an HCF answer that divides every number but is not the HCF. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 adalah faktor persekutuan, tetapi bukan yang terbesar.</translation>
     </message>
     <message>
         <source>%1 is not a multiple of %2.</source>
         <extracomment>The verdict on an LCM answer. %1: the answer, %2: the first number of the question that does not divide it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bukan kelipatan %2.</translation>
     </message>
     <message>
         <source>%1 is a common multiple, but not the lowest.</source>
         <extracomment>The verdict on an LCM answer that every number divides but is not the LCM. %1: the answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 adalah kelipatan persekutuan, tetapi bukan yang terkecil.</translation>
     </message>
     <message>
         <source>%1 is not %2.</source>
         <extracomment>The verdict on an answer &quot;product = number&quot; whose sides differ. %1: the product as written (&quot;2 x 3&quot;), %2: the number after the equals sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak sama dengan %2.</translation>
     </message>
     <message>
         <source>%1 is not prime: it has a factor other than 1 and itself.</source>
         <extracomment>The verdict on &quot;prime&quot; for a number that is not prime. %1: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bukan bilangan prima: %1 punya faktor selain 1 dan dirinya sendiri.</translation>
     </message>
     <message>
         <source>%1 = %2, not %3.</source>
         <extracomment>The verdict on a product that does not give the number asked. %1: the product as written (&quot;7 x 13&quot;), %2: its value, %3: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, bukan %3.</translation>
     </message>
     <message>
         <source>%1 is far more than %2.</source>
         <extracomment>The verdict on a product far too large to work out. %1: the product as written, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jauh lebih besar dari %2.</translation>
     </message>
     <message>
         <source>Use numbers above 1.</source>
         <extracomment>The verdict on a product that gives the number asked only by using 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gunakan bilangan yang lebih dari 1.</translation>
     </message>
     <message>
         <source>Write &quot;%1&quot;, or write %2 as a product of two smaller numbers.</source>
         <extracomment>The verdict on &quot;prime or not&quot; answered with a single number. %1: the word for prime, %2: the number asked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tulis “%1”, atau tulis %2 sebagai perkalian dua bilangan yang lebih kecil.</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3</source>
         <extracomment>A hint: one exact division. %1 divided by %2 gives %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3</translation>
     </message>
     <message>
         <source>%1 ÷ %2 = %3 r %4</source>
         <extracomment>A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3 sisa %4</translation>
     </message>
     <message>
         <source>%1 | %2</source>
         <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 | %2</translation>
     </message>
     <message>
         <source>What remains: %1</source>
         <extracomment>A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sisanya: %1</translation>
     </message>
     <message>
         <source>Try the primes up to √%1: %2</source>
         <extracomment>A hint: the primes to try as divisors. %1: the number asked, %2: the primes up to its square root, joined by the list separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coba bagi dengan bilangan prima sampai √%1: %2</translation>
     </message>
     <message>
         <source>No prime is at most √%1.</source>
         <extracomment>A hint when no prime is small enough to try. %1: the number asked (2 or 3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada bilangan prima sampai √%1.</translation>
     </message>
     <message>
         <source>%1 = %2 x %3: %1 is not prime.</source>
         <extracomment>A hint: the number splits, so it is not prime. %1: the number, %2 x %3: its split.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 × %3: %1 bukan bilangan prima.</translation>
     </message>
     <message numerus="yes">
         <source>Question %1 of %2 · %n right first time</source>
         <extracomment>The practice score. %1: this question&apos;s place in the round, %2: the questions in a round, %n: the questions right first time so far.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Soal %1 dari %2 · %n benar pada percobaan pertama</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 min %3 s.</source>
         <extracomment>The score at a round&apos;s end. %n: the questions right first time, %1: the questions in a round, %2: whole minutes, %3: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Babak selesai: %n dari %1 soal benar pada percobaan pertama, dalam %2 menit %3 detik.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Round over: %n of %1 right first time in %2 s.</source>
         <extracomment>The score at a round&apos;s end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Babak selesai: %n dari %1 soal benar pada percobaan pertama, dalam %2 detik.</numerusform>
         </translation>
     </message>
 </context>
@@ -635,107 +635,107 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
     <name>PracticeWindow</name>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Soal</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periksa</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Periksa</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Petunju&amp;k</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Petunjuk</translation>
     </message>
     <message>
         <source>Show &amp;Working</source>
-        <translation type="unfinished">Tampilkan &amp;Cara</translation>
+        <translation>Tampilkan &amp;Cara</translation>
     </message>
     <message>
         <source>Show Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan Cara</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lanjut</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanjut</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggapan</translation>
     </message>
     <message>
         <source>Practice – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Latihan – %1</translation>
     </message>
     <message>
         <source>Kind of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis soal</translation>
     </message>
     <message>
         <source>Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor prima</translation>
     </message>
     <message>
         <source>HCF</source>
         <extracomment>The school&apos;s name of the highest common factor, as in &quot;HCF = 6&quot;</extracomment>
-        <translation type="unfinished">FPB</translation>
+        <translation>FPB</translation>
     </message>
     <message>
         <source>LCM</source>
         <extracomment>The school&apos;s name of the lowest common multiple, as in &quot;LCM = 36&quot;</extracomment>
-        <translation type="unfinished">KPK</translation>
+        <translation>KPK</translation>
     </message>
     <message>
         <source>Prime or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima atau bukan</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Campuran</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Tingkat</translation>
     </message>
     <message>
         <source>Level %1</source>
         <extracomment>%1: 1, 2 or 3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tingkat %1</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jawaban</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Petunjuk</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Skor</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jenis:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tingkat:</translation>
     </message>
     <message>
         <source>&amp;Answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja&amp;waban:</translation>
     </message>
 </context>
 <context>
@@ -852,11 +852,11 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
     </message>
     <message>
         <source>Practise…</source>
-        <translation type="unfinished"></translation>
+        <translation>Latihan…</translation>
     </message>
     <message>
         <source>Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>Latihan</translation>
     </message>
 </context>
 <context>
