@@ -124,6 +124,17 @@ struct Phrases {
     std::string roundOver = "Round over: %1 of %2 right first time in %3 min %4 s."; // %3 minutes and %4 seconds taken
     std::string roundOverSeconds = "Round over: %1 of %2 right first time in %3 s.";  // %3: seconds taken, under a minute
 
+    // Worksheets: the sheet of questions and its answer key.
+    std::string sheetTitle = "Worksheet: prime factors, HCF and LCM"; // the same for every choice of kinds
+    std::string sheetName = "Name:";   // followed by a line to write on
+    std::string sheetDate = "Date:";   // followed by a line to write on
+    std::string sheetLevelSeed = "Level %1 \u00B7 seed %2"; // %1: the level, 1 to 3; %2: the seed that makes the sheet again
+    std::string sheetFooter = "Level %1 \u00B7 seed %2 \u00B7 page %3 of %4"; // on every page; %3: this page; %4: the pages
+    std::string sheetNumber = "%1.";   // %1: the number of a question, and of its answer
+    std::string sheetAnswers = "Answers"; // the heading of the answer key
+    std::string equation = "%1 = %2"; // a number and its prime factors, "360 = 2^3 x 3^2 x 5", or a product and its value, "2 x 3 = 6"
+    std::string notPrimeAnswer = "%1, not prime"; // %1: the number split in two, "91 = 7 x 13"
+
     friend bool operator==(const Phrases &, const Phrases &) = default;
 };
 

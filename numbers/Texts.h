@@ -9,6 +9,7 @@
 #include "Practice.h"
 #include "PrimeRange.h"
 #include "Status.h"
+#include "Worksheet.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -94,6 +95,12 @@ public:
     std::string scoreText(int questionNumber, int questionCount, int rightFirstTime) const;
     // "Round over: 8 of 10 right first time in 4 min 12 s." (seconds rounded down by the caller).
     std::string roundOverText(int rightFirstTime, int questionCount, std::int64_t seconds) const;
+
+    // Worksheets (made in WorksheetTexts.cpp). The sheet of the questions in
+    // words: title, numbered questions, the answer key's lines.
+    WorksheetText worksheet(const WorksheetOptions &options, std::span<const Question> questions) const;
+    // The footer of every page: "Level 2 \u00B7 seed 4711 \u00B7 page 1 of 3".
+    std::string worksheetFooter(const WorksheetOptions &options, int page, int pages) const;
 
 private:
     Phrases phrases_;

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Practice.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A worksheet: practice questions on paper, numbered, with room to work, and
+// an answer key with the working, made again from its seed. The questions come
+// from Practice::sheet; numbers::Texts words the sheet (Texts::worksheet).
+namespace numbers {
+
+// What a worksheet is made from.
+struct WorksheetOptions {
+    // Drawn in turn, as Mixed draws them.
+    std::vector<PracticeKind> kinds{PracticeKind::PrimeFactors, PracticeKind::Hcf, PracticeKind::Lcm,
+                                    PracticeKind::PrimeOrNot};
+    int level = 1;
+    int count = 20;
+    std::uint64_t seed = 0;
+    // A small factor tree or Venn diagram beside each answer that has one.
+    bool picturesInKey = true;
+
+    friend bool operator==(const WorksheetOptions &, const WorksheetOptions &) = default;
+};
+
+// A piece of a line of text; an exponent is raised where the format can draw
+// it, and written after "^" in plain text ("2^3").
+struct LinePiece {
+    std::string text;
+    bool raised = false;
+
+    friend bool operator==(const LinePiece &, const LinePiece &) = default;
+};
+using RichLine = std::vector<LinePiece>;
+
+// The sheet in words, as every format writes it: the questions pages, then the
+// answer key on a page of its own.
+struct WorksheetText {
+    std::string title;        // "Worksheet: prime factors, HCF and LCM"
+    std::string nameLine;     // "Name:"
+    std::string dateLine;     // "Date:"
+    std::string levelAndSeed; // "Level 2 · seed 4711": what makes the sheet again
+    struct Item {
+        std::string number;   // "1."
+        Question question;
+        std::string questionText;  // "Write 360 as a product of prime factors."
+        RichLine answer;      // "360 = 2^3 x 3^2 x 5"
+    };
+    std::vector<Item> items;
+    std::string answersHeading; // "Answers"
+};
+
+namespace Worksheet {
+
+inline constexpr int FewestQuestions = 1;
+inline constexpr int MostQuestions = 60;
+
+// The option texts as typed on the command line or in a box; each gives
+// nothing when the text is refused. Blanks around a value are allowed.
+//
+// Kind names joined by commas, in any order: "factors", "hcf", "lcm",
+// "prime"; each kind once, in the order factors, HCF, LCM, prime or not.
+std::optional<std::vector<PracticeKind>> readKinds(std::string_view text);
+// A level from Practice::LowestLevel to Practice::HighestLevel.
+std::optional<int> readLevel(std::string_view text);
+// A count from FewestQuestions to MostQuestions.
+std::optional<int> readCount(std::string_view text);
+// A whole number from 0 to 18446744073709551615, in decimal digits.
+std::optional<std::uint64_t> readSeed(std::string_view text);
+
+// The questions of the sheet: Practice::sheet with the options.
+std::vector<Question> questions(const WorksheetOptions &options);
+
+// A line as plain text: each raised piece after "^".
+std::string plain(const RichLine &line);
+
+} // namespace Worksheet
+} // namespace numbers
