@@ -1,7 +1,9 @@
 // The worksheet's texts: numbers::Texts members for the sheet and its key.
 #include "Texts.h"
 
-#include "Working.h"
+#include "Factorizer.h"
+#include "PictureLayout.h"
+#include "WholeNumber.h"
 
 #include <string>
 
@@ -50,6 +52,25 @@ RichLine text(std::string value)
     return {{std::move(value), false}};
 }
 
+// A prime and how often it divides a number: 2^3 in 360.
+struct PrimePower {
+    std::uint32_t prime = 0;
+    int exponent = 0;
+};
+
+// The prime factors (ascending, with repetition) gathered into prime powers.
+template <typename Factors> std::vector<PrimePower> primePowers(const Factors &factors)
+{
+    std::vector<PrimePower> powers;
+    for (const auto factor : factors) {
+        if (!powers.empty() && powers.back().prime == static_cast<std::uint32_t>(factor))
+            ++powers.back().exponent;
+        else
+            powers.push_back({static_cast<std::uint32_t>(factor), 1});
+    }
+    return powers;
+}
+
 // The exponent form of the powers' product: "2^3 x 3^2 x 5"; "1" for none.
 RichLine product(const std::vector<PrimePower> &powers, std::string_view times)
 {
@@ -66,7 +87,7 @@ RichLine product(const std::vector<PrimePower> &powers, std::string_view times)
 
 std::vector<PrimePower> powersOf(std::uint32_t number)
 {
-    return factorWorking(static_cast<std::int32_t>(number)).powers;
+    return primePowers(Factorizer::factorList(static_cast<std::int32_t>(number)));
 }
 
 } // namespace
@@ -100,7 +121,7 @@ WorksheetText Texts::worksheet(const WorksheetOptions &options, std::span<const 
             const VennContents venn = vennContents(values);
             const bool isHcf = question.kind == PracticeKind::Hcf;
             const std::vector<PrimePower> powers = primePowers(isHcf ? venn.hcfFactors : venn.lcmFactors);
-            const std::string value = (isHcf ? venn.hcf : venn.lcm).decimal();
+            const std::string value = WholeNumber::product(isHcf ? venn.hcfFactors : venn.lcmFactors).decimal();
             // The value alone when it is one prime: "HCF = 3".
             const bool alone = powers.empty() || (powers.size() == 1 && powers[0].exponent == 1);
             const RichLine sum = alone ? text(value) : filled(phrases_.equation, {product(powers, phrases_.times), text(value)});
@@ -109,13 +130,13 @@ WorksheetText Texts::worksheet(const WorksheetOptions &options, std::span<const 
         }
         case PracticeKind::PrimeOrNot: {
             const std::uint32_t n = question.numbers.at(0);
-            const FactorWorking working = factorWorking(static_cast<std::int32_t>(n));
-            if (working.isPrime() || working.factors.empty()) {
+            const std::vector<std::int32_t> factors = Factorizer::factorList(static_cast<std::int32_t>(n));
+            if (factors.size() < 2) {
                 item.answer = text(fill(phrases_.isPrime, {std::to_string(n)}));
                 break;
             }
             // The smallest prime factor times the rest: "343 = 7 x 49".
-            const std::uint32_t smallest = working.factors.front();
+            const auto smallest = static_cast<std::uint32_t>(factors.front());
             const std::string split = std::to_string(smallest) + phrases_.times + std::to_string(n / smallest);
             item.answer = text(fill(phrases_.notPrimeAnswer, {fill(phrases_.equation, {std::to_string(n), split})}));
             break;
