@@ -5,10 +5,12 @@
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <array>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -27,6 +29,17 @@ constexpr std::array<QtOption, 16> QtWindowOptions{{
     {"stylesheet", true}, {"reverse", false}, {"widgetcount", false},
     {"nograb", false},
 }};
+
+// The seed written as plain decimal digits, 0 to 2^64-1; none for anything else.
+std::optional<std::uint64_t> seedOf(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{1,20}\\z"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong seed = text.toULongLong(&ok);
+    return ok ? std::optional<std::uint64_t>(seed) : std::nullopt;
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -59,6 +72,19 @@ QString read(QCommandLineParser &parser, const QStringList &arguments)
                                     "(a hyphen may stand for the underscore, as in pt-BR).")
             .arg(languages),
         QCoreApplication::translate("CommandLine", "code")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("practice"),
+        QCoreApplication::translate("CommandLine",
+                                    "Opens the Practice window over the main window: questions on prime "
+                                    "factors, the HCF, the LCM and primes, with hints from the working.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("seed"),
+        //: %1: the largest seed
+        QCoreApplication::translate("CommandLine",
+                                    "With --practice: starts the questions from the seed <number>, a whole "
+                                    "number from 0 to %1; the same seed gives the same questions.")
+            .arg(std::numeric_limits<std::uint64_t>::max()),
+        QCoreApplication::translate("CommandLine", "number")));
     for (const QtOption &qtOption : QtWindowOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name));
         if (qtOption.takesValue)
@@ -79,6 +105,17 @@ QString read(QCommandLineParser &parser, const QStringList &arguments)
         return QCoreApplication::translate("CommandLine", "Unknown language '%1'. The languages are: %2.")
             .arg(language, languages);
     }
+    if (parser.isSet(QStringLiteral("seed"))) {
+        if (!parser.isSet(QStringLiteral("practice")))
+            return QCoreApplication::translate("CommandLine", "The option --seed needs --practice.");
+        if (!seedOf(parser.value(QStringLiteral("seed")))) {
+            //: %1: the seed as typed; %2: the largest seed
+            return QCoreApplication::translate("CommandLine",
+                                               "Invalid seed '%1': give a whole number from 0 to %2.")
+                .arg(parser.value(QStringLiteral("seed")))
+                .arg(std::numeric_limits<std::uint64_t>::max());
+        }
+    }
     return {};
 }
 
@@ -94,6 +131,16 @@ CommandLine::CommandLine(int argc, char *argv[])
 bool CommandLine::opensWindow() const
 {
     return mistake_.isEmpty() && !parser_.isSet(QStringLiteral("help")) && !parser_.isSet(QStringLiteral("version"));
+}
+
+bool CommandLine::practice() const
+{
+    return parser_.isSet(QStringLiteral("practice"));
+}
+
+std::optional<std::uint64_t> CommandLine::seed() const
+{
+    return seedOf(parser_.value(QStringLiteral("seed")));
 }
 
 QString CommandLine::language() const

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <optional>
+
 // The program's options, read before any application object exists, so that
 // --help, --version and a mistyped option are answered without a display and
 // without a window. Qt's own window options (-platform, -style, -session, ...)
@@ -17,8 +20,12 @@ public:
     CommandLine(int argc, char *argv[]);
 
     // True when the arguments ask for the window: no option of ours but
-    // --language, and no mistake.
+    // --language, --practice and --seed, and no mistake.
     bool opensWindow() const;
+    // True when --practice asks for the Practice window over the main window.
+    bool practice() const;
+    // The seed --seed gives the questions; none when it is not given.
+    std::optional<std::uint64_t> seed() const;
     // The code of the language to speak (see Language): the one --language
     // names, else the system's.
     QString language() const;

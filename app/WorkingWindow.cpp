@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <variant>
 
 namespace {
 
@@ -31,36 +33,63 @@ constexpr int Gap = 8; // pixels between the main window and this one
 const QSize PreferredSize(560, 420);
 constexpr int PicturePage = 1;
 
-std::string workingOf(const LatestResults &results, const numbers::Texts &texts, numbers::Command command)
+// The steps of each kind of result.
+std::string stepsOf(const numbers::Texts &texts, const numbers::FactorResult &result)
 {
-    switch (command) {
-    case numbers::Command::Factors:
-        return texts.factorsWorking(*results.factors());
-    case numbers::Command::Hcf:
-        return texts.hcfWorking(*results.hcf());
-    case numbers::Command::Lcm:
-        return texts.lcmWorking(*results.lcm());
-    case numbers::Command::Primes:
-        break;
-    }
-    return texts.primesWorking(*results.primes());
+    return texts.factorsWorking(result);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::HcfResult &result)
+{
+    return texts.hcfWorking(result);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::LcmResult &result)
+{
+    return texts.lcmWorking(result);
+}
+std::string stepsOf(const numbers::Texts &texts, const numbers::PrimesResult &result)
+{
+    return texts.primesWorking(result);
 }
 
-// Draws the picture of command's result into scene; gives back its words.
-QString drawPictureOf(QGraphicsScene &scene, const LatestResults &results, const numbers::Texts &texts,
-                      numbers::Command command)
+// Draws the picture of each kind of result into scene; gives back its words.
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::FactorResult &result)
+{
+    return WorkingPicture::drawFactorTree(scene, result, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::HcfResult &result)
+{
+    return WorkingPicture::drawVenn(scene, result.numbers, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::LcmResult &result)
+{
+    return WorkingPicture::drawVenn(scene, result.numbers, texts);
+}
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::PrimesResult &result)
+{
+    return WorkingPicture::drawSieveGrid(scene, result, texts);
+}
+
+// The command whose result a given working is.
+numbers::Command commandOf(const GivenWorking &working)
+{
+    constexpr std::array commands{numbers::Command::Factors, numbers::Command::Hcf, numbers::Command::Lcm};
+    return commands.at(working.index());
+}
+
+// The practice of the kind of command's working.
+numbers::PracticeKind practiceKindOf(numbers::Command command)
 {
     switch (command) {
-    case numbers::Command::Factors:
-        return WorkingPicture::drawFactorTree(scene, *results.factors(), texts);
     case numbers::Command::Hcf:
-        return WorkingPicture::drawVenn(scene, results.hcf()->numbers, texts);
+        return numbers::PracticeKind::Hcf;
     case numbers::Command::Lcm:
-        return WorkingPicture::drawVenn(scene, results.lcm()->numbers, texts);
+        return numbers::PracticeKind::Lcm;
     case numbers::Command::Primes:
+        return numbers::PracticeKind::PrimeOrNot;
+    case numbers::Command::Factors:
         break;
     }
-    return WorkingPicture::drawSieveGrid(scene, *results.primes(), texts);
+    return numbers::PracticeKind::PrimeFactors;
 }
 
 // A new action of window with its entry and shortcut.
@@ -118,9 +147,16 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     tools->addActions({save, copy, print});
     tools->addSeparator();
     tools->addActions({zoomIn, zoomOut, fit});
+    // Practice of the kind shown, apart from the working's own buttons.
+    practise_ = new QAction(tr("Practise…"), this);
+    practise_->setObjectName(QStringLiteral("Practise"));
+    tools->addSeparator();
+    tools->addAction(practise_);
+    tools->widgetForAction(practise_)->setObjectName(QStringLiteral("PracticeButton"));
     const std::pair<QAction *, QString> spoken[] = {
         {save, tr("Save")}, {copy, tr("Copy Picture")}, {print, tr("Print")},
         {zoomIn, tr("Zoom In")}, {zoomOut, tr("Zoom Out")}, {fit, tr("Fit")},
+        {practise_, tr("Practise")},
     };
     for (const auto &[action, name] : spoken)
         tools->widgetForAction(action)->setAccessibleName(name);
@@ -137,6 +173,10 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     connect(zoomIn, &QAction::triggered, picture_, &PictureView::zoomIn);
     connect(zoomOut, &QAction::triggered, picture_, &PictureView::zoomOut);
     connect(fit, &QAction::triggered, picture_, &PictureView::fitToView);
+    connect(practise_, &QAction::triggered, this, [this] {
+        if (shown_)
+            emit practiceAsked(practiceKindOf(*shown_));
+    });
     // Zooming is for the picture's page only.
     const auto enableZoom = [=](int page) {
         for (QAction *action : {zoomIn, zoomOut, fit})
@@ -156,6 +196,20 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
 void WorkingWindow::open(numbers::Command command)
 {
     showWorkingOf(command);
+    showWindow();
+}
+
+void WorkingWindow::openOn(const GivenWorking &working)
+{
+    std::visit([this](const auto &result) { showResult(result); }, working);
+    shown_ = commandOf(working);
+    givenShown_ = true;
+    practise_->setEnabled(true);
+    showWindow();
+}
+
+void WorkingWindow::showWindow()
+{
     if (!isVisible()) {
         place();
         show();
@@ -187,9 +241,29 @@ void WorkingWindow::keyPressEvent(QKeyEvent *event)
 
 void WorkingWindow::showWorkingOf(numbers::Command command)
 {
-    text_->setPlainText(QString::fromStdString(workingOf(results_, texts_, command)));
-    pictureChanged(drawPictureOf(*scene_, results_, texts_, command));
+    switch (command) {
+    case numbers::Command::Factors:
+        showResult(*results_.factors());
+        break;
+    case numbers::Command::Hcf:
+        showResult(*results_.hcf());
+        break;
+    case numbers::Command::Lcm:
+        showResult(*results_.lcm());
+        break;
+    case numbers::Command::Primes:
+        showResult(*results_.primes());
+        break;
+    }
     shown_ = command;
+    givenShown_ = false;
+    practise_->setEnabled(true);
+}
+
+template <typename Result> void WorkingWindow::showResult(const Result &result)
+{
+    text_->setPlainText(QString::fromStdString(stepsOf(texts_, result)));
+    pictureChanged(drawPictureOf(*scene_, texts_, result));
 }
 
 void WorkingWindow::showNotice(const QString &notice)
@@ -197,6 +271,8 @@ void WorkingWindow::showNotice(const QString &notice)
     text_->setPlainText(notice);
     pictureChanged(WorkingPicture::drawNotice(*scene_, notice));
     shown_.reset();
+    givenShown_ = false;
+    practise_->setEnabled(false);
 }
 
 void WorkingWindow::pictureChanged(const QString &description)
@@ -207,8 +283,9 @@ void WorkingWindow::pictureChanged(const QString &description)
 
 void WorkingWindow::numbersChanged()
 {
-    // The primes are read from their own boxes: their working stays.
-    if (isVisible() && shown_ != numbers::Command::Primes)
+    // The primes are read from their own boxes, a given working from none:
+    // their working stays.
+    if (isVisible() && !givenShown_ && shown_ != numbers::Command::Primes)
         showNotice(QString::fromStdString(texts_.phrases().numbersChanged));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Command.h"
+#include "GivenWorking.h"
+#include "Practice.h"
 
 #include <QWidget>
 
@@ -35,15 +37,24 @@ public:
 
     // Opens on the working of command's result, which must be kept.
     void open(numbers::Command command);
+    // Opens on a working given apart from the kept results (a practice
+    // question's); an edit of the numbers leaves it.
+    void openOn(const GivenWorking &working);
     // Writes the working to fileName by its extension (.png, .svg, .pdf or
     // .txt); says why in a critical box and gives false when it cannot.
     bool saveTo(const QString &fileName);
+
+signals:
+    // Practise… asks for practice of the kind of the working shown.
+    void practiceAsked(numbers::PracticeKind kind);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showWorkingOf(numbers::Command command);
+    template <typename Result> void showResult(const Result &result);
+    void showWindow();
     void showNotice(const QString &notice);
     // The scene holds a new picture, described in words by description.
     void pictureChanged(const QString &description);
@@ -64,4 +75,6 @@ private:
     PictureView *picture_;
     QString saveFilter_; // the file kind chosen last
     std::optional<numbers::Command> shown_; // whose working is shown; none for a notice
+    bool givenShown_ = false;               // the working shown is a given one
+    QAction *practise_;
 };

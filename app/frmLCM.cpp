@@ -7,6 +7,7 @@
 #include "FormLooks.h"
 #include "GameLauncher.h"
 #include "LatestResults.h"
+#include "PracticeWindow.h"
 #include "PrimeListView.h"
 #include "ProgramIcon.h"
 #include "TranslatedPhrases.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QRandomGenerator>
 
 // The pictures are compiled into this static library; registering them here
 // keeps them linked into every program that makes the window.
@@ -99,6 +101,14 @@ frmLCM::frmLCM(QWidget *parent)
     copyLatestResult->setShortcutContext(Qt::WindowShortcut);
     addAction(copyLatestResult);
     connect(copyLatestResult, &QAction::triggered, this, &frmLCM::copyLatestResult);
+
+    // Ctrl+Shift+P opens the Practice window; the menu bar keeps its two entries.
+    auto *practise = new QAction(this);
+    practise->setObjectName(QStringLiteral("OpenPractice"));
+    practise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    practise->setShortcutContext(Qt::WindowShortcut);
+    addAction(practise);
+    connect(practise, &QAction::triggered, this, [this] { openPractice(); });
 
     // Connected after setupUi, so the starting text of Text1 is no change.
     connect(ui_->Factorize, &QPushButton::clicked, this, &frmLCM::Factorize_Click);
@@ -280,10 +290,33 @@ void frmLCM::showWorking(Command command)
 {
     if (!results_->has(command))
         return;
+    workingWindow().open(command);
+}
+
+void frmLCM::openPractice(std::optional<std::uint64_t> seed)
+{
+    practiceWindow(seed).open();
+}
+
+WorkingWindow &frmLCM::workingWindow()
+{
     // Made at its first use, so that starting the program does not pay for it.
-    if (workingWindow_ == nullptr)
+    if (workingWindow_ == nullptr) {
         workingWindow_ = new WorkingWindow(*results_, texts_, *this);
-    workingWindow_->open(command);
+        connect(workingWindow_, &WorkingWindow::practiceAsked, this,
+                [this](numbers::PracticeKind kind) { practiceWindow(std::nullopt).openOn(kind); });
+    }
+    return *workingWindow_;
+}
+
+PracticeWindow &frmLCM::practiceWindow(std::optional<std::uint64_t> seed)
+{
+    if (practiceWindow_ == nullptr) {
+        practiceWindow_ = new PracticeWindow(texts_, seed.value_or(QRandomGenerator::system()->generate64()), *this);
+        connect(practiceWindow_, &PracticeWindow::workingAsked, this,
+                [this](const GivenWorking &working) { workingWindow().openOn(working); });
+    }
+    return *practiceWindow_;
 }
 
 void frmLCM::showLatestWorking()
@@ -321,5 +354,7 @@ void frmLCM::quit()
 {
     if (workingWindow_ != nullptr)
         workingWindow_->close();
+    if (practiceWindow_ != nullptr)
+        practiceWindow_->close();
     QCoreApplication::exit(0);
 }

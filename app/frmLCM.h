@@ -23,6 +23,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -31,6 +32,7 @@
 class CaptionLabel;
 class CommandShell;
 class LatestResults;
+class PracticeWindow;
 class PrimeListView;
 class QCloseEvent;
 class QGroupBox;
@@ -57,6 +59,9 @@ public:
     // negatives as typed; refuses a token that is not a number or out of range,
     // or more than 101 numbers, leaving Numbers empty.
     numbers::Status Read_Input();
+    // Opens the Practice window over this one, active; made at its first
+    // opening, its questions from seed, or from a random seed when none.
+    void openPractice(std::optional<std::uint64_t> seed = std::nullopt);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -82,7 +87,11 @@ private:
     void showLatestWorking();
     // Copies the caption of the latest result kept; beeps when there is none.
     void copyLatestResult();
-    // Closes the Working window and ends the program.
+    // Makes the Working window at its first use.
+    WorkingWindow &workingWindow();
+    // Makes the Practice window at its first use.
+    PracticeWindow &practiceWindow(std::optional<std::uint64_t> seed);
+    // Closes the Working and Practice windows and ends the program.
     void quit();
 
     std::unique_ptr<Ui::frmLCM> ui_;
@@ -91,6 +100,7 @@ private:
     std::unique_ptr<CommandShell> shell_;
     LatestResults *results_;
     WorkingWindow *workingWindow_ = nullptr; // made when first opened
+    PracticeWindow *practiceWindow_ = nullptr; // made when first opened
 
     // The controls by their roles.
     QLineEdit *numbersBox_;

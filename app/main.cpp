@@ -32,5 +32,7 @@ int main(int argc, char *argv[])
     frmLCM window;
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
+    if (commandLine.practice())
+        window.openPractice(commandLine.seed());
     return QApplication::exec();
 }

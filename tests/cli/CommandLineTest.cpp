@@ -79,6 +79,19 @@ private slots:
         QTest::newRow("unknown language is refused with the list")
             << QStringList{"--language", "pt"} << 2 << QString()
             << QStringLiteral("\\Ahcflcm: Unknown language 'pt'\\. The languages are: %1\\.").arg(codes) + tryHelp;
+        QTest::newRow("--help lists --practice and --seed")
+            << QStringList{"--help"} << 0 << QStringLiteral("--practice(.|\n)*--seed <number>") << QString();
+        QTest::newRow("--seed without --practice is refused")
+            << QStringList{"--seed", "5"} << 2 << QString()
+            << QStringLiteral("\\Ahcflcm: The option --seed needs --practice\\.") + tryHelp;
+        const QString badSeed = QStringLiteral("\\Ahcflcm: Invalid seed '%1': give a whole number from 0 to "
+                                               "18446744073709551615\\.") + tryHelp;
+        for (const char *seed : {"abc", "-1", "18446744073709551616", "1e3", "", " 5", "０"})
+            QTest::addRow("seed '%s' is refused", seed)
+                << QStringList{"--practice", "--seed", seed} << 2 << QString() << badSeed.arg(QRegularExpression::escape(seed));
+        QTest::newRow("--seed needs its value")
+            << QStringList{"--practice", "--seed"} << 2 << QString()
+            << QStringLiteral("\\Ahcflcm: Missing value after '--seed'\\.") + tryHelp;
         const QString none;
         QTest::newRow("first of LANGUAGE spoken, by its language")
             << QStringList{"LANGUAGE=ja:pt_PT", "LC_ALL=ru_RU.UTF-8", "-h"} << 0 << QStringLiteral("MDC e MMC") << none;
@@ -107,11 +120,22 @@ private slots:
     }
 
     // Qt's own window options are not refused as unknown: with -platform
-    // offscreen the window opens and the program keeps running.
+    // offscreen the window opens and the program keeps running, with the
+    // practice options too.
+    void passesQtWindowOptionsOn_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("the window alone") << QStringList{};
+        QTest::newRow("--practice") << QStringList{"--practice"};
+        QTest::newRow("--practice --seed, the largest seed") << QStringList{"--practice", "--seed", "18446744073709551615"};
+        QTest::newRow("--seed=0 before --practice") << QStringList{"--seed=0", "--practice"};
+    }
+
     void passesQtWindowOptionsOn()
     {
+        QFETCH(QStringList, options);
         QProcess process;
-        start(process, {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        start(process, QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")} + options);
         QVERIFY2(!process.waitForFinished(1500),
                  qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
         process.kill();
