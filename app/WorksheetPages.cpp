@@ -57,14 +57,14 @@ double roomMm(numbers::PracticeKind kind)
 {
     switch (kind) {
     case numbers::PracticeKind::PrimeFactors:
-        return 55;
+        return 50;
     case numbers::PracticeKind::Hcf:
     case numbers::PracticeKind::Lcm:
-        return 38;
+        return 34;
     case numbers::PracticeKind::PrimeOrNot:
-        return 24;
+        return 22;
     }
-    return 38;
+    return 34;
 }
 
 } // namespace
@@ -182,7 +182,7 @@ struct WorksheetPages::Layout {
         const QTextLayout *heading = paragraph(words.answersHeading, bodyFont(14, true), page.width());
         pieces.push_back({current, {0, 0}, heading, nullptr, {}});
         y = heightOf(heading) + mm(5);
-        const QSizeF pictureBox(mm(60), mm(42));
+        const QSizeF pictureBox(mm(55), mm(34));
         const double textWidth = page.width() - indent - (sheet.options.picturesInKey ? pictureBox.width() + gap : 0);
         for (const numbers::WorksheetText::Item &item : words.items) {
             const QTextLayout *number = paragraph(item.number, body, indent);
@@ -191,7 +191,7 @@ struct WorksheetPages::Layout {
             QSizeF pictureSize;
             if (picture != nullptr) {
                 const QSizeF natural = picture->sceneRect().size() * (dpi / SceneDpi);
-                const double scale = std::min({0.75, pictureBox.width() / natural.width(),
+                const double scale = std::min({0.6, pictureBox.width() / natural.width(),
                                                pictureBox.height() / natural.height()});
                 pictureSize = natural * scale;
             }
@@ -259,8 +259,11 @@ void WorksheetPages::render(QPagedPaintDevice &device, const WorksheetDocument &
     }
 }
 
-QImage WorksheetPages::firstPage(const WorksheetDocument &sheet, int width)
+QImage WorksheetPages::firstPage(const WorksheetDocument &whole, int width)
 {
+    // The first page holds no answer: the key's pictures need not be drawn.
+    WorksheetDocument sheet = whole;
+    sheet.options.picturesInKey = false;
     const QSizeF paper = sheet.pageSize.size(QPageSize::Millimeter);
     const double dotsPerMm = width / paper.width();
     QImage image(QSizeF(paper * dotsPerMm).toSize(), QImage::Format_RGB32);

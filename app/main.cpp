@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -36,6 +37,8 @@ int main(int argc, char *argv[])
     DesktopSetup::prepareApplication();
     // Before the window is made: its form takes its texts from the translation.
     const Language::Translation translation(commandLine.language());
+    // The language's conventions, such as its paper size for worksheets.
+    QLocale::setDefault(QLocale(commandLine.language()));
     QApplication::setApplicationVersion(QStringLiteral(HCFLCM_VERSION));
     // Lets docks and Wayland compositors match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(HCFLCM_APP_ID));
