@@ -7,6 +7,7 @@
 #include "WorksheetPages.h"
 #include "Factorizer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -85,12 +86,14 @@ void writePdf(QIODevice &file, const WorksheetDocument &sheet)
     WorksheetPages::render(pdf, sheet);
 }
 
-void writeOdt(QIODevice &file, const WorksheetDocument &sheet)
+// The writer closes its device, which a QSaveFile must not be: it writes to memory first.
+bool writeOdt(QIODevice &file, const WorksheetDocument &sheet)
 {
     QTextDocument document;
     WorksheetFile::fillDocument(document, sheet);
-    QTextDocumentWriter writer(&file, "odf");
-    writer.write(&document);
+    QBuffer odt;
+    QTextDocumentWriter writer(&odt, "odf");
+    return writer.write(&document) && file.write(odt.data()) == odt.data().size();
 }
 
 } // namespace
@@ -143,7 +146,7 @@ QString WorksheetFile::write(const QString &fileName, const WorksheetDocument &s
         writePdf(file, sheet);
         break;
     case Kind::Odt:
-        writeOdt(file, sheet);
+        written = writeOdt(file, sheet);
         break;
     case Kind::Text:
         written = file.write(plainText(sheet).toUtf8()) >= 0;

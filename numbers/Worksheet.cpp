@@ -19,7 +19,6 @@ std::string_view trimmed(std::string_view text)
 // The whole of text as a decimal number of type T, digits only.
 template <typename T> std::optional<T> decimal(std::string_view text)
 {
-    text = trimmed(text);
     T value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || text.front() == '-' || error != std::errc() || end != text.data() + text.size())

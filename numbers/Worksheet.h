@@ -60,10 +60,11 @@ inline constexpr int FewestQuestions = 1;
 inline constexpr int MostQuestions = 60;
 
 // The option texts as typed on the command line or in a box; each gives
-// nothing when the text is refused. Blanks around a value are allowed.
+// nothing when the text is refused. Numbers are plain decimal digits alone.
 //
 // Kind names joined by commas, in any order: "factors", "hcf", "lcm",
-// "prime"; each kind once, in the order factors, HCF, LCM, prime or not.
+// "prime", blanks around a name allowed; each kind once, in the order
+// factors, HCF, LCM, prime or not.
 std::optional<std::vector<PracticeKind>> readKinds(std::string_view text);
 // A level from Practice::LowestLevel to Practice::HighestLevel.
 std::optional<int> readLevel(std::string_view text);
