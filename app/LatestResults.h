@@ -1,22 +1,21 @@
 #pragma once
 
 #include "Command.h"
-#include "Factorizer.h"
-#include "Hcf.h"
-#include "LcmLadder.h"
-#include "PrimeRange.h"
+#include "Results.h"
+#include "Working.h"
 
 #include <QObject>
 
 #include <array>
 #include <optional>
 
-// The latest result of each command, as data: the one place a result is kept
-// after its command. A command clears its own result when it starts and sets
-// it only when it completes, so a refused command leaves none; an edit of the
-// numbers clears the results that were made from them. Whatever offers a
-// result (the Show Working entries, Ctrl+Shift+W, the Working window) asks
-// here, so nothing stale is ever offered.
+// The latest result of each command, as data, with its working beside it: the
+// one place a result is kept after its command. A command clears its own
+// result when it starts and sets it only when it completes, so a refused
+// command leaves none. The rule of an edit lives here: an edit of the numbers
+// clears the factors, HCF and LCM made from them; the primes, read from their
+// own boxes, stay. Whatever offers a result (the Show Working entries,
+// Ctrl+Shift+W, the Working window) asks here, so nothing stale is ever offered.
 class LatestResults : public QObject {
     Q_OBJECT
 
@@ -30,8 +29,7 @@ public:
     void set(numbers::HcfResult result);
     void set(numbers::LcmResult result);
     void set(numbers::PrimesResult result);
-    // The numbers box has changed: the factors, HCF and LCM are gone; the
-    // primes, read from their own boxes, stay.
+    // The numbers box has changed: the results read from it are cleared.
     void numbersEdited();
 
     bool has(Command command) const;
@@ -43,6 +41,13 @@ public:
     const std::optional<numbers::LcmResult> &lcm() const { return lcm_; }
     const std::optional<numbers::PrimesResult> &primes() const { return primes_; }
 
+    // The working of the kept result, which must be kept: made on its first
+    // ask, then kept with its result until the result goes.
+    const numbers::FactorWorking &factorWorking() const;
+    const numbers::HcfWorking &hcfWorking() const;
+    const numbers::LcmWorking &lcmWorking() const;
+    const numbers::SieveWorking &sieveWorking() const;
+
 signals:
     // command's result has just been set.
     void recorded(numbers::Command command);
@@ -52,12 +57,17 @@ signals:
     void numbersChanged();
 
 private:
+    void forget(Command command);
     void stamp(Command command);
 
     std::optional<numbers::FactorResult> factors_;
     std::optional<numbers::HcfResult> hcf_;
     std::optional<numbers::LcmResult> lcm_;
     std::optional<numbers::PrimesResult> primes_;
+    mutable std::optional<numbers::FactorWorking> factorWorking_;
+    mutable std::optional<numbers::HcfWorking> hcfWorking_;
+    mutable std::optional<numbers::LcmWorking> lcmWorking_;
+    mutable std::optional<numbers::SieveWorking> sieveWorking_;
     std::array<unsigned long long, 4> setAt_{}; // when each was set; 0 when none is kept
     unsigned long long sets_ = 0;
 };

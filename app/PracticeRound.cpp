@@ -56,14 +56,14 @@ GivenWorking PracticeRound::working()
     const std::vector<std::int32_t> values = asValues(question().numbers);
     switch (question().kind) {
     case numbers::PracticeKind::Hcf:
-        return numbers::Hcf::of(values);
+        return numbers::hcfWorking(values);
     case numbers::PracticeKind::Lcm:
-        return numbers::LcmLadder::of(values);
+        return numbers::lcmWorking(values);
     case numbers::PracticeKind::PrimeFactors:
     case numbers::PracticeKind::PrimeOrNot:
         break;
     }
-    return numbers::Factorizer::ofFirst(values);
+    return numbers::factorWorking(values.front());
 }
 
 long long PracticeRound::seconds(Clock::time_point now) const

@@ -76,7 +76,7 @@ PracticeWindow::PracticeWindow(const numbers::Texts &texts, std::uint64_t seed, 
     setObjectName(QStringLiteral("Practice"));
     //: %1: the program's short title
     setWindowTitle(tr("Practice – %1").arg(AppNames::shortTitle()));
-    resize(520, 400);
+    resize(520, 340);
 
     // The items in the order of numbers::PracticeChoice.
     kind_->setObjectName(QStringLiteral("Kind"));

@@ -73,13 +73,13 @@ QFont WorkingPicture::font()
     return font;
 }
 
-QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::FactorResult &result,
+QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::FactorWorking &working,
                                        const numbers::Texts &texts)
 {
     const QFont font = WorkingPicture::font();
     const numbers::MeasureText measure = measureIn(font);
-    const std::string lastLine = texts.factorsLastLine(result);
-    const numbers::FactorTree tree = numbers::layoutFactorTree(result.number, measure, measure(lastLine));
+    const std::string lastLine = texts.factorsLastLine(working);
+    const numbers::FactorTree tree = numbers::layoutFactorTree(working, measure, measure(lastLine));
     if (tree.nodes.empty())
         return drawNotice(scene, qt(texts.phrases().onlyAboveOne));
 
@@ -94,20 +94,19 @@ QString WorkingPicture::drawFactorTree(QGraphicsScene &scene, const numbers::Fac
         addText(scene, QString::number(node.value), node.text, font);
     }
     addText(scene, qt(lastLine), tree.lastLine, font);
-    return qt(texts.treeDescription(tree));
+    return qt(texts.treeDescription(working));
 }
 
-QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int32_t> values, const numbers::Texts &texts)
+QString WorkingPicture::drawVenn(QGraphicsScene &scene, const numbers::VennContents &contents, const numbers::Texts &texts)
 {
-    const numbers::VennContents contents = numbers::vennContents(values);
     if (!contents.isDrawn())
         return drawNotice(scene, qt(texts.phrases().vennNotDrawn));
 
     const QFont font = WorkingPicture::font();
     const numbers::MeasureText measure = measureIn(font);
-    const std::string hcf = texts.hcfSum(contents.hcfFactors);
-    const std::string lcm = texts.lcmSum(contents.lcmFactors);
-    const numbers::VennDiagram venn = numbers::layoutVenn(values, measure, measure(hcf), measure(lcm));
+    const std::string hcf = texts.hcfSum(contents);
+    const std::string lcm = texts.lcmSum(contents);
+    const numbers::VennDiagram venn = numbers::layoutVenn(contents, measure, measure(hcf), measure(lcm));
 
     startPicture(scene, venn.bounds);
     for (std::size_t i = 0; i < venn.circles.size(); ++i) {
@@ -127,16 +126,16 @@ QString WorkingPicture::drawVenn(QGraphicsScene &scene, std::span<const std::int
     return qt(texts.vennDescription(contents));
 }
 
-QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result,
+QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::SieveWorking &sieve,
                                       const numbers::Texts &texts)
 {
     // A wide grid's numbers are smaller than the other pictures': a grid holds
     // up to a thousand of them, and its picture stays small enough to save and
     // print quickly. A hundred square keeps the pictures' size.
     QFont font = WorkingPicture::font();
-    if (result.end() - result.start() + 1 > HundredSquaresAtFullSize * 100)
+    if (sieve.end - sieve.start + 1 > HundredSquaresAtFullSize * 100)
         font.setPixelSize(WideGridPixelSize);
-    const numbers::SieveGrid grid = numbers::layoutSieveGrid(result.bounds[0], result.bounds[1], measureIn(font));
+    const numbers::SieveGrid grid = numbers::layoutSieveGrid(sieve, measureIn(font));
     if (grid.cells.empty())
         return drawNotice(scene, qt(texts.phrases().gridTooWide));
 
@@ -149,7 +148,7 @@ QString WorkingPicture::drawSieveGrid(QGraphicsScene &scene, const numbers::Prim
         scene.addRect(qt(cell.cell), border, QColor(cell.prime ? PrimeCellFill : OtherCellFill));
         addText(scene, QString::number(cell.number), cell.text, cell.prime ? font : struckOut);
     }
-    return qt(texts.gridDescription(result));
+    return qt(texts.gridDescription(sieve));
 }
 
 QString WorkingPicture::drawNotice(QGraphicsScene &scene, const QString &notice)

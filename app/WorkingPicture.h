@@ -3,14 +3,13 @@
 #include <QFont>
 #include <QString>
 
-#include <cstdint>
-#include <span>
 
 class QGraphicsScene;
 
 namespace numbers {
-struct FactorResult;
-struct PrimesResult;
+struct FactorWorking;
+struct SieveWorking;
+struct VennContents;
 class Texts;
 } // namespace numbers
 
@@ -27,13 +26,13 @@ namespace WorkingPicture {
 QFont font();
 
 // The factor tree of the first number, with the last line of its working under it.
-QString drawFactorTree(QGraphicsScene &scene, const numbers::FactorResult &result, const numbers::Texts &texts);
+QString drawFactorTree(QGraphicsScene &scene, const numbers::FactorWorking &working, const numbers::Texts &texts);
 // The Venn diagram of the prime factors of two or three numbers, with the HCF
 // and LCM sums under it; the HCF and the LCM show the same one.
-QString drawVenn(QGraphicsScene &scene, std::span<const std::int32_t> values, const numbers::Texts &texts);
+QString drawVenn(QGraphicsScene &scene, const numbers::VennContents &venn, const numbers::Texts &texts);
 // The sieve grid of the range: prime cells in one fill, the others in another
 // with their numbers struck out.
-QString drawSieveGrid(QGraphicsScene &scene, const numbers::PrimesResult &result, const numbers::Texts &texts);
+QString drawSieveGrid(QGraphicsScene &scene, const numbers::SieveWorking &sieve, const numbers::Texts &texts);
 // A notice in place of a picture, as its only item; its words are the notice.
 QString drawNotice(QGraphicsScene &scene, const QString &notice);
 

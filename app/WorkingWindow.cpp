@@ -34,39 +34,39 @@ const QSize PreferredSize(560, 420);
 constexpr int PicturePage = 1;
 
 // The steps of each kind of result.
-std::string stepsOf(const numbers::Texts &texts, const numbers::FactorResult &result)
+std::string stepsOf(const numbers::Texts &texts, const numbers::FactorWorking &working)
 {
-    return texts.factorsWorking(result);
+    return texts.factorsWorking(working);
 }
-std::string stepsOf(const numbers::Texts &texts, const numbers::HcfResult &result)
+std::string stepsOf(const numbers::Texts &texts, const numbers::HcfWorking &working)
 {
-    return texts.hcfWorking(result);
+    return texts.hcfWorking(working);
 }
-std::string stepsOf(const numbers::Texts &texts, const numbers::LcmResult &result)
+std::string stepsOf(const numbers::Texts &texts, const numbers::LcmWorking &working)
 {
-    return texts.lcmWorking(result);
+    return texts.lcmWorking(working);
 }
-std::string stepsOf(const numbers::Texts &texts, const numbers::PrimesResult &result)
+std::string stepsOf(const numbers::Texts &texts, const numbers::SieveWorking &working)
 {
-    return texts.primesWorking(result);
+    return texts.primesWorking(working);
 }
 
 // Draws the picture of each kind of result into scene; gives back its words.
-QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::FactorResult &result)
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::FactorWorking &working)
 {
-    return WorkingPicture::drawFactorTree(scene, result, texts);
+    return WorkingPicture::drawFactorTree(scene, working, texts);
 }
-QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::HcfResult &result)
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::HcfWorking &working)
 {
-    return WorkingPicture::drawVenn(scene, result.numbers, texts);
+    return WorkingPicture::drawVenn(scene, working.venn, texts);
 }
-QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::LcmResult &result)
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::LcmWorking &working)
 {
-    return WorkingPicture::drawVenn(scene, result.numbers, texts);
+    return WorkingPicture::drawVenn(scene, working.venn, texts);
 }
-QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::PrimesResult &result)
+QString drawPictureOf(QGraphicsScene &scene, const numbers::Texts &texts, const numbers::SieveWorking &working)
 {
-    return WorkingPicture::drawSieveGrid(scene, result, texts);
+    return WorkingPicture::drawSieveGrid(scene, working, texts);
 }
 
 // The command whose result a given working is.
@@ -201,7 +201,7 @@ void WorkingWindow::open(numbers::Command command)
 
 void WorkingWindow::openOn(const GivenWorking &working)
 {
-    std::visit([this](const auto &result) { showResult(result); }, working);
+    std::visit([this](const auto &given) { showWorking(given); }, working);
     shown_ = commandOf(working);
     givenShown_ = true;
     practise_->setEnabled(true);
@@ -243,16 +243,16 @@ void WorkingWindow::showWorkingOf(numbers::Command command)
 {
     switch (command) {
     case numbers::Command::Factors:
-        showResult(*results_.factors());
+        showWorking(results_.factorWorking());
         break;
     case numbers::Command::Hcf:
-        showResult(*results_.hcf());
+        showWorking(results_.hcfWorking());
         break;
     case numbers::Command::Lcm:
-        showResult(*results_.lcm());
+        showWorking(results_.lcmWorking());
         break;
     case numbers::Command::Primes:
-        showResult(*results_.primes());
+        showWorking(results_.sieveWorking());
         break;
     }
     shown_ = command;
@@ -260,10 +260,10 @@ void WorkingWindow::showWorkingOf(numbers::Command command)
     practise_->setEnabled(true);
 }
 
-template <typename Result> void WorkingWindow::showResult(const Result &result)
+template <typename Working> void WorkingWindow::showWorking(const Working &working)
 {
-    text_->setPlainText(QString::fromStdString(stepsOf(texts_, result)));
-    pictureChanged(drawPictureOf(*scene_, texts_, result));
+    text_->setPlainText(QString::fromStdString(stepsOf(texts_, working)));
+    pictureChanged(drawPictureOf(*scene_, texts_, working));
 }
 
 void WorkingWindow::showNotice(const QString &notice)
@@ -283,9 +283,8 @@ void WorkingWindow::pictureChanged(const QString &description)
 
 void WorkingWindow::numbersChanged()
 {
-    // The primes are read from their own boxes, a given working from none:
-    // their working stays.
-    if (isVisible() && !givenShown_ && shown_ != numbers::Command::Primes)
+    // Whatever the edit took away is no longer kept; a given working stays.
+    if (isVisible() && !givenShown_ && shown_ && !results_.has(*shown_))
         showNotice(QString::fromStdString(texts_.phrases().numbersChanged));
 }
 

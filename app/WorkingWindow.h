@@ -53,7 +53,7 @@ protected:
 
 private:
     void showWorkingOf(numbers::Command command);
-    template <typename Result> void showResult(const Result &result);
+    template <typename Working> void showWorking(const Working &working);
     void showWindow();
     void showNotice(const QString &notice);
     // The scene holds a new picture, described in words by description.

@@ -5,7 +5,7 @@
 #include "WorkingOutput.h"
 #include "WorkingPicture.h"
 #include "WorksheetPages.h"
-#include "Factorizer.h"
+#include "Working.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -165,11 +165,11 @@ bool WorksheetFile::drawKeyPicture(QGraphicsScene &scene, const numbers::Questio
     const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
     switch (question.kind) {
     case numbers::PracticeKind::PrimeFactors:
-        WorkingPicture::drawFactorTree(scene, numbers::Factorizer::ofFirst(values), texts);
+        WorkingPicture::drawFactorTree(scene, numbers::factorWorking(values.at(0)), texts);
         return true;
     case numbers::PracticeKind::Hcf:
     case numbers::PracticeKind::Lcm:
-        WorkingPicture::drawVenn(scene, values, texts);
+        WorkingPicture::drawVenn(scene, numbers::vennContents(values), texts);
         return true;
     case numbers::PracticeKind::PrimeOrNot:
         break;
@@ -186,7 +186,7 @@ QString WorksheetFile::plainText(const WorksheetDocument &sheet)
         lines << qt(item.number) + QLatin1Char(' ') + qt(item.questionText) << QString();
     lines << qt(words.answersHeading);
     for (const numbers::WorksheetText::Item &item : words.items)
-        lines << qt(item.number) + QLatin1Char(' ') + qt(numbers::Worksheet::plain(item.answer));
+        lines << qt(item.number) + QLatin1Char(' ') + qt(sheet.texts.plainLine(item.answer));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -1,18 +1,12 @@
 #pragma once
 
-#include "Status.h"
+#include "Results.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace numbers {
-
-struct FactorResult {
-    Status status;
-    std::int32_t number = 0;            // the number factorized, as read
-    std::vector<std::int32_t> factors;  // its prime factors, ascending; none for 1 and below
-};
 
 // Prime factorization of a 32-bit whole number.
 namespace Factorizer {

@@ -2,6 +2,7 @@
 
 #include "Magnitude.h"
 #include "PrimeTable.h"
+#include "Working.h"
 
 #include <algorithm>
 
@@ -42,22 +43,16 @@ public:
         };
         std::vector<Entry> entries;
         std::vector<std::uint32_t> seen; // each distinct number is factorized once
-        std::vector<std::vector<std::uint32_t>> seenFactors;
+        std::vector<std::vector<PrimePower>> seenPowers;
         for (std::size_t i = 0; i < numbers_.size(); ++i) {
             const auto found = std::find(seen.begin(), seen.end(), numbers_[i]);
             const auto at = static_cast<std::size_t>(found - seen.begin());
             if (found == seen.end()) {
                 seen.push_back(numbers_[i]);
-                seenFactors.push_back(PrimeTable::instance().factors(numbers_[i]));
+                seenPowers.push_back(primePowers(PrimeTable::instance().factors(numbers_[i])));
             }
-            const std::vector<std::uint32_t> &factors = seenFactors[at];
-            for (std::size_t k = 0; k < factors.size();) {
-                std::size_t e = k;
-                while (e < factors.size() && factors[e] == factors[k])
-                    ++e;
-                entries.push_back({factors[k], i, static_cast<std::uint8_t>(e - k)});
-                k = e;
-            }
+            for (const PrimePower &power : seenPowers[at])
+                entries.push_back({power.prime, i, static_cast<std::uint8_t>(power.exponent)});
         }
         std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
             return a.prime != b.prime ? a.prime < b.prime : a.holder < b.holder;

@@ -1,26 +1,12 @@
 #pragma once
 
-#include "Status.h"
-#include "WholeNumber.h"
+#include "Results.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace numbers {
-
-struct LcmResult {
-    Status status;
-    std::vector<std::int32_t> numbers;            // the numbers as read, signs included
-    WholeNumber value;                            // the exact LCM, every digit; 0 when any number is 0
-    std::vector<std::uint32_t> rungs;             // the ladder's divisors in the order found
-    std::vector<std::vector<std::uint32_t>> rows; // rows[k]: the magnitudes just before rung k divided them
-    std::vector<std::uint32_t> remaining;         // what is left of each number's magnitude
-
-    // The factors whose product is the LCM, in ladder order: the rungs, then
-    // the remaining numbers above 1; the single factor 0 when a number is 0.
-    std::vector<std::uint32_t> ladderFactors() const;
-};
 
 // The lowest common multiple by the division ladder.
 namespace LcmLadder {

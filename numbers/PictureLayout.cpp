@@ -1,9 +1,5 @@
 #include "PictureLayout.h"
 
-#include "Factorizer.h"
-#include "Magnitude.h"
-#include "PrimeRange.h"
-#include "PrimeTable.h"
 
 #include <algorithm>
 #include <array>
@@ -66,58 +62,6 @@ Point moved(Point p, Point by)
 
 // ---- Factor tree ----------------------------------------------------------
 
-// The largest divisor a of m with a x a <= m, from m's prime factors
-// (ascending, with repetition). The divisors are built prime by prime; one
-// above the square root is dropped at once, since multiplying it further only
-// makes it larger.
-std::uint64_t smallerFactor(const std::vector<std::uint32_t> &factors, std::uint64_t m)
-{
-    std::vector<std::uint64_t> divisors{1};
-    for (std::size_t i = 0; i < factors.size();) {
-        const std::uint64_t p = factors[i];
-        const std::size_t count = divisors.size();
-        std::uint64_t power = 1;
-        for (; i < factors.size() && factors[i] == p; ++i) {
-            power *= p;
-            for (std::size_t j = 0; j < count; ++j)
-                if (const std::uint64_t d = divisors[j] * power; d * d <= m)
-                    divisors.push_back(d);
-        }
-    }
-    return *std::max_element(divisors.begin(), divisors.end());
-}
-
-// Appends the subtree of m, whose prime factors are given ascending, depth
-// first; returns the index of m's node.
-int appendSubtree(std::vector<TreeNode> &nodes, std::int32_t m, const std::vector<std::uint32_t> &factors, int parent)
-{
-    const int index = static_cast<int>(nodes.size());
-    TreeNode node;
-    node.value = m;
-    node.prime = factors.size() == 1;
-    node.parent = parent;
-    nodes.push_back(node);
-    if (factors.size() < 2)
-        return index;
-
-    const std::uint64_t a = smallerFactor(factors, static_cast<std::uint64_t>(m));
-    std::vector<std::uint32_t> aFactors;
-    std::uint64_t rest = a;
-    for (const std::uint32_t p : factors)
-        if (rest % p == 0) {
-            aFactors.push_back(p);
-            rest /= p;
-        }
-    std::vector<std::uint32_t> bFactors;
-    std::set_difference(factors.begin(), factors.end(), aFactors.begin(), aFactors.end(), std::back_inserter(bFactors));
-
-    const int left = appendSubtree(nodes, static_cast<std::int32_t>(a), aFactors, index);
-    const int right = appendSubtree(nodes, static_cast<std::int32_t>(static_cast<std::uint64_t>(m) / a), bFactors, index);
-    nodes[static_cast<std::size_t>(index)].left = left;
-    nodes[static_cast<std::size_t>(index)].right = right;
-    return index;
-}
-
 // The ellipse around a text of the given size: the corners of the text lie on
 // the ellipse with semi-axes width/sqrt(2) and height/sqrt(2), so pad keeps
 // them strictly inside, and widening a narrow one to a circle keeps them in.
@@ -136,15 +80,20 @@ Size circleAround(Size text, double pad)
 // in different rows, each row taller than any number or circle: no two
 // overlap. A joining line stays inside its parent's band and between the two
 // rows, so it crosses no other number either.
-FactorTree layoutFactorTree(std::int32_t n, const MeasureText &measure, Size lastLineSize)
+FactorTree layoutFactorTree(const FactorWorking &working, const MeasureText &measure, Size lastLineSize)
 {
     FactorTree tree;
-    if (n < 2)
+    for (const TreeSplit &split : working.tree) {
+        TreeNode node;
+        node.value = static_cast<std::int32_t>(split.value);
+        node.prime = split.isPrime();
+        node.parent = split.parent;
+        node.left = split.left;
+        node.right = split.right;
+        tree.nodes.push_back(node);
+    }
+    if (tree.nodes.empty())
         return tree;
-    std::vector<std::uint32_t> factors;
-    for (const std::int32_t p : Factorizer::factorList(n))
-        factors.push_back(static_cast<std::uint32_t>(p));
-    appendSubtree(tree.nodes, n, factors, -1);
 
     const std::size_t count = tree.nodes.size();
     std::vector<Size> text(count), footprint(count);
@@ -398,77 +347,7 @@ std::vector<VennFactor> placeFactors(const RegionContent &region, std::vector<Sl
     return placed;
 }
 
-// The regions in the order the diagram is described in.
-std::vector<unsigned> regionOrder(std::size_t count)
-{
-    if (count == 2)
-        return {0b01, 0b11, 0b10};
-    return {0b001, 0b011, 0b111, 0b101, 0b010, 0b110, 0b100};
-}
-
-// How many copies of p region members holds, from p's exponent in each number.
-int copiesIn(unsigned members, std::span<const int> exponents)
-{
-    const int inAll = *std::min_element(exponents.begin(), exponents.end());
-    int inMembers = std::numeric_limits<int>::max();
-    std::size_t one = 0; // a member circle
-    for (std::size_t i = 0; i < exponents.size(); ++i)
-        if ((members >> i & 1u) != 0) {
-            inMembers = std::min(inMembers, exponents[i]);
-            one = i;
-        }
-    const auto memberCount = static_cast<std::size_t>(std::popcount(members));
-    if (memberCount == exponents.size())
-        return inAll;
-    if (memberCount == 2)
-        return inMembers - inAll;
-    // The rest of the one circle's exponent, after every overlap it is in.
-    int rest = exponents[one];
-    for (std::size_t j = 0; j < exponents.size(); ++j)
-        if (j != one)
-            rest -= std::min(exponents[one], exponents[j]) - inAll;
-    return rest - inAll;
-}
-
 } // namespace
-
-VennContents vennContents(std::span<const std::int32_t> values)
-{
-    VennContents contents;
-    if ((values.size() != 2 && values.size() != 3) || std::find(values.begin(), values.end(), 0) != values.end())
-        return contents;
-    const std::size_t count = values.size();
-
-    // Each prime's exponent in each number.
-    std::vector<std::uint32_t> primes;
-    std::vector<std::vector<std::uint32_t>> factorsOf;
-    for (const std::int32_t value : values) {
-        contents.magnitudes.push_back(magnitude(value));
-        factorsOf.push_back(PrimeTable::instance().factors(magnitude(value)));
-        primes.insert(primes.end(), factorsOf.back().begin(), factorsOf.back().end());
-    }
-    std::sort(primes.begin(), primes.end());
-    primes.erase(std::unique(primes.begin(), primes.end()), primes.end());
-
-    for (const unsigned members : regionOrder(count))
-        contents.regions.push_back({members, {}});
-    std::array<int, 3> exponents{};
-    for (const std::uint32_t p : primes) {
-        for (std::size_t i = 0; i < count; ++i)
-            exponents[i] = static_cast<int>(std::count(factorsOf[i].begin(), factorsOf[i].end(), p));
-        for (VennContents::Region &region : contents.regions) {
-            const int copies = copiesIn(region.members, std::span<const int>(exponents.data(), count));
-            region.factors.insert(region.factors.end(), static_cast<std::size_t>(copies), p);
-        }
-    }
-    for (const VennContents::Region &region : contents.regions) {
-        contents.lcmFactors.insert(contents.lcmFactors.end(), region.factors.begin(), region.factors.end());
-        if (std::popcount(region.members) == static_cast<int>(count))
-            contents.hcfFactors = region.factors;
-    }
-    std::sort(contents.lcmFactors.begin(), contents.lcmFactors.end());
-    return contents;
-}
 
 // The circles are drawn equal. For each of a few overlaps the radius grows by
 // steps until every region has room for its factors; the smallest radius wins.
@@ -476,14 +355,12 @@ VennContents vennContents(std::span<const std::int32_t> values)
 // far from its centre as the radius, a gap and half its own diagonal: the
 // whole label then lies outside its circle, and the others' centres are
 // farther still from it, so it is outside them too and nearer its own centre.
-VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure, Size hcfLineSize,
-                       Size lcmLineSize)
+VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, Size hcfLineSize, Size lcmLineSize)
 {
     VennDiagram venn;
-    const VennContents contents = vennContents(values);
     if (!contents.isDrawn())
         return venn;
-    const std::size_t count = values.size();
+    const std::size_t count = contents.magnitudes.size();
 
     double textHeight = std::max(1.0, measure("0").height);
     std::vector<RegionContent> regions;
@@ -551,33 +428,12 @@ VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
-namespace {
-
-struct Bounds {
-    std::int32_t start;
-    std::int32_t end;
-};
-
-Bounds ordered(std::int32_t a, std::int32_t b)
-{
-    return {std::clamp(std::min(a, b), PrimeRange::MinBound, PrimeRange::MaxBound),
-            std::clamp(std::max(a, b), PrimeRange::MinBound, PrimeRange::MaxBound)};
-}
-
-bool isWide(Bounds range)
-{
-    return range.end - range.start + 1 > PrimeRange::MaxShownRange;
-}
-
-} // namespace
-
 // Every cell is the same square, the largest text plus a padding, on a grid
 // whose pitch is a square and a gap: no two cells, so no two numbers, overlap.
-SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure)
+SieveGrid layoutSieveGrid(const SieveWorking &range, const MeasureText &measure)
 {
     SieveGrid grid;
-    const Bounds range = ordered(a, b);
-    if (isWide(range))
+    if (range.wide)
         return grid;
 
     std::vector<Size> sizes;
@@ -591,7 +447,7 @@ SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &mea
     const double pitch = side + 0.15 * textHeight;
     const double margin = 0.5 * textHeight;
 
-    const std::vector<std::int32_t> primes = PrimeRange::primesBetween(range.start, range.end);
+    const std::vector<std::int32_t> &primes = range.primes;
     auto nextPrime = primes.begin();
     const std::int32_t firstRow = (range.start - 1) / 10;
     for (std::int32_t x = range.start; x <= range.end; ++x) {

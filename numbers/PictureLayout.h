@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Working.h"
+
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -79,10 +81,10 @@ struct FactorTree {
     Rect bounds;   // everything above, starting at (0, 0)
 };
 
-// The factor tree of n: a composite m splits into a, the largest divisor of m
-// with a x a <= m, and b = m / a, a drawn left of b; primes are circled leaves.
-// lastLineSize is the size of the text shown under the tree.
-FactorTree layoutFactorTree(std::int32_t n, const MeasureText &measure, Size lastLineSize);
+// The factor tree of the working (FactorWorking::tree): each composite m over
+// its split a x b, a drawn left of b; primes are circled leaves. lastLineSize
+// is the size of the text shown under the tree.
+FactorTree layoutFactorTree(const FactorWorking &working, const MeasureText &measure, Size lastLineSize);
 
 // ---- Venn diagram of prime factors ----------------------------------------
 
@@ -111,26 +113,6 @@ struct VennRegion {
     bool inCircle(std::size_t circle) const { return (members >> circle & 1u) != 0; }
 };
 
-// What a Venn diagram of prime factors shows, before anything is placed.
-struct VennContents {
-    std::vector<std::uint32_t> magnitudes; // one per circle, the numbers without their signs; none when not drawn
-    // The factors of each region, ascending, in the order of VennDiagram::regions.
-    struct Region {
-        unsigned members = 0; // as VennRegion::members
-        std::vector<std::uint32_t> factors;
-    };
-    std::vector<Region> regions;
-    std::vector<std::uint32_t> hcfFactors; // the region inside every circle: the HCF
-    std::vector<std::uint32_t> lcmFactors; // every factor, ascending: the LCM
-
-    // A diagram is drawn for two or three numbers, none of them 0.
-    bool isDrawn() const { return !magnitudes.empty(); }
-};
-
-// The contents of the Venn diagram of the prime factors of the magnitudes of
-// values; empty unless there are two or three values, none of them 0.
-VennContents vennContents(std::span<const std::int32_t> values);
-
 struct VennDiagram {
     std::vector<VennCircle> circles; // one per number, in the numbers' order
     // With two numbers: first only; first and second; second only. With three:
@@ -147,10 +129,9 @@ struct VennDiagram {
     bool isDrawn() const { return !circles.empty(); }
 };
 
-// The Venn diagram of the prime factors of the magnitudes of values. Not drawn
-// (no circles, no regions) unless there are two or three values, none of them 0.
-VennDiagram layoutVenn(std::span<const std::int32_t> values, const MeasureText &measure, Size hcfLineSize,
-                       Size lcmLineSize);
+// The Venn diagram of contents. Not drawn (no circles, no regions) when the
+// contents are not.
+VennDiagram layoutVenn(const VennContents &contents, const MeasureText &measure, Size hcfLineSize, Size lcmLineSize);
 
 // ---- Sieve of Eratosthenes ------------------------------------------------
 
@@ -164,14 +145,13 @@ struct GridCell {
 };
 
 struct SieveGrid {
-    // One cell per number of the range, ascending; empty for a range wider
-    // than PrimeRange::MaxShownRange. The first row of the range is drawn at the top.
+    // One cell per number of the range, ascending; empty for a wide range
+    // (SieveWorking::wide). The first row of the range is drawn at the top.
     std::vector<GridCell> cells;
     Rect bounds; // all ten columns of the rows the range spans, starting at (0, 0)
 };
 
-// The grid of the numbers between bounds a and b, in either order, each
-// clamped to the prime bounds 1..225001.
-SieveGrid layoutSieveGrid(std::int32_t a, std::int32_t b, const MeasureText &measure);
+// The grid of the sieve's range, its primes marked.
+SieveGrid layoutSieveGrid(const SieveWorking &sieve, const MeasureText &measure);
 
 } // namespace numbers

@@ -1,11 +1,10 @@
 #include "Practice.h"
 
-#include "Factorizer.h"
 #include "Hcf.h"
-#include "LcmLadder.h"
 #include "NumericText.h"
 #include "PrimeTable.h"
 #include "Utf8Text.h"
+#include "Working.h"
 
 #include <algorithm>
 #include <array>
@@ -288,6 +287,22 @@ bool isTimes(char32_t code)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// text without the blanks around it.
+std::string_view trimmed(std::string_view text)
+{
+    std::size_t start = 0;
+    while (const std::size_t length = NumericText::separatorAt(text, start))
+        start += length;
+    std::size_t end = start;
+    for (std::size_t i = start; i < text.size();) {
+        const std::size_t separator = NumericText::separatorAt(text, i);
+        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
+        if (separator == 0)
+            end = i;
+    }
+    return text.substr(start, end - start);
+}
+
 // Reads one side of an answer: terms joined by a times sign or blanks.
 class SideReader {
 public:
@@ -338,7 +353,7 @@ public:
                 joined = true;
         }
         if (terms.empty() || afterTimes)
-            return unreadableAt(0);
+            return refusedAs(VerdictReason::Unreadable, trimmed(text_));
         return terms;
     }
 
@@ -415,19 +430,8 @@ private:
         while (end < text_.size() && NumericText::separatorAt(text_, end) == 0)
             end += Utf8Text::lengthAt(text_, end);
         if (end == start) // nothing but blanks there: quote the side
-            return refusedAs(VerdictReason::Unreadable, trimmedText());
+            return refusedAs(VerdictReason::Unreadable, trimmed(text_));
         return refusedAs(VerdictReason::Unreadable, text_.substr(start, end - start));
-    }
-
-    std::string_view trimmedText() const
-    {
-        std::size_t start = 0;
-        while (const std::size_t length = NumericText::separatorAt(text_, start))
-            start += length;
-        std::size_t end = text_.size();
-        while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t'))
-            --end;
-        return text_.substr(start, end - start);
     }
 
     std::string_view text_;
@@ -461,21 +465,6 @@ bool sameWord(std::string_view a, std::string_view b)
         j += y.length;
     }
     return i == a.size() && j == b.size() && !a.empty();
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    std::size_t start = 0;
-    while (const std::size_t length = NumericText::separatorAt(text, start))
-        start += length;
-    std::size_t end = start;
-    for (std::size_t i = start; i < text.size();) {
-        const std::size_t separator = NumericText::separatorAt(text, i);
-        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
-        if (separator == 0)
-            end = i;
-    }
-    return text.substr(start, end - start);
 }
 
 Reading read(std::string_view cleaned, std::string_view primeWord)
@@ -550,16 +539,12 @@ Verdict verdictOf(PracticeKind kind, VerdictReason reason, std::vector<std::uint
     return verdict;
 }
 
-// The exponent form of n: its primes ascending, each with its exponent.
-std::vector<Term> exponentForm(std::uint32_t n)
+// Prime powers as terms.
+std::vector<Term> termsOf(std::span<const PrimePower> powers)
 {
     std::vector<Term> terms;
-    for (const std::uint32_t p : PrimeTable::instance().factors(n)) {
-        if (!terms.empty() && terms.back().base == p)
-            ++terms.back().exponent;
-        else
-            terms.push_back({p, 1});
-    }
+    for (const PrimePower &power : powers)
+        terms.push_back({power.prime, static_cast<std::uint32_t>(power.exponent)});
     return terms;
 }
 
@@ -597,7 +582,7 @@ Verdict checkFactors(std::uint32_t n, std::vector<Side> &sides)
     }
     if (stated && *stated != n)
         return verdictOf(kind, VerdictReason::SidesDiffer, {*stated}, std::move(terms));
-    return verdictOf(kind, VerdictReason::Right, {n}, exponentForm(n));
+    return verdictOf(kind, VerdictReason::Right, {n}, termsOf(factorWorking(static_cast<std::int32_t>(n)).powers));
 }
 
 Verdict checkPrimeOrNot(std::uint32_t n, const Reading &reading)
@@ -694,58 +679,48 @@ std::vector<HintStep> Practice::hints(const Question &question)
     const auto step = [&](HintKind kind, std::vector<std::uint64_t> numbers, std::vector<Term> terms = {}) {
         steps.push_back({kind, std::move(numbers), std::move(terms)});
     };
+    const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
     const std::uint32_t n = question.numbers.empty() ? 0 : question.numbers[0];
     switch (question.kind) {
     case PracticeKind::PrimeFactors: {
-        std::uint64_t m = n;
-        for (const std::uint32_t p : PrimeTable::instance().factors(n)) {
-            step(HintKind::LadderRung, {m, p, m / p});
-            m /= p;
-        }
-        step(HintKind::ExponentForm, {n}, exponentForm(n));
+        const FactorWorking working = factorWorking(static_cast<std::int32_t>(n));
+        for (const DivisionRung &rung : working.ladder)
+            step(HintKind::LadderRung, {rung.dividend, rung.divisor, rung.quotient});
+        step(HintKind::ExponentForm, {n}, termsOf(working.powers));
         break;
     }
     case PracticeKind::Hcf: {
-        const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
-        const HcfResult result = Hcf::of(values);
-        for (const HcfStep &fold : result.steps) {
-            std::uint64_t a = std::max(fold.h, fold.x);
-            std::uint64_t b = std::min(fold.h, fold.x);
-            while (b != 0) {
-                step(HintKind::EuclidDivision, {a, a / b, b, a % b});
-                a = std::exchange(b, a % b);
-            }
-        }
-        step(HintKind::HcfIs, {static_cast<std::uint64_t>(result.value)});
+        const HcfWorking working = hcfWorking(values);
+        for (const HcfFoldStep &fold : working.steps)
+            for (const EuclidDivision &division : fold.divisions)
+                step(HintKind::EuclidDivision, {division.dividend, division.quotient, division.divisor, division.remainder});
+        step(HintKind::HcfIs, {static_cast<std::uint64_t>(working.value)});
         break;
     }
     case PracticeKind::Lcm: {
-        const std::vector<std::int32_t> values(question.numbers.begin(), question.numbers.end());
-        const LcmResult result = LcmLadder::of(values);
-        for (std::size_t k = 0; k < result.rungs.size(); ++k) {
-            std::vector<std::uint64_t> row{result.rungs[k]};
-            row.insert(row.end(), result.rows[k].begin(), result.rows[k].end());
-            step(HintKind::LcmRow, std::move(row));
+        const LcmWorking working = lcmWorking(values);
+        for (const LadderRow &row : working.rows) {
+            std::vector<std::uint64_t> numbers{row.divisor};
+            numbers.insert(numbers.end(), row.numbers.begin(), row.numbers.end());
+            step(HintKind::LcmRow, std::move(numbers));
         }
-        step(HintKind::LcmRemains, {result.remaining.begin(), result.remaining.end()});
+        step(HintKind::LcmRemains, {working.remaining.begin(), working.remaining.end()});
         step(HintKind::LcmIs, {lcmOf(question.numbers)});
         break;
     }
     case PracticeKind::PrimeOrNot: {
+        const PrimalityWorking working = primalityWorking(n);
         std::vector<std::uint64_t> toTry{n};
-        for (std::uint32_t p = 2; std::uint64_t{p} * p <= n; ++p)
-            if (PrimeTable::instance().factors(p).size() == 1)
-                toTry.push_back(p);
-        step(HintKind::PrimesToTry, toTry);
-        for (std::size_t i = 1; i < toTry.size(); ++i) {
-            const std::uint64_t p = toTry[i];
-            step(HintKind::TrialDivision, {n, p, n / p, n % p});
-            if (n % p == 0) {
-                step(HintKind::IsNotPrime, {n, p, n / p});
-                return steps;
-            }
-        }
-        step(HintKind::IsPrime, {n});
+        toTry.insert(toTry.end(), working.primesToTry.begin(), working.primesToTry.end());
+        step(HintKind::PrimesToTry, std::move(toTry));
+        for (const TrialDivision &trial : working.trials)
+            step(HintKind::TrialDivision, {n, trial.divisor, trial.quotient, trial.remainder});
+        if (working.prime)
+            step(HintKind::IsPrime, {n});
+        else if (!working.trials.empty())
+            step(HintKind::IsNotPrime, {n, working.trials.back().divisor, working.trials.back().quotient});
+        else
+            step(HintKind::IsNotPrime, {n, 1, n});
         break;
     }
     }

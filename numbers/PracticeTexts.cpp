@@ -77,7 +77,7 @@ std::string Texts::verdictText(const Verdict &verdict) const
     case VerdictReason::Right:
         switch (verdict.kind) {
         case PracticeKind::PrimeFactors:
-            return fill(phrases_.right, {number(0) + " = " + product});
+            return fill(phrases_.right, {number(0) + phrases_.equals + product});
         case PracticeKind::Hcf:
             return fill(phrases_.right, {fill(phrases_.hcfIs, {number(0)})});
         case PracticeKind::Lcm:
@@ -85,7 +85,7 @@ std::string Texts::verdictText(const Verdict &verdict) const
         case PracticeKind::PrimeOrNot:
             break;
         }
-        return fill(phrases_.right, {verdict.terms.empty() ? fill(phrases_.isPrime, {number(0)}) : number(0) + " = " + product});
+        return fill(phrases_.right, {verdict.terms.empty() ? fill(phrases_.isPrime, {number(0)}) : number(0) + phrases_.equals + product});
     case VerdictReason::Unreadable:
         return fill(phrases_.cannotRead, {verdict.quoted});
     case VerdictReason::TooBig:
@@ -127,7 +127,7 @@ std::string Texts::hintLine(const HintStep &step) const
     case HintKind::LadderRung:
         return fill(phrases_.division, {number(0), number(1), number(2)});
     case HintKind::ExponentForm:
-        return number(0) + " = " + productOf(step.terms, phrases_.times);
+        return number(0) + phrases_.equals + productOf(step.terms, phrases_.times);
     case HintKind::EuclidDivision:
         return fill(phrases_.euclidDivision, {number(0), number(1), number(2), number(3)});
     case HintKind::HcfIs:
@@ -154,16 +154,15 @@ std::string Texts::hintLine(const HintStep &step) const
 
 std::string Texts::scoreText(int questionNumber, int questionCount, int rightFirstTime) const
 {
-    return fill(phrases_.score, {std::to_string(questionNumber), std::to_string(questionCount), std::to_string(rightFirstTime)});
+    return fill(phrases_.score(rightFirstTime), {std::to_string(questionNumber), std::to_string(questionCount)});
 }
 
 std::string Texts::roundOverText(int rightFirstTime, int questionCount, std::int64_t seconds) const
 {
-    const std::string right = std::to_string(rightFirstTime);
     const std::string count = std::to_string(questionCount);
     if (seconds < 60)
-        return fill(phrases_.roundOverSeconds, {right, count, std::to_string(std::max<std::int64_t>(seconds, 0))});
-    return fill(phrases_.roundOver, {right, count, std::to_string(seconds / 60), std::to_string(seconds % 60)});
+        return fill(phrases_.roundOverSeconds(rightFirstTime), {count, std::to_string(std::max<std::int64_t>(seconds, 0))});
+    return fill(phrases_.roundOver(rightFirstTime), {count, std::to_string(seconds / 60), std::to_string(seconds % 60)});
 }
 
 } // namespace numbers

@@ -27,10 +27,19 @@ BoundReading PrimeRange::readBound(std::string_view text, int boxNumber)
     return {Status::ok(), *NumericText::toInt32(*value)};
 }
 
+PrimeRange::Bounds PrimeRange::ordered(std::int32_t a, std::int32_t b)
+{
+    return {std::clamp(std::min(a, b), MinBound, MaxBound), std::clamp(std::max(a, b), MinBound, MaxBound)};
+}
+
+bool PrimeRange::isShownStepByStep(Bounds range)
+{
+    return range.end - range.start + 1 <= MaxShownRange;
+}
+
 std::vector<std::int32_t> PrimeRange::primesBetween(std::int32_t a, std::int32_t b)
 {
-    const std::int32_t start = std::clamp(std::min(a, b), MinBound, MaxBound);
-    const std::int32_t end = std::clamp(std::max(a, b), MinBound, MaxBound);
+    const auto [start, end] = ordered(a, b);
 
     std::vector<std::int32_t> primes;
     primes.reserve(primeCountBound(end));
@@ -55,44 +64,6 @@ std::vector<std::int32_t> PrimeRange::primesBetween(std::int32_t a, std::int32_t
             primes.push_back(candidate);
     }
     return primes;
-}
-
-SieveSteps PrimeRange::sieveSteps(std::int32_t a, std::int32_t b)
-{
-    SieveSteps steps;
-    steps.start = std::clamp(std::min(a, b), MinBound, MaxBound);
-    steps.end = std::clamp(std::max(a, b), MinBound, MaxBound);
-    steps.wide = steps.end - steps.start + 1 > MaxShownRange;
-    steps.crossesOutOne = steps.start == 1;
-    steps.primes = primesBetween(steps.start, steps.end);
-
-    auto root = static_cast<std::int32_t>(std::sqrt(static_cast<double>(steps.end)));
-    while (root * root > steps.end)
-        --root;
-    while ((root + 1) * (root + 1) <= steps.end)
-        ++root;
-    // A prime lies between root + 1 and twice that (Bertrand's postulate).
-    steps.stopPrime = primesBetween(root + 1, 2 * (root + 1)).front();
-    steps.stopSquare = std::int64_t{steps.stopPrime} * steps.stopPrime;
-    if (steps.wide)
-        return steps;
-
-    // Crossing out by ascending primes from p x p up: a multiple of p below
-    // p x p has a smaller prime factor, so what p crosses first has p as its
-    // smallest prime factor.
-    std::vector<char> crossed(static_cast<std::size_t>(steps.end - steps.start + 1), 0);
-    for (const std::int32_t p : primesBetween(1, root)) {
-        SieveCrossing crossing{p, {}};
-        const std::int32_t firstMultiple = (steps.start + p - 1) / p * p;
-        for (std::int32_t m = std::max(p * p, firstMultiple); m <= steps.end; m += p) {
-            char &done = crossed[static_cast<std::size_t>(m - steps.start)];
-            if (!done)
-                crossing.crossed.push_back(m);
-            done = 1;
-        }
-        steps.crossings.push_back(std::move(crossing));
-    }
-    return steps;
 }
 
 } // namespace numbers

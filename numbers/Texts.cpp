@@ -1,6 +1,7 @@
 #include "Texts.h"
 
 #include "Magnitude.h"
+#include "NumberList.h"
 #include "Utf8Text.h"
 
 #include <algorithm>
@@ -134,7 +135,7 @@ std::string Texts::lcmFactorsCaption(const LcmResult &result) const
 
 std::string Texts::primeCountCaption(const PrimesResult &result) const
 {
-    return fill(phrases_.primeCount, {decimal(static_cast<std::int64_t>(result.primes.size()))});
+    return phrases_.primeCount(static_cast<std::int64_t>(result.primes.size()));
 }
 
 std::string Texts::elapsedCaption(Command command, double milliseconds) const
@@ -168,7 +169,7 @@ std::string Texts::refusal(const Status &status) const
     case Refusal::OutOfRange:
         return fill(phrases_.outOfRange, {token});
     case Refusal::TooManyNumbers:
-        return phrases_.tooManyNumbers;
+        return phrases_.tooManyNumbers(NumberList::Capacity);
     case Refusal::NoNumbers:
         return phrases_.noNumbers;
     case Refusal::HcfNeedsTwo:
@@ -179,131 +180,109 @@ std::string Texts::refusal(const Status &status) const
     return {};
 }
 
-namespace {
-
-// Euclid's divisions of the larger of a step's numbers by the smaller, down to
-// the remainder 0: "a = q x b + r" (the "x" here is the ladder's, not a phrase).
-void euclidDivisions(Lines &lines, const HcfStep &step)
+std::string Texts::factorsWorking(const FactorWorking &working) const
 {
-    std::uint32_t a = std::max(step.h, step.x);
-    std::uint32_t b = std::min(step.h, step.x);
-    while (b != 0) {
-        const std::uint32_t r = a % b;
-        lines.newLine();
-        lines.number(a);
-        lines.append(" = ");
-        lines.number(a / b);
-        lines.append(" x ");
-        lines.number(b);
-        lines.append(" + ");
-        lines.number(r);
-        a = b;
-        b = r;
-    }
-}
-
-} // namespace
-
-std::string Texts::factorsWorking(const FactorResult &result) const
-{
-    if (!result.status.isOk())
-        return refusal(result.status);
+    if (!working.status.isOk())
+        return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.factorsOf, {decimal(result.number)}));
+    lines.append(fill(phrases_.factorsOf, {decimal(working.number)}));
     lines.newLine();
-    if (result.factors.empty()) {
+    if (working.ladder.empty()) {
         lines.newLine();
-        lines.append(factorsLastLine(result));
+        lines.append(factorsLastLine(working));
         return lines.take();
     }
 
-    const std::size_t factorWidth = widthOf(result.factors.back());
-    const std::size_t numberWidth = widthOf(result.number);
-    std::int64_t m = result.number;
-    for (const std::int32_t p : result.factors) {
+    const std::size_t factorWidth = widthOf(working.factors.back());
+    const std::size_t numberWidth = widthOf(working.number);
+    for (const DivisionRung &rung : working.ladder) {
         lines.newLine();
-        lines.number(p, factorWidth);
+        lines.number(rung.divisor, factorWidth);
         lines.append(" | ");
-        lines.number(m, numberWidth);
-        m /= p;
+        lines.number(rung.dividend, numberWidth);
     }
     lines.newLine();
     lines.blanks(factorWidth);
     lines.append(" | ");
-    lines.number(1, numberWidth);
+    lines.number(working.ladder.back().quotient, numberWidth);
     lines.newLine();
 
     lines.newLine();
-    lines.append(factorsLastLine(result));
+    lines.append(factorsLastLine(working));
     return lines.take();
 }
 
-std::string Texts::factorsLastLine(const FactorResult &result) const
+std::string Texts::factorsLastLine(const FactorWorking &working) const
 {
-    if (result.factors.empty())
+    if (working.factors.empty())
         return phrases_.onlyAboveOne;
-    if (result.factors.size() == 1)
-        return fill(phrases_.isPrime, {decimal(result.number)});
+    if (working.isPrime())
+        return fill(phrases_.isPrime, {decimal(working.number)});
     // The exponent form: each prime once, with "^" and its exponent when above 1.
     std::string powers;
-    for (std::size_t i = 0; i < result.factors.size();) {
-        const std::int32_t p = result.factors[i];
-        std::size_t exponent = 0;
-        for (; i < result.factors.size() && result.factors[i] == p; ++i)
-            ++exponent;
+    for (const PrimePower &power : working.powers) {
         if (!powers.empty())
             powers += phrases_.times;
-        powers += decimal(p);
-        if (exponent > 1) {
+        powers += decimal(power.prime);
+        if (power.exponent > 1) {
             powers += '^';
-            powers += decimal(static_cast<std::int64_t>(exponent));
+            powers += decimal(power.exponent);
         }
     }
-    return decimal(result.number) + " = " + powers;
+    return decimal(working.number) + " = " + powers;
 }
 
-std::string Texts::hcfWorking(const HcfResult &result) const
+std::string Texts::hcfWorking(const HcfWorking &working) const
 {
-    if (!result.status.isOk())
-        return refusal(result.status);
+    if (!working.status.isOk())
+        return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.hcfOf, {joined(result.numbers, phrases_.listSeparator)}));
-    for (const HcfStep &step : result.steps) {
+    lines.append(fill(phrases_.hcfOf, {joined(working.numbers, phrases_.listSeparator)}));
+    for (const HcfFoldStep &step : working.steps) {
         // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
         // line when the smaller number is 0.
         const std::string pair = fill(phrases_.hcfOfPair, {decimal(step.h), decimal(step.x)});
         lines.newLine();
-        if (std::min(step.h, step.x) != 0) {
+        if (!step.divisions.empty()) {
             lines.newLine();
             lines.append(pair + ":");
-            euclidDivisions(lines, step);
+        }
+        // "a = q x b + r" (the "x" here is the ladder's, not a phrase).
+        for (const EuclidDivision &division : step.divisions) {
+            lines.newLine();
+            lines.number(division.dividend);
+            lines.append(" = ");
+            lines.number(division.quotient);
+            lines.append(" x ");
+            lines.number(division.divisor);
+            lines.append(" + ");
+            lines.number(division.remainder);
         }
         lines.newLine();
         lines.append(pair + " = ");
         lines.number(step.g);
     }
-    // The fold made one step per number after the first, unless it reached 1 early.
-    if (!result.steps.empty() && result.steps.back().g == 1 && result.steps.size() + 1 < result.numbers.size()) {
+    if (working.stoppedEarly) {
         lines.newLine();
         lines.append(phrases_.hcfAlreadyOne);
     }
     lines.newLine();
     lines.newLine();
-    lines.append(hcfCaption(result));
+    lines.append(fill(phrases_.hcfIs, {decimal(working.value)}));
     return lines.take();
 }
 
-std::string Texts::lcmWorking(const LcmResult &result) const
+std::string Texts::lcmWorking(const LcmWorking &working) const
 {
-    if (!result.status.isOk())
-        return refusal(result.status);
+    if (!working.status.isOk())
+        return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.lcmOf, {joined(result.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.lcmOf, {joined(working.numbers, phrases_.listSeparator)}));
     lines.newLine();
-    if (result.value.isZero()) {
+    if (working.zero) {
         lines.newLine();
         lines.append(phrases_.lcmZero);
         lines.newLine();
@@ -312,20 +291,20 @@ std::string Texts::lcmWorking(const LcmResult &result) const
         return lines.take();
     }
 
-    const std::string lcm = result.value.decimal();
-    if (!result.rungs.empty()) {
-        const std::size_t columns = result.remaining.size();
+    const std::string lcm = working.value.decimal();
+    if (!working.rows.empty()) {
+        const std::size_t columns = working.remaining.size();
         // The numbers only shrink down the ladder, so the first row is the widest.
         std::size_t rungWidth = 0;
-        for (const std::uint32_t rung : result.rungs)
-            rungWidth = std::max(rungWidth, widthOf(rung));
+        for (const LadderRow &row : working.rows)
+            rungWidth = std::max(rungWidth, widthOf(row.divisor));
         std::vector<std::size_t> widths(columns);
         std::size_t rowSize = rungWidth + 3;
         for (std::size_t c = 0; c < columns; ++c) {
-            widths[c] = widthOf(result.rows.front()[c]);
+            widths[c] = widthOf(working.rows.front().numbers[c]);
             rowSize += widths[c] + 2;
         }
-        lines.reserve(rowSize * (result.rungs.size() + 1) + 24 * (result.rungs.size() + columns) + lcm.size() + 256);
+        lines.reserve(rowSize * (working.rows.size() + 1) + 24 * (working.rows.size() + columns) + lcm.size() + 256);
 
         const auto row = [&](const std::vector<std::uint32_t> &numbers) {
             lines.append(" | ");
@@ -335,28 +314,26 @@ std::string Texts::lcmWorking(const LcmResult &result) const
                 lines.number(numbers[c], widths[c]);
             }
         };
-        for (std::size_t k = 0; k < result.rungs.size(); ++k) {
+        for (const LadderRow &ladderRow : working.rows) {
             lines.newLine();
-            lines.number(result.rungs[k], rungWidth);
-            row(result.rows[k]);
+            lines.number(ladderRow.divisor, rungWidth);
+            row(ladderRow.numbers);
         }
         lines.newLine();
         lines.blanks(rungWidth);
-        row(result.remaining);
+        row(working.remaining);
         lines.newLine();
     }
 
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
-    const std::vector<std::uint32_t> factors = result.ladderFactors();
     lines.newLine();
-    lines.append(sumOf(phrases_.lcmIs, factors, phrases_.times, lcm));
+    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_.times, lcm));
     return lines.take();
 }
 
-std::string Texts::primesWorking(const PrimesResult &result) const
+std::string Texts::primesWorking(const SieveWorking &sieve) const
 {
-    const SieveSteps sieve = PrimeRange::sieveSteps(result.bounds[0], result.bounds[1]);
-    const std::string count = decimal(static_cast<std::int64_t>(result.primes.size()));
+    const auto count = static_cast<std::int64_t>(sieve.primes.size());
     Lines lines;
     lines.newLine();
     lines.append(fill(phrases_.primesBetween, {decimal(sieve.start), decimal(sieve.end)}));
@@ -366,7 +343,7 @@ std::string Texts::primesWorking(const PrimesResult &result) const
         lines.append(phrases_.sieveTooWide);
         lines.newLine();
         lines.newLine();
-        lines.append(fill(phrases_.primesCounted, {count}));
+        lines.append(phrases_.primesCounted(count));
         return lines.take();
     }
 
@@ -384,40 +361,39 @@ std::string Texts::primesWorking(const PrimesResult &result) const
     lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime), decimal(sieve.stopSquare), decimal(sieve.end)}));
     lines.newLine();
     lines.newLine();
-    if (result.primes.empty())
+    if (sieve.primes.empty())
         lines.append(phrases_.noPrimes);
-    else if (result.primes.size() == 1)
-        lines.append(fill(phrases_.onePrime, {decimal(result.primes.front())}));
     else
-        lines.append(fill(phrases_.somePrimes, {count, joined(result.primes, " ")}));
+        lines.append(fill(phrases_.primesListed(count), {joined(sieve.primes, " ")}));
     return lines.take();
 }
 
-std::string Texts::hcfSum(std::span<const std::uint32_t> factors) const
+std::string Texts::hcfSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.hcfIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    return sumOf(phrases_.hcfIs, venn.hcfFactors, phrases_.times, venn.hcf.decimal());
 }
 
-std::string Texts::lcmSum(std::span<const std::uint32_t> factors) const
+std::string Texts::lcmSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.lcmIs, factors, phrases_.times, WholeNumber::product(factors).decimal());
+    return sumOf(phrases_.lcmIs, venn.lcmFactors, phrases_.times, venn.lcm.decimal());
 }
 
-std::string Texts::treeDescription(const FactorTree &tree) const
+std::string Texts::treeDescription(const FactorWorking &working) const
 {
-    if (tree.nodes.empty())
+    if (working.tree.empty())
         return phrases_.onlyAboveOne;
-    const std::string root = decimal(tree.nodes.front().value);
-    if (tree.composites.empty())
-        return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
+    const std::string root = decimal(working.tree.front().value);
     std::string splits;
-    for (const int index : tree.composites) {
-        const TreeNode &node = tree.nodes[static_cast<std::size_t>(index)];
+    for (const TreeSplit &node : working.tree) {
+        if (node.isPrime())
+            continue;
         if (!splits.empty())
             splits += phrases_.partSeparator;
-        splits += fill(phrases_.split, {decimal(node.value), decimal(tree.nodes[static_cast<std::size_t>(node.left)].value),
-                                        decimal(tree.nodes[static_cast<std::size_t>(node.right)].value)});
+        splits += fill(phrases_.split, {decimal(node.value), decimal(working.tree[static_cast<std::size_t>(node.left)].value),
+                                        decimal(working.tree[static_cast<std::size_t>(node.right)].value)});
     }
+    if (splits.empty())
+        return fill(phrases_.treeOf, {root, fill(phrases_.isPrime, {root})});
     return fill(phrases_.treeOf, {root, splits});
 }
 
@@ -449,18 +425,16 @@ std::string Texts::vennDescription(const VennContents &venn) const
     return fill(phrases_.vennOf, {numbersIn(all), regions.empty() ? phrases_.noPrimeFactors : regions});
 }
 
-std::string Texts::gridDescription(const PrimesResult &result) const
+std::string Texts::gridDescription(const SieveWorking &result) const
 {
-    if (result.end() - result.start() + 1 > PrimeRange::MaxShownRange)
+    if (result.wide)
         return phrases_.gridTooWide;
     std::string primes;
     if (result.primes.empty())
         primes = phrases_.gridNoPrimes;
-    else if (result.primes.size() == 1)
-        primes = fill(phrases_.gridOnePrime, {decimal(result.primes.front())});
     else
-        primes = fill(phrases_.gridSomePrimes, {joined(result.primes, phrases_.listSeparator)});
-    return fill(phrases_.gridOf, {decimal(result.start()), decimal(result.end()), primes});
+        primes = fill(phrases_.gridPrimes(static_cast<std::int64_t>(result.primes.size())), {joined(result.primes, phrases_.listSeparator)});
+    return fill(phrases_.gridOf, {decimal(result.start), decimal(result.end), primes});
 }
 
 } // namespace numbers

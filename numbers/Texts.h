@@ -1,15 +1,12 @@
 #pragma once
 
 #include "Command.h"
-#include "Factorizer.h"
-#include "Hcf.h"
-#include "LcmLadder.h"
 #include "Phrases.h"
-#include "PictureLayout.h"
 #include "Practice.h"
-#include "PrimeRange.h"
+#include "Results.h"
 #include "Status.h"
 #include "Worksheet.h"
+#include "Working.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -21,7 +18,8 @@ namespace numbers {
 
 // Every text a user reads about a result, made from the result's data and one
 // table of phrases: the captions, the elapsed time, the refusal messages and
-// the working. Numbers are written in plain decimal digits, "-" for negatives,
+// the working. They only word what the results and their working (Working.h)
+// hold, and compute nothing. Numbers are written in plain decimal digits, "-" for negatives,
 // without group separators.
 class Texts {
 public:
@@ -56,34 +54,34 @@ public:
     // included. A refused result's working is its refusal.
     //
     // The division ladder of the first number and its factors in exponent form.
-    std::string factorsWorking(const FactorResult &result) const;
+    std::string factorsWorking(const FactorWorking &working) const;
     // Euclid's divisions for each step of the HCF fold.
-    std::string hcfWorking(const HcfResult &result) const;
+    std::string hcfWorking(const HcfWorking &working) const;
     // The LCM ladder as a table, then the product that gives the LCM.
-    std::string lcmWorking(const LcmResult &result) const;
+    std::string lcmWorking(const LcmWorking &working) const;
     // The sieve of Eratosthenes over the range, step by step, and the primes
-    // left; for a range wider than PrimeRange::MaxShownRange only their count.
-    std::string primesWorking(const PrimesResult &result) const;
+    // left; for a range too wide to show step by step only their count.
+    std::string primesWorking(const SieveWorking &working) const;
     // The last line of the factors' working, also shown under the factor tree:
     // the exponent form ("360 = 2^3 x 3^2 x 5"), "97 is a prime number.", or
     // for a number below 2, "Only numbers above 1 have prime factors.".
-    std::string factorsLastLine(const FactorResult &result) const;
+    std::string factorsLastLine(const FactorWorking &working) const;
 
     // The sums under a Venn diagram: the factors ascending, joined into a
     // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value
     // for one factor or none ("HCF = 3", "HCF = 1").
-    std::string hcfSum(std::span<const std::uint32_t> factors) const;
-    std::string lcmSum(std::span<const std::uint32_t> factors) const;
+    std::string hcfSum(const VennContents &venn) const;
+    std::string lcmSum(const VennContents &venn) const;
 
     // The pictures in words, as a screen reader says them. The factor tree:
     // each composite node, depth first, left child first ("Factor tree of
     // 360: 360 = 18 x 20; 18 = 3 x 6; ...").
-    std::string treeDescription(const FactorTree &tree) const;
+    std::string treeDescription(const FactorWorking &working) const;
     // The regions that hold factors, in the order of the circles they are in
     // ("Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3").
     std::string vennDescription(const VennContents &venn) const;
-    // "Grid of 20 to 30: the primes are 23, 29".
-    std::string gridDescription(const PrimesResult &result) const;
+    // "Grid of 20 to 30: the primes are 23, 29"; a notice for a range too wide to draw.
+    std::string gridDescription(const SieveWorking &working) const;
 
     // Practice (made in PracticeTexts.cpp). The question: "Find the HCF of 12, 18 and 30.".
     std::string questionText(const Question &question) const;
@@ -101,6 +99,9 @@ public:
     WorksheetText worksheet(const WorksheetOptions &options, std::span<const Question> questions) const;
     // The footer of every page: "Level 2 \u00B7 seed 4711 \u00B7 page 1 of 3".
     std::string worksheetFooter(const WorksheetOptions &options, int page, int pages) const;
+    // A line of the key as plain text, each raised exponent written with its
+    // base in the power phrase ("2^3"), as the Steps text writes powers.
+    std::string plainLine(const RichLine &line) const;
 
 private:
     Phrases phrases_;

@@ -31,9 +31,4 @@ std::string WholeNumber::decimal() const
     return value_->number.get_str();
 }
 
-bool operator==(const WholeNumber &a, const WholeNumber &b)
-{
-    return a.value_->number == b.value_->number;
-}
-
 } // namespace numbers

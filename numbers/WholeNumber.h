@@ -20,8 +20,6 @@ public:
     // Plain decimal digits, every one of them.
     std::string decimal() const;
 
-    friend bool operator==(const WholeNumber &a, const WholeNumber &b);
-
 private:
     struct Value;
     explicit WholeNumber(std::shared_ptr<const Value> value);

@@ -179,4 +179,26 @@ SieveWorking sieveWorking(std::int32_t a, std::int32_t b);
 // Reuses the result's primes.
 SieveWorking sieveWorking(const PrimesResult &result);
 
+// ---- Prime or not -----------------------------------------------------------
+
+// One trial division: number = quotient x divisor + remainder.
+struct TrialDivision {
+    std::uint32_t divisor = 0; // a prime
+    std::uint32_t quotient = 0;
+    std::uint32_t remainder = 0;
+
+    friend bool operator==(const TrialDivision &, const TrialDivision &) = default;
+};
+
+// Whether a number is prime, by trial division as school works it: the primes
+// up to its square root, tried in turn up to the first that divides it.
+struct PrimalityWorking {
+    std::uint32_t number = 0;
+    std::vector<std::uint32_t> primesToTry; // the primes p with p x p <= number, ascending
+    std::vector<TrialDivision> trials;      // in turn, up to the first with remainder 0
+    bool prime = false;                     // 2 or more, and no prime to try divides it
+};
+
+PrimalityWorking primalityWorking(std::uint32_t n);
+
 } // namespace numbers

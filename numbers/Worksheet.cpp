@@ -90,15 +90,4 @@ std::vector<Question> questions(const WorksheetOptions &options)
     return Practice::sheet(options.seed, options.kinds, options.level, options.count);
 }
 
-std::string plain(const RichLine &line)
-{
-    std::string text;
-    for (const LinePiece &piece : line) {
-        if (piece.raised)
-            text += '^';
-        text += piece.text;
-    }
-    return text;
-}
-
 } // namespace numbers::Worksheet

@@ -27,8 +27,9 @@ struct WorksheetOptions {
     friend bool operator==(const WorksheetOptions &, const WorksheetOptions &) = default;
 };
 
-// A piece of a line of text; an exponent is raised where the format can draw
-// it, and written after "^" in plain text ("2^3").
+// A piece of a line of text; an exponent, raised over the number before it,
+// is drawn raised where the format can and written with the power phrase in
+// plain text ("2^3", Texts::plainLine).
 struct LinePiece {
     std::string text;
     bool raised = false;
@@ -75,9 +76,6 @@ std::optional<std::uint64_t> readSeed(std::string_view text);
 
 // The questions of the sheet: Practice::sheet with the options.
 std::vector<Question> questions(const WorksheetOptions &options);
-
-// A line as plain text: each raised piece after "^".
-std::string plain(const RichLine &line);
 
 } // namespace Worksheet
 } // namespace numbers

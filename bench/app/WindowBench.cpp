@@ -354,11 +354,68 @@ std::vector<Case> cases()
     };
 }
 
-// The window's cases, then the pictures'.
+// Makes the main window the active one, where Ctrl+Shift+P is heard.
+void activate(frmLCM &window)
+{
+    window.activateWindow();
+    expect(QTest::qWaitForWindowActive(&window), "main window active");
+}
+
+// Opens the Practice window with Ctrl+Shift+P and returns once it has painted.
+void openPractice(frmLCM &window)
+{
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget *practice = control<QWidget>(window, "Practice");
+    expect(QTest::qWaitForWindowExposed(practice), "Practice window shown");
+    waitForPaint(practice);
+}
+
+// Types a wrong answer, still read, to the question on show.
+void typeWrongAnswer(frmLCM &window)
+{
+    control<QLineEdit>(window, "Answer")->setText(QStringLiteral("1 x 1"));
+}
+
+// The Practice window: opened, then a check, a hint and a new question.
+std::vector<Case> practiceCases()
+{
+    const auto feedbackShown = [](frmLCM &w) {
+        expect(!control<QLabel>(w, "Feedback")->text().isEmpty(), "feedback");
+    };
+    return {
+        {"Practice window, Ctrl+Shift+P to painted", activate, openPractice,
+         [](frmLCM &w) { expect(control<QWidget>(w, "Answer")->hasFocus(), "answer box"); }, 50,
+         [](frmLCM &w) {
+             if (QWidget *practice = w.findChild<QWidget *>(QStringLiteral("Practice")))
+                 practice->close();
+             activate(w);
+         }},
+        {"Practice: Check of a wrong answer", [](frmLCM &w) {
+             activate(w);
+             openPractice(w);
+         }, [](frmLCM &w) { clickButton(w, "Check"); },
+         feedbackShown, 5, typeWrongAnswer},
+        {"Practice: Hint", [](frmLCM &w) {
+             activate(w);
+             openPractice(w);
+         }, [](frmLCM &w) { clickButton(w, "Hint"); },
+         [](frmLCM &w) { expect(!control<QPlainTextEdit>(w, "Hints")->toPlainText().isEmpty(), "hint"); }, 5,
+         [](frmLCM &w) { clickButton(w, "Next"); }},
+        {"Practice: Next, a new question", [](frmLCM &w) {
+             activate(w);
+             openPractice(w);
+         }, [](frmLCM &w) { clickButton(w, "Next"); },
+         [](frmLCM &w) { expect(!control<QLabel>(w, "Question")->text().isEmpty(), "question"); }, 5},
+    };
+}
+
+// The window's cases, then the pictures' and the practice's.
 std::vector<Case> allCases()
 {
     std::vector<Case> all = cases();
     for (Case &c : pictureCases())
+        all.push_back(std::move(c));
+    for (Case &c : practiceCases())
         all.push_back(std::move(c));
     return all;
 }

@@ -1,6 +1,7 @@
 // Saves the pictures of the working that the README shows, through the real
 // window on the offscreen platform: each command is clicked, the Working
-// window opened on its result and its Save run with a file name.
+// window opened on its result and its Save run with a file name; then the
+// Practice window after a wrong answer.
 // Usage: working_pictures DIR (scripts/working-pictures.sh runs it).
 
 #include "DesktopSetup.h"
@@ -79,5 +80,16 @@ int main(int argc, char *argv[])
     if (!working->grab().save(out.filePath(QStringLiteral("working-window.png"))))
         return 1;
     std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("working-window.png"))));
+
+    // The Practice window after a wrong answer and one hint.
+    window.openPractice(2026);
+    auto *practice = control<QWidget>(window, "Practice");
+    control<QLineEdit>(*practice, "Answer")->setText(QStringLiteral("2 x 2 x 9"));
+    QTest::mouseClick(control<QPushButton>(*practice, "Check"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*practice, "Hint"), Qt::LeftButton);
+    QTest::qWait(50);
+    if (!practice->grab().save(out.filePath(QStringLiteral("practice-window.png"))))
+        return 1;
+    std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("practice-window.png"))));
     return 0;
 }

@@ -7,10 +7,16 @@ for the announced results (a caption's accessible description changes and an
 event says so), and reads refusals from their alert.
 
 Run it with run-atspi-test.sh, which starts the buses, the virtual display and
-the program. With --tree it only prints the window's accessibility tree.
+the program. It starts the program a second time with --practice (given
+--program PATH) and answers a question wrong, then right, reading the question
+and the feedback as they are announced. With --tree it only prints the
+window's accessibility tree.
 Each check prints one line; the last line counts them, and the exit status is
 1 when any failed.
 """
+import math
+import os
+import re
 import subprocess
 import sys
 import time
@@ -23,8 +29,11 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 WINDOW_TITLE = "Factorization, HCF & LCM of Numbers"
 WORKING_TITLE = "Working - Factors, HCF & LCM"
+PRACTICE_TITLE = "Practice \u2013 Factors, HCF & LCM"
 WAIT_SECONDS = 10
 START_SECONDS = 30
+# The program, to start again with --practice (given as --program PATH).
+PROGRAM = sys.argv[sys.argv.index("--program") + 1] if "--program" in sys.argv[:-1] else None
 
 NUMBERS_BOX = "Numbers separated by spaces"
 BOUND_BOXES = ("Prime range box 1", "Prime range box 2")
@@ -292,6 +301,85 @@ def check_picture(window, numbers, button, caption, description):
     do_action(find(working, Atspi.Role.PAGE_TAB, "Steps"), "Press")
 
 
+def find_frame(title):
+    """The first frame named title of any program on the bus, or None."""
+    desktop = Atspi.get_desktop(0)
+    for index in range(desktop.get_child_count()):
+        application = desktop.get_child_at_index(index)
+        if application is None:
+            continue
+        for frame in range(application.get_child_count()):
+            child = application.get_child_at_index(frame)
+            if child is not None and child.get_name() == title \
+                    and child.get_state_set().contains(Atspi.StateType.SHOWING):
+                application.set_cache_mask(Atspi.Cache.NONE)
+                return child
+    return None
+
+
+def smallest_factor(n):
+    return next((p for p in range(2, math.isqrt(n) + 1) if n % p == 0), n)
+
+
+def answers_to(question):
+    """A wrong and a right answer to the question, worked out here from its words."""
+    numbers = [int(n) for n in re.findall(r"\d+", question)]
+    if question.startswith("Write "):
+        n, factors = numbers[0], []
+        while n > 1:
+            factors.append(smallest_factor(n))
+            n //= factors[-1]
+        return "1 x " + str(numbers[0]), " x ".join(map(str, factors))
+    if question.startswith("Find the HCF"):
+        return "1", str(math.gcd(*numbers))
+    if question.startswith("Find the LCM"):
+        return "1", str(math.lcm(*numbers))
+    n = numbers[0]
+    p = smallest_factor(n)
+    return "1 x 1", "prime" if p == n else f"{p} x {n // p}"
+
+
+def check_practice(window, options):
+    """Starts a second program with the options, which opens the Practice
+    window over its main window; answers one question wrong, then right."""
+    if PROGRAM is None:
+        raise CheckFailed("no --program PATH given to start the program with --practice")
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([PROGRAM, *options], env=environment)
+    try:
+        practice = wait_for(lambda: find_frame(PRACTICE_TITLE), "the Practice window", START_SECONDS)
+        application = practice.get_application()
+        if not any(application.get_child_at_index(i).get_name() == WINDOW_TITLE
+                   for i in range(application.get_child_count())):
+            raise CheckFailed("no main window beside the Practice window")
+        question = find(practice, Atspi.Role.LABEL, "Question")
+        text = wait_for(lambda: question.get_description(), "a question")
+        wrong, right = answers_to(text)
+        for answer, is_right in ((wrong, False), (right, True)):
+            box = find(practice, Atspi.Role.TEXT, "Answer")
+            if not box.set_text_contents(answer):
+                raise CheckFailed(f"the answer box refused {answer!r}")
+            window.announcements.clear()
+            do_action(find(practice, Atspi.Role.PUSH_BUTTON, "Check"), "Press")
+            said = wait_for(lambda: next((d for name, d in window.announcements.heard
+                                          if name == "Feedback" and d), None),
+                            f"the feedback on {answer!r} to {text!r}")
+            if said.startswith("Right!") != is_right:
+                raise CheckFailed(f"{answer!r} to {text!r} got {said!r}")
+            if any(child.get_role() == Atspi.Role.ALERT for child in descendants(practice.get_application())):
+                raise CheckFailed(f"the verdict {said!r} came as an alert")
+    finally:
+        program.terminate()
+        program.wait(WAIT_SECONDS)
+
+
+# Practice: case, the options of the program started.
+PRACTICE = [
+    ("--practice: one question wrong, then right", ["--practice"]),
+    ("--practice --seed: one question wrong, then right", ["--practice", "--seed", "2026"]),
+]
+
+
 def checks():
     """Every check as its case name, function and arguments."""
     for case, *row in RESULTS:
@@ -306,6 +394,8 @@ def checks():
         yield case, check_working, row
     for case, *row in PICTURES:
         yield case, check_picture, row
+    for case, *row in PRACTICE:
+        yield case, check_practice, row
 
 
 def find_window():

@@ -1,6 +1,6 @@
 // Ending the program: the Exit entry, a close request and a game that starts.
 // Each case runs the application's event loop and checks that the window ended
-// it, taking the Working window with it; a guard ends a loop that nothing ends,
+// it, taking the Working and Practice windows with it; a guard ends a loop that nothing ends,
 // failing the case instead of hanging.
 
 #include "WindowSuiteMain.h"
@@ -156,6 +156,10 @@ void WindowExitTest::workingWindowGoesWithProgram()
     QWidget *working = window->findChild<QWidget *>(QStringLiteral("Working"));
     QVERIFY(working != nullptr);
     QVERIFY(working->isVisible());
+    window->openPractice(1);
+    QWidget *practice = window->findChild<QWidget *>(QStringLiteral("Practice"));
+    QVERIFY(practice != nullptr);
+    QVERIFY(practice->isVisible());
 
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(directory.path()));
@@ -169,6 +173,7 @@ void WindowExitTest::workingWindowGoesWithProgram()
 
     QCOMPARE(code, 0);
     QVERIFY(!working->isVisible());
+    QVERIFY(!practice->isVisible());
     QVERIFY(boxes->seen.isEmpty());
 }
 

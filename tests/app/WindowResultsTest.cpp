@@ -556,11 +556,11 @@ void WindowResultsTest::workingWindowOpensOnTheCaptionsWorking()
     const numbers::Texts texts;
     std::string text;
     if (expected == QStringLiteral("factors"))
-        text = texts.factorsWorking(numbers::Factorizer::ofFirst(values));
+        text = texts.factorsWorking(numbers::factorWorking(numbers::Factorizer::ofFirst(values)));
     else if (expected == QStringLiteral("hcf"))
-        text = texts.hcfWorking(numbers::Hcf::of(values));
+        text = texts.hcfWorking(numbers::hcfWorking(values));
     else
-        text = texts.lcmWorking(numbers::LcmLadder::of(values));
+        text = texts.lcmWorking(numbers::lcmWorking(values));
     QVERIFY(!text.empty());
     QCOMPARE(workingText(), QString::fromStdString(text));
 }
@@ -573,11 +573,11 @@ void WindowResultsTest::workingWindowFollowsResultsAndEdits()
     QVERIFY(workingWindow()->isVisible());
     std::vector<std::int32_t> values = valuesOf(QStringLiteral("12 18 30"));
     const numbers::Texts texts;
-    QCOMPARE(workingText(), QString::fromStdString(texts.hcfWorking(numbers::Hcf::of(values))));
+    QCOMPARE(workingText(), QString::fromStdString(texts.hcfWorking(numbers::hcfWorking(values))));
 
     // A new result of another command replaces the text.
     click("Find_LCM");
-    QCOMPARE(workingText(), QString::fromStdString(texts.lcmWorking(numbers::LcmLadder::of(values))));
+    QCOMPARE(workingText(), QString::fromStdString(texts.lcmWorking(numbers::lcmWorking(values))));
 
     // An edit of the numbers box says the working is gone.
     QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral(" 7"));
@@ -590,7 +590,7 @@ void WindowResultsTest::workingWindowFollowsResultsAndEdits()
     QCOMPARE(workingText(), QStringLiteral("The numbers have changed: run a command to see its working."));
     click("Factorize");
     values = valuesOf(QStringLiteral("8"));
-    QCOMPARE(workingText(), QString::fromStdString(texts.factorsWorking(numbers::Factorizer::ofFirst(values))));
+    QCOMPARE(workingText(), QString::fromStdString(texts.factorsWorking(numbers::factorWorking(numbers::Factorizer::ofFirst(values)))));
     QVERIFY(workingWindow()->isVisible());
 }
 

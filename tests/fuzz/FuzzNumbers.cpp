@@ -9,6 +9,7 @@
 #include "PrimeRange.h"
 #include "Utf8Text.h"
 #include "Texts.h"
+#include "Working.h"
 
 #include <gmpxx.h>
 
@@ -58,8 +59,18 @@ void runListCommands(std::span<const std::int32_t> values)
             product *= f;
         check(product == factors.number);
     }
-    if (factors.status.isOk())
-        checkWorking(texts.factorsWorking(factors));
+    if (factors.status.isOk()) {
+        const FactorWorking working = factorWorking(factors);
+        std::int64_t fromPowers = 1;
+        for (const PrimePower &power : working.powers)
+            for (int e = 0; e < power.exponent; ++e)
+                fromPowers *= power.prime;
+        check(working.factors.empty() || fromPowers == factors.number);
+        for (const DivisionRung &rung : working.ladder)
+            check(std::uint64_t{rung.divisor} * rung.quotient == rung.dividend);
+        check(working.ladder.empty() || working.ladder.back().quotient == 1);
+        checkWorking(texts.factorsWorking(working));
+    }
 
     const HcfResult hcf = Hcf::of(values);
     check(hcf.status.isOk() == (values.size() >= 2));
@@ -68,7 +79,14 @@ void runListCommands(std::span<const std::int32_t> values)
         if (hcf.value > 1)
             for (const std::int32_t v : values)
                 check(magnitude(v) % hcf.value == 0);
-        checkWorking(texts.hcfWorking(hcf));
+        const HcfWorking working = hcfWorking(hcf);
+        for (const HcfFoldStep &step : working.steps) {
+            for (const EuclidDivision &d : step.divisions)
+                check(std::uint64_t{d.quotient} * d.divisor + d.remainder == d.dividend && d.remainder < d.divisor);
+            check(step.divisions.empty() ? std::max(step.h, step.x) == step.g
+                                         : step.divisions.back().remainder == 0 && step.divisions.back().divisor == step.g);
+        }
+        checkWorking(texts.hcfWorking(working));
     }
 
     const LcmResult lcm = LcmLadder::of(values);
@@ -79,7 +97,7 @@ void runListCommands(std::span<const std::int32_t> values)
     }
     if (lcm.status.isOk()) {
         check(lcm.rows.size() == lcm.rungs.size());
-        checkWorking(texts.lcmWorking(lcm));
+        checkWorking(texts.lcmWorking(lcmWorking(lcm)));
     }
 }
 
@@ -107,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(std::is_sorted(primes.begin(), primes.end()));
             check(primes.empty() || primes.front() >= std::min(first.bound, second.bound));
             check(primes.empty() || primes.back() <= std::max(first.bound, second.bound));
-            checkWorking(texts.primesWorking({{first.bound, second.bound}, primes}));
+            checkWorking(texts.primesWorking(sieveWorking({{first.bound, second.bound}, primes})));
         }
     }
     return 0;

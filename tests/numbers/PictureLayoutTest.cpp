@@ -68,7 +68,7 @@ TEST(FactorTreeLayout, SplitsAtTheNearestDivisorsWithoutOverlap)
     for (const auto &[name, first, last] : cases)
         for (std::int64_t n = first; n <= last; ++n) {
             SCOPED_TRACE(std::string(name) + ": " + std::to_string(n));
-            const FactorTree tree = layoutFactorTree(static_cast<std::int32_t>(n), measure, {300, TextHeight});
+            const FactorTree tree = layoutFactorTree(factorWorking(static_cast<std::int32_t>(n)), measure, {300, TextHeight});
             ASSERT_EQ(tree.lines.size() + 1, tree.nodes.size());
             EXPECT_EQ(tree.nodes[0].value, n);
             std::vector<Rect> drawn{tree.lastLine};
@@ -106,7 +106,7 @@ TEST(FactorTreeLayout, SplitsAtTheNearestDivisorsWithoutOverlap)
             EXPECT_EQ(tree.composites, composites);
             expectApart(drawn);
         }
-    EXPECT_TRUE(layoutFactorTree(1, measure, {}).nodes.empty());
+    EXPECT_TRUE(layoutFactorTree(factorWorking(1), measure, {}).nodes.empty());
 }
 
 // Copy k of prime p stands for the numbers holding p at least k times, so it
@@ -151,7 +151,7 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
     const std::vector<unsigned> order2{0b01, 0b11, 0b10}, order3{0b001, 0b011, 0b111, 0b101, 0b010, 0b110, 0b100};
     for (const auto &[name, values] : cases) {
         SCOPED_TRACE(name);
-        const VennDiagram venn = layoutVenn(values, measure, {120, TextHeight}, {160, TextHeight});
+        const VennDiagram venn = layoutVenn(vennContents(values), measure, {120, TextHeight}, {160, TextHeight});
         const auto &order = values.size() == 2 ? order2 : order3;
         ASSERT_TRUE(venn.circles.size() == values.size() && venn.regions.size() == order.size());
         std::vector<std::uint64_t> magnitudes;
@@ -193,7 +193,7 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
         expectApart(texts);
     }
     for (const std::vector<std::int32_t> &notDrawn : std::vector<std::vector<std::int32_t>>{{}, {5}, {0, 5}, {6, 10, 0}, {1, 2, 3, 4}})
-        EXPECT_FALSE(layoutVenn(notDrawn, measure, {}, {}).isDrawn());
+        EXPECT_FALSE(layoutVenn(vennContents(notDrawn), measure, {}, {}).isDrawn());
 }
 
 TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
@@ -203,7 +203,7 @@ TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
         {"1000 at the top", 224002, 225001, 1000}, {"1000 off the tens", 995, 1994, 1000}, {"1001 numbers", 1, 1001, 0}};
     for (const auto &[name, a, b, count] : cases) {
         SCOPED_TRACE(name);
-        const SieveGrid grid = layoutSieveGrid(a, b, measure);
+        const SieveGrid grid = layoutSieveGrid(sieveWorking(a, b), measure);
         ASSERT_EQ(grid.cells.size(), count);
         std::vector<Rect> cells;
         for (std::size_t i = 0; i < grid.cells.size(); ++i) {
@@ -222,7 +222,7 @@ TEST(SieveGridLayout, PlacesEachNumberInItsRowAndColumn)
     }
 }
 
-TEST(SieveSteps, CrossOutByTheSmallestPrimeFactor)
+TEST(SieveWorking, CrossOutByTheSmallestPrimeFactor)
 {
     const std::tuple<const char *, std::int32_t, std::int32_t> cases[] = {
         {"20 to 30", 20, 30}, {"bounds either way", 30, 20}, {"only 1", 1, 1}, {"1 and 2", 1, 2}, {"only 2", 2, 2},
@@ -230,7 +230,7 @@ TEST(SieveSteps, CrossOutByTheSmallestPrimeFactor)
         {"1001 numbers", 1, 1001}, {"wide at the top", 100000, 225001}};
     for (const auto &[name, a, b] : cases) {
         SCOPED_TRACE(name);
-        const SieveSteps steps = PrimeRange::sieveSteps(a, b);
+        const SieveWorking steps = sieveWorking(a, b);
         const std::int32_t start = std::min(a, b), end = std::max(a, b);
         EXPECT_TRUE(steps.start == start && steps.end == end);
         EXPECT_TRUE(steps.wide == (end - start >= 1000) && steps.crossesOutOne == (start == 1));

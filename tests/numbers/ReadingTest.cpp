@@ -195,6 +195,15 @@ TEST(Separators, MalformedBytesAndLookAlikesAreCharactersOfTheirToken)
         {"12\xC0\xA0" "18", "12\uFFFD\uFFFD18"},   // an overlong blank
         {"12\xE2\x80" "18", "12\uFFFD\uFFFD18"},   // an en quad cut short
         {"12\xED\xA0\x80", "12\uFFFD\uFFFD\uFFFD"}, // a surrogate
+        {"12\xE0\x80\xA0" "18", "12\uFFFD\uFFFD\uFFFD18"},               // a blank, overlong in three bytes
+        {"1\xE0\x80\xB2", "1\uFFFD\uFFFD\uFFFD"},                       // the digit 2, overlong in three bytes
+        {"12\xE0\x9F\xBF", "12\uFFFD\uFFFD\uFFFD"},                     // U+07FF, overlong in three bytes
+        {"12\xF0\x80\x80\xA0" "18", "12\uFFFD\uFFFD\uFFFD\uFFFD18"},   // a blank, overlong in four bytes
+        {"1\xF0\x8F\xBF\xBF", "1\uFFFD\uFFFD\uFFFD\uFFFD"},           // U+FFFF, overlong in four bytes
+        {"1\xF4\x90\x80\x80", "1\uFFFD\uFFFD\uFFFD\uFFFD"},           // U+110000, just above U+10FFFF
+        {"1\xF5\x80\x80\x80", "1\uFFFD\uFFFD\uFFFD\uFFFD"},           // a lead byte only values above U+10FFFF take
+        {"1\xF7\xBF\xBF\xBF", "1\uFFFD\uFFFD\uFFFD\uFFFD"},           // U+1FFFFF
+        {"1\xF4\x8F\xBF\xBF", "1\U0010FFFF"},                             // U+10FFFF itself is well-formed
         {"\xFF", "\uFFFD"},
         {"12\u180E" "18", "12<U+180E>18"},         // Mongolian vowel separator: format, no longer a space
         {"12\u2060" "x", "12<U+2060>x"},           // word joiner, kept in a refused token

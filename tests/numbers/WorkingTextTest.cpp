@@ -39,9 +39,9 @@ TEST(FactorsWorking, LaysOutTheDivisionLadderAlignedAndTheExponentForm)
         {{INT32_MIN}, "Factors of -2147483648\n\nOnly numbers above 1 have prime factors."},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(Texts().factorsWorking(Factorizer::ofFirst(c.values)), c.text) << c.values.front();
+        EXPECT_EQ(Texts().factorsWorking(factorWorking(Factorizer::ofFirst(c.values))), c.text) << c.values.front();
 
-    const std::string twoToThe30 = Texts().factorsWorking(Factorizer::ofFirst(std::vector<std::int32_t>{1073741824}));
+    const std::string twoToThe30 = Texts().factorsWorking(factorWorking(1073741824));
     EXPECT_TRUE(twoToThe30.starts_with("Factors of 1073741824\n\n2 | 1073741824\n2 |  536870912\n")) << twoToThe30;
     EXPECT_TRUE(twoToThe30.ends_with("\n2 |          2\n  |          1\n\n1073741824 = 2^30")) << twoToThe30;
 }
@@ -69,7 +69,7 @@ TEST(HcfWorking, ShowsEuclidsDivisionsOnTheMagnitudesAndStopsAtOne)
         {{5}, "You must have two numbers to Find HCF."},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(Texts().hcfWorking(Hcf::of(c.values)), c.text) << c.text;
+        EXPECT_EQ(Texts().hcfWorking(hcfWorking(c.values)), c.text) << c.text;
 }
 
 TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
@@ -91,8 +91,8 @@ TEST(LcmWorking, TabulatesTheLadderWithRightAlignedColumns)
                              "LCM = 65537 x 2 x 3 = 393222"},
     };
     for (const WorkingCase &c : cases)
-        EXPECT_EQ(Texts().lcmWorking(LcmLadder::of(c.values)), c.text) << c.text;
-    EXPECT_EQ(Texts().lcmWorking(LcmLadder::of({})), "Enter at least one number.");
+        EXPECT_EQ(Texts().lcmWorking(lcmWorking(c.values)), c.text) << c.text;
+    EXPECT_EQ(Texts().lcmWorking(lcmWorking(std::span<const std::int32_t>{})), "Enter at least one number.");
 }
 
 // Numbers made of small primes, so that the ladder has many rungs.
@@ -199,7 +199,7 @@ TEST(LcmWorking, EveryRowDividedByItsRungGivesTheNextAndTheProductIsTheLcm)
                 v = -v;
         }
         SCOPED_TRACE("list " + std::to_string(i));
-        expectReplayableTable(values, Texts().lcmWorking(LcmLadder::of(values)));
+        expectReplayableTable(values, Texts().lcmWorking(lcmWorking(values)));
     }
 }
 
@@ -225,10 +225,10 @@ TEST(PrimesWorking, CrossesOutTheMultiplesOfEachPrimeUpToTheSquareRoot)
     };
     for (const auto &c : cases) {
         const PrimesResult result{c.bounds, PrimeRange::primesBetween(c.bounds[0], c.bounds[1])};
-        EXPECT_EQ(Texts().primesWorking(result), c.text) << c.bounds[0] << ".." << c.bounds[1];
+        EXPECT_EQ(Texts().primesWorking(sieveWorking(result)), c.text) << c.bounds[0] << ".." << c.bounds[1];
     }
     // A range with no multiples of a small prime says so.
-    EXPECT_NE(Texts().primesWorking({{121, 122}, {}}).find("Cross out the multiples of 7: none"), std::string::npos);
+    EXPECT_NE(Texts().primesWorking(sieveWorking(121, 122)).find("Cross out the multiples of 7: none"), std::string::npos);
 }
 
 struct PictureTextCase {
@@ -239,7 +239,7 @@ struct PictureTextCase {
 
 std::string treeWords(std::int32_t n)
 {
-    return Texts().treeDescription(layoutFactorTree(n, [](const std::string &t) { return Size{7.0 * static_cast<double>(t.size()), 14}; }, {}));
+    return Texts().treeDescription(factorWorking(n));
 }
 
 std::string vennWords(std::vector<std::int32_t> values)
@@ -249,13 +249,16 @@ std::string vennWords(std::vector<std::int32_t> values)
 
 std::string gridWords(std::int32_t a, std::int32_t b)
 {
-    return Texts().gridDescription({{a, b}, PrimeRange::primesBetween(a, b)});
+    return Texts().gridDescription(sieveWorking(a, b));
 }
 
 TEST(PictureTexts, SayTheSumsAndThePictureInWords)
 {
     const Texts texts;
-    const std::vector<std::uint32_t> hcf23{2, 3}, three{3}, none{}, lcm36{2, 2, 3, 3}, bigPrimes{2147483587, 2147483629, 2147483647};
+    // Diagrams whose middle or whole is the factors named.
+    const VennContents hcf23 = vennContents(std::vector<std::int32_t>{6, 6}), three = vennContents(std::vector<std::int32_t>{3, 3}),
+                       none = vennContents(std::vector<std::int32_t>{1, 1}), lcm36 = vennContents(std::vector<std::int32_t>{4, 9}),
+                       bigPrimes = vennContents(std::vector<std::int32_t>{2147483587, 2147483629, 2147483647});
     const PictureTextCase cases[] = {
         {"HCF sum of two factors", texts.hcfSum(hcf23), "HCF = 2 x 3 = 6"},
         {"HCF sum of one factor", texts.hcfSum(three), "HCF = 3"},

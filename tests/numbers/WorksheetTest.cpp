@@ -102,7 +102,7 @@ TEST_P(KeyLine, WritesTheSchoolForm)
     const Question questions[] = {GetParam().question};
     const WorksheetText sheet = Texts().worksheet({}, questions);
     ASSERT_EQ(sheet.items.size(), 1U);
-    EXPECT_EQ(Worksheet::plain(sheet.items[0].answer), GetParam().line);
+    EXPECT_EQ(Texts().plainLine(sheet.items[0].answer), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worksheet, KeyLine, testing::Values(
@@ -154,7 +154,7 @@ TEST_P(SheetKey, AgreesWithTheCores)
     const WorksheetText sheet = Texts().worksheet(options, questions);
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const WorksheetText::Item &item = sheet.items[i];
-        const std::string line = Worksheet::plain(item.answer);
+        const std::string line = Texts().plainLine(item.answer);
         SCOPED_TRACE(line);
         EXPECT_EQ(item.number, std::to_string(i + 1) + ".");
         const std::vector<std::int32_t> values(item.question.numbers.begin(), item.question.numbers.end());
