@@ -42,6 +42,8 @@ QString CaptionLabel::shownToolTip(const QScreen *shownOn) const
 
 bool CaptionLabel::event(QEvent *event)
 {
+    if (event->type() == QEvent::Polish)
+        captionChanged(); // the form's own text, set before any caption
     if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
         const auto *help = static_cast<QHelpEvent *>(event);
         QToolTip::showText(help->globalPos(), shownToolTip(QGuiApplication::screenAt(help->globalPos())), this);
@@ -126,15 +128,19 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
                           isEnabled(), shown, foregroundRole());
 }
 
-void CaptionLabel::setText(const QString &caption)
+void CaptionLabel::setCaption(const QString &caption)
 {
-    QLabel::setText(caption);
+    setText(caption);
+    captionChanged();
+}
+
+void CaptionLabel::captionChanged()
+{
     // A label with an accessible name is read by that name; its caption, whole,
     // is read as the description.
     if (!accessibleName().isEmpty())
-        setAccessibleDescription(caption);
+        setAccessibleDescription(text());
     fit();
-    emit captionWritten(caption);
 }
 
 void CaptionLabel::fit()

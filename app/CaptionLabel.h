@@ -24,9 +24,10 @@ public:
     // Turns auto-size on or off; on, the label takes its caption's size at once.
     void setAutoSize(bool on);
 
-    // Writes a caption. Hides QLabel::setText, so every caption written
-    // through this class is sized.
-    void setText(const QString &caption);
+    // Writes a caption: sets the text, tells a screen reader, and sizes the
+    // label. Every caption is written so; a text the form sets through
+    // QLabel::setText is sized when the label is first polished.
+    void setCaption(const QString &caption);
     // The tooltip as it is shown on screen shownOn: broken into lines no wider
     // than that screen (nor than 640 pixels, for reading).
     QString shownToolTip(const QScreen *shownOn) const;
@@ -44,16 +45,15 @@ public:
     // gives caption back.
     static QString brokenIntoLines(const QString &caption, const QFontMetrics &metrics, int maxWidth);
 
-signals:
-    // A caption has been written, as setText wrote it.
-    void captionWritten(const QString &caption);
-
 protected:
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The text has changed: a named label's description follows it, and the
+    // label takes its size.
+    void captionChanged();
     void fit();
 
     bool autoSizing_ = false;

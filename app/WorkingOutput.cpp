@@ -180,3 +180,10 @@ void WorkingOutput::renderPages(QPagedPaintDevice &device, const QString &steps,
     const QSizeF size = source.size() * scale;
     picture.render(&painter, QRectF(QPointF((page.width() - size.width()) / 2, 0), size), source);
 }
+
+QString WorkingOutput::print(QWidget *parent, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture)
+{
+    const bool offered = OptionalOutput::print(
+        parent, [&](QPagedPaintDevice &printer) { renderPages(printer, steps, stepsFont, picture); });
+    return offered ? QString() : OptionalOutput::reason();
+}

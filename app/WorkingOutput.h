@@ -7,8 +7,10 @@
 class QFont;
 class QGraphicsScene;
 class QPagedPaintDevice;
+class QWidget;
 
-// The working out of the program: in a file, on the clipboard, on paper.
+// The working out of the program: in a file, on the clipboard, on paper. The
+// one way to the printing module (OptionalOutput), for SVG and for paper.
 namespace WorkingOutput {
 
 // The file kinds a save offers, as file dialog filters: "PNG picture (*.png)",
@@ -35,5 +37,9 @@ QImage image(QGraphicsScene &picture);
 // not; then the picture on the next page, scaled to fit it, at most twice its
 // size.
 void renderPages(QPagedPaintDevice &device, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture);
+// Asks for a printer in the platform's print dialog, owned by parent, and
+// prints the pages (renderPages) when the user accepts. Gives back an empty
+// text when the dialog was offered, else why printing is not available.
+QString print(QWidget *parent, const QString &steps, const QFont &stepsFont, QGraphicsScene &picture);
 
 } // namespace WorkingOutput

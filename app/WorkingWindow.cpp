@@ -2,7 +2,6 @@
 
 #include "AppNames.h"
 #include "LatestResults.h"
-#include "OptionalOutput.h"
 #include "PictureView.h"
 #include "Texts.h"
 #include "WorkingOutput.h"
@@ -315,12 +314,9 @@ void WorkingWindow::copyPicture()
 
 void WorkingWindow::printWorking()
 {
-    const bool offered = OptionalOutput::print(this, [this](QPagedPaintDevice &printer) {
-        WorkingOutput::renderPages(printer, text_->toPlainText(), text_->font(), *scene_);
-    });
-    if (!offered)
-        QMessageBox::critical(this, AppNames::shortTitle(),
-                              tr("Printing is not available: %1").arg(OptionalOutput::reason()));
+    const QString unavailable = WorkingOutput::print(this, text_->toPlainText(), text_->font(), *scene_);
+    if (!unavailable.isEmpty())
+        QMessageBox::critical(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(unavailable));
 }
 
 void WorkingWindow::place()

@@ -165,8 +165,8 @@ void frmLCM::Factorize_Click()
     results_->clear(Command::Factors);
     shell_->run([this] {
         shell_->startClock();
-        factorsCaption_->setText(qt(texts_.phrases().factorsWaiting));
-        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        factorsCaption_->setCaption(qt(texts_.phrases().factorsWaiting));
+        statusLine_->setCaption(qt(texts_.phrases().pleaseWait));
         if (!accepted(Read_Input()))
             return;
         numbers::FactorResult result = numbers::Factorizer::ofFirst(Numbers.values());
@@ -174,8 +174,8 @@ void frmLCM::Factorize_Click()
             return;
         factorsFrame_->setTitle(qt(texts_.factorsFrameTitle(result)));
         const QString factors = qt(texts_.factorsCaption(result));
-        factorsCaption_->setText(factors);
-        statusLine_->setText(qt(texts_.elapsedCaption(Command::Factors, shell_->elapsedMilliseconds())));
+        factorsCaption_->setCaption(factors);
+        statusLine_->setCaption(qt(texts_.elapsedCaption(Command::Factors, shell_->elapsedMilliseconds())));
         factorsCaption_->setToolTip(factors);
         results_->set(std::move(result));
     });
@@ -186,17 +186,17 @@ void frmLCM::Find_HCF_Click()
     results_->clear(Command::Hcf);
     shell_->run([this] {
         shell_->startClock();
-        hcfCaption_->setText(qt(texts_.phrases().hcfWaiting));
-        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        hcfCaption_->setCaption(qt(texts_.phrases().hcfWaiting));
+        statusLine_->setCaption(qt(texts_.phrases().pleaseWait));
         if (!accepted(Read_Input()))
             return;
         numbers::HcfResult result = numbers::Hcf::of(Numbers.values());
         if (!accepted(result.status))
             return;
         const QString hcf = qt(texts_.hcfCaption(result));
-        hcfCaption_->setText(hcf);
+        hcfCaption_->setCaption(hcf);
         hcfCaption_->setToolTip(hcf);
-        statusLine_->setText(qt(texts_.elapsedCaption(Command::Hcf, shell_->elapsedMilliseconds())));
+        statusLine_->setCaption(qt(texts_.elapsedCaption(Command::Hcf, shell_->elapsedMilliseconds())));
         results_->set(std::move(result));
     });
 }
@@ -206,20 +206,20 @@ void frmLCM::Find_LCM_Click()
     results_->clear(Command::Lcm);
     shell_->run([this] {
         shell_->startClock();
-        lcmCaption_->setText(qt(texts_.phrases().lcmWaiting));
-        lcmFactorsCaption_->setText(qt(texts_.phrases().lcmFactorsWaiting));
-        statusLine_->setText(qt(texts_.phrases().pleaseWait));
+        lcmCaption_->setCaption(qt(texts_.phrases().lcmWaiting));
+        lcmFactorsCaption_->setCaption(qt(texts_.phrases().lcmFactorsWaiting));
+        statusLine_->setCaption(qt(texts_.phrases().pleaseWait));
         if (!accepted(Read_Input()))
             return;
         numbers::LcmResult result = FindLCM();
         if (!accepted(result.status))
             return;
         const QString lcm = qt(texts_.lcmCaption(result));
-        lcmCaption_->setText(lcm);
+        lcmCaption_->setCaption(lcm);
         lcmCaption_->setToolTip(lcm);
-        statusLine_->setText(qt(texts_.elapsedCaption(Command::Lcm, shell_->elapsedMilliseconds())));
+        statusLine_->setCaption(qt(texts_.elapsedCaption(Command::Lcm, shell_->elapsedMilliseconds())));
         const QString ladder = qt(texts_.lcmFactorsCaption(result));
-        lcmFactorsCaption_->setText(ladder);
+        lcmFactorsCaption_->setCaption(ladder);
         lcmFactorsCaption_->setToolTip(ladder);
         results_->set(std::move(result));
     });
@@ -229,8 +229,8 @@ void frmLCM::FindPrime_Click()
 {
     results_->clear(Command::Primes);
     shell_->run([this] {
-        statusLine_->setText(qt(texts_.phrases().primeTimeWaiting));
-        primeCountCaption_->setText(qt(texts_.phrases().primesFinding));
+        statusLine_->setCaption(qt(texts_.phrases().primeTimeWaiting));
+        primeCountCaption_->setCaption(qt(texts_.phrases().primesFinding));
         shell_->startClock();
         std::array<std::int32_t, 2> PrimeBounds{};
         for (std::size_t box = 0; box < Text2_.size(); ++box) {
@@ -244,8 +244,8 @@ void frmLCM::FindPrime_Click()
         }
         numbers::PrimesResult result = ListPrimes(PrimeBounds);
         primeList_->showPrimes(result.primes);
-        primeCountCaption_->setText(qt(texts_.primeCountCaption(result)));
-        statusLine_->setText(qt(texts_.elapsedCaption(Command::Primes, shell_->elapsedMilliseconds())));
+        primeCountCaption_->setCaption(qt(texts_.primeCountCaption(result)));
+        statusLine_->setCaption(qt(texts_.elapsedCaption(Command::Primes, shell_->elapsedMilliseconds())));
         results_->set(std::move(result));
     });
 }
@@ -263,12 +263,12 @@ void frmLCM::Form_QueryUnload()
 void frmLCM::Text1_Change()
 {
     const numbers::Phrases &phrases = texts_.phrases();
-    factorsCaption_->setText(qt(phrases.factorsWaiting));
-    lcmCaption_->setText(qt(phrases.lcmWaiting));
-    lcmFactorsCaption_->setText(qt(phrases.lcmFactorsWaiting));
+    factorsCaption_->setCaption(qt(phrases.factorsWaiting));
+    lcmCaption_->setCaption(qt(phrases.lcmWaiting));
+    lcmFactorsCaption_->setCaption(qt(phrases.lcmFactorsWaiting));
     factorsFrame_->setTitle(qt(phrases.factorsFrame));
-    statusLine_->setText(qt(phrases.numbersEdited));
-    hcfCaption_->setText(qt(phrases.hcfWaiting));
+    statusLine_->setCaption(qt(phrases.numbersEdited));
+    hcfCaption_->setCaption(qt(phrases.hcfWaiting));
     results_->numbersEdited();
 }
 

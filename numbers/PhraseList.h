@@ -170,6 +170,8 @@ PHRASE(askLcmOfThree, QT_TRANSLATE_NOOP("Phrases", "Find the LCM of %1, %2 and %
 PHRASE(askPrimeOrNot, QT_TRANSLATE_NOOP("Phrases", "Is %1 a prime number? If not, write it as a product of two smaller numbers."))
 //: The verdict on a right answer. %1: what was found: "360 = 2^3 x 3^2 x 5", "HCF = 6", "LCM = 36", "91 = 7 x 13" or "97 is a prime number.".
 PHRASE(right, QT_TRANSLATE_NOOP("Phrases", "Right! %1"))
+//: The verdict when Check is pressed with nothing typed.
+PHRASE(noAnswer, QT_TRANSLATE_NOOP("Phrases", "Type your answer first."))
 //: The verdict on an answer that cannot be read. %1: the part of the answer not understood, as typed.
 PHRASE(cannotRead, QT_TRANSLATE_NOOP("Phrases", "I can't read \"%1\"."))
 //: The verdict on an answer with a number or exponent far too large. %1: that number or exponent, as typed.
@@ -206,8 +208,6 @@ PHRASE(primeOrProduct, QT_TRANSLATE_NOOP("Phrases", "Write \"%1\", or write %2 a
 PHRASE(division, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3"))
 //: A hint: one division with a remainder. %1 divided by %2 gives %3, remainder %4.
 PHRASE(divisionLeaves, QT_TRANSLATE_NOOP("Phrases", "%1 ÷ %2 = %3 r %4"))
-//: A hint: one of Euclid's divisions. %1 = %2 times %3 plus the remainder %4. "x" is the times sign.
-PHRASE(euclidDivision, QT_TRANSLATE_NOOP("Phrases", "%1 = %2 x %3 + %4"))
 //: A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.
 PHRASE(ladderRow, QT_TRANSLATE_NOOP("Phrases", "%1 | %2"))
 //: A hint: the numbers left under the LCM ladder. %1: the numbers, two blanks apart.

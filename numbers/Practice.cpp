@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <set>
@@ -156,26 +157,73 @@ std::size_t countOf(PracticeKind kind, int level, Random &random)
     return level == 1 ? 2 : 3;
 }
 
-// The numbers of a question, sorted: the same question in another order.
-std::vector<std::uint32_t> keyOf(std::vector<std::uint32_t> numbers)
+using Key = std::vector<std::uint32_t>; // a question's numbers, ascending
+
+// Every question of one number, or of two at level 1, that fits the level
+// and wanted, ascending; empty for the levels with too many to list (two or
+// three numbers up to 500), whose questions are never used up in practice.
+std::vector<Key> everyQuestion(PracticeKind kind, int level, Wanted wanted)
 {
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    std::vector<Key> every;
+    const Bounds bounds = boundsOf(kind, level);
+    const bool single = kind == PracticeKind::PrimeFactors || kind == PracticeKind::PrimeOrNot;
+    for (std::uint32_t a = bounds.low; a <= bounds.high; ++a) {
+        if (single) {
+            if (fitsLevel(kind, level, std::array{a}, wanted))
+                every.push_back({a});
+            continue;
+        }
+        if (level != 1)
+            break;
+        for (std::uint32_t b = a + 1; b <= bounds.high; ++b)
+            if (fitsLevel(kind, level, std::array{a, b}, wanted))
+                every.push_back({a, b});
+    }
+    return every;
 }
 
-// Draws until a question fits the level and is not in used; after enough
-// draws without an unused one, the level's questions are taken to be used up
-// and a repeat is allowed.
-Question draw(PracticeKind kind, int level, Wanted wanted, Random &random, std::set<std::vector<std::uint32_t>> &used)
+// What a sheet remembers while it draws: the questions asked, by kind, and
+// the lists of every question of a level, made when first needed.
+struct Drawn {
+    std::array<std::set<Key>, 4> used;
+    std::map<std::pair<PracticeKind, Wanted>, std::vector<Key>> every;
+};
+
+// A question that fits the level and wanted, not asked before while the level
+// has one left. Random draws find one at once unless the level is nearly used
+// up; then the unused ones are listed and one of them is taken (or, when none
+// is left, any one: a repeat).
+Question draw(PracticeKind kind, int level, Wanted wanted, Random &random, Drawn &drawn)
 {
-    constexpr int drawsForUnused = 20000;
+    constexpr int quickDraws = 200;
+    constexpr int drawsForUnused = 20000; // for the levels too large to list
+    std::set<Key> &used = drawn.used[static_cast<std::size_t>(kind)];
     const Bounds bounds = boundsOf(kind, level);
     std::optional<Question> repeat;
     for (int attempt = 0;; ++attempt) {
+        if (attempt == quickDraws) {
+            auto [at, made] = drawn.every.try_emplace({kind, wanted});
+            if (made)
+                at->second = everyQuestion(kind, level, wanted);
+            const std::vector<Key> &every = at->second;
+            if (!every.empty()) {
+                std::vector<const Key *> unused;
+                for (const Key &key : every)
+                    if (!used.contains(key))
+                        unused.push_back(&key);
+                Key numbers = unused.empty() ? every[random.between(0, static_cast<std::uint32_t>(every.size() - 1))]
+                                             : *unused[random.between(0, static_cast<std::uint32_t>(unused.size() - 1))];
+                used.insert(numbers);
+                if (numbers.size() == 2 && random.between(0, 1) == 1)
+                    std::swap(numbers[0], numbers[1]);
+                return {kind, std::move(numbers)};
+            }
+        }
         Question question{kind, std::vector<std::uint32_t>(countOf(kind, level, random))};
         for (std::uint32_t &number : question.numbers)
             number = random.between(bounds.low, bounds.high);
-        std::vector<std::uint32_t> key = keyOf(question.numbers);
+        Key key = question.numbers;
+        std::sort(key.begin(), key.end());
         if (std::adjacent_find(key.begin(), key.end()) != key.end() || !fitsLevel(kind, level, question.numbers, wanted))
             continue;
         if (!used.contains(key)) {
@@ -216,7 +264,7 @@ std::vector<Question> Practice::sheet(std::uint64_t seed, std::span<const Practi
         return questions;
     level = std::clamp(level, LowestLevel, HighestLevel);
     Random random(seed);
-    std::array<std::set<std::vector<std::uint32_t>>, 4> used;
+    Drawn drawn;
     std::array<Wanted, RoundLength> block{};
     int primeOrNotAsked = 0;
     questions.reserve(static_cast<std::size_t>(count));
@@ -228,7 +276,7 @@ std::vector<Question> Practice::sheet(std::uint64_t seed, std::span<const Practi
                 block = primeOrNotBlock(level, random);
             wanted = block[static_cast<std::size_t>(primeOrNotAsked++ % RoundLength)];
         }
-        questions.push_back(draw(kind, level, wanted, random, used[static_cast<std::size_t>(kind)]));
+        questions.push_back(draw(kind, level, wanted, random, drawn));
     }
     return questions;
 }
@@ -244,16 +292,15 @@ std::vector<Question> Practice::round(std::uint64_t seed, PracticeChoice choice,
 
 namespace {
 
-// An answer's side as read: the factors written, or a refusal.
+// One side of an answer's "=" as read: the factors written.
 struct Side {
     std::vector<Term> terms;
-    std::string_view text; // as cleaned, for quoting
 };
 
 struct Reading {
     bool primeWord = false;
     std::vector<Side> sides;
-    std::optional<Verdict> refused; // Unreadable or TooBig
+    std::optional<Verdict> refused; // NoAnswer, Unreadable or TooBig
 };
 
 constexpr std::uint64_t LargestBase = 0xFFFFFFFFu;
@@ -471,6 +518,10 @@ Reading read(std::string_view cleaned, std::string_view primeWord)
 {
     Reading reading;
     const std::string_view whole = trimmed(cleaned);
+    if (whole.empty()) {
+        reading.refused = refusedAs(VerdictReason::NoAnswer, whole);
+        return reading;
+    }
     if (sameWord(whole, primeWord) || sameWord(whole, "prime")) {
         reading.primeWord = true;
         return reading;
@@ -491,7 +542,7 @@ Reading read(std::string_view cleaned, std::string_view primeWord)
             reading.refused = std::move(*refusal);
             return reading;
         }
-        reading.sides.push_back({std::get<std::vector<Term>>(std::move(terms)), part});
+        reading.sides.push_back({std::get<std::vector<Term>>(std::move(terms))});
     }
     return reading;
 }

@@ -39,6 +39,7 @@ struct Question {
 // Why an answer is right or wrong, and what its text names.
 enum class VerdictReason {
     Right,                   // numbers: as for the right texts below
+    NoAnswer,                // nothing but blanks
     Unreadable,              // quoted: the part that could not be read
     TooBig,                  // quoted: a number or exponent too large to be meant
     OneIsNotPrime,           // a factor 1 in prime factors

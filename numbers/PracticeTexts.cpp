@@ -26,18 +26,14 @@ std::string joined(std::span<const std::uint64_t> numbers, std::string_view sepa
     return text;
 }
 
-// "2^3 x 3^2 x 5": each term, with "^" and its exponent when above 1.
-std::string productOf(std::span<const Term> terms, std::string_view times)
+// "2^3 x 3^2 x 5": the terms joined by the times sign, each a power when its exponent is not 1.
+std::string productOf(std::span<const Term> terms, const Phrases &phrases)
 {
     std::string text;
     for (const Term &term : terms) {
         if (!text.empty())
-            text += times;
-        text += decimal(term.base);
-        if (term.exponent != 1) {
-            text += '^';
-            text += decimal(term.exponent);
-        }
+            text += phrases.times;
+        text += term.exponent == 1 ? decimal(term.base) : Texts::fill(phrases.power, {decimal(term.base), decimal(term.exponent)});
     }
     return text;
 }
@@ -72,7 +68,7 @@ std::string Texts::questionText(const Question &question) const
 std::string Texts::verdictText(const Verdict &verdict) const
 {
     const auto number = [&](std::size_t i) { return i < verdict.numbers.size() ? decimal(verdict.numbers[i]) : std::string(); };
-    const std::string product = productOf(verdict.terms, phrases_.times);
+    const std::string product = productOf(verdict.terms, phrases_);
     switch (verdict.reason) {
     case VerdictReason::Right:
         switch (verdict.kind) {
@@ -86,6 +82,8 @@ std::string Texts::verdictText(const Verdict &verdict) const
             break;
         }
         return fill(phrases_.right, {verdict.terms.empty() ? fill(phrases_.isPrime, {number(0)}) : number(0) + phrases_.equals + product});
+    case VerdictReason::NoAnswer:
+        return phrases_.noAnswer;
     case VerdictReason::Unreadable:
         return fill(phrases_.cannotRead, {verdict.quoted});
     case VerdictReason::TooBig:
@@ -127,9 +125,9 @@ std::string Texts::hintLine(const HintStep &step) const
     case HintKind::LadderRung:
         return fill(phrases_.division, {number(0), number(1), number(2)});
     case HintKind::ExponentForm:
-        return number(0) + phrases_.equals + productOf(step.terms, phrases_.times);
+        return number(0) + phrases_.equals + productOf(step.terms, phrases_);
     case HintKind::EuclidDivision:
-        return fill(phrases_.euclidDivision, {number(0), number(1), number(2), number(3)});
+        return fill(phrases_.euclidLine, {number(0), number(1), number(2), number(3)});
     case HintKind::HcfIs:
         return fill(phrases_.hcfIs, {number(0)});
     case HintKind::LcmRow:

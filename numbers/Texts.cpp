@@ -45,9 +45,32 @@ template <typename Numbers> std::string factorText(const Numbers &factors, std::
 // pattern filled with a product and its value: "2 x 3 = 6"; the value alone
 // when one factor or none gives it.
 template <typename Numbers>
-std::string sumOf(std::string_view pattern, const Numbers &factors, std::string_view times, const std::string &value)
+std::string sumOf(std::string_view pattern, const Numbers &factors, const Phrases &phrases, const std::string &value)
 {
-    return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, times) + " = " + value : value});
+    return Texts::fill(pattern, {factors.size() >= 2 ? joined(factors, phrases.times) + phrases.equals + value : value});
+}
+
+// The numbers of a working's heading: "12, 18, 30", its last two joined by
+// the list's end ("12, 18 and 30" where a language says so).
+template <typename Numbers> std::string listed(const Numbers &numbers, const Phrases &phrases)
+{
+    if (numbers.size() < 2)
+        return joined(numbers, phrases.listSeparator);
+    const std::vector<std::int64_t> before(numbers.begin(), numbers.end() - 1);
+    return Texts::fill(phrases.listEnd, {joined(before, phrases.listSeparator), decimal(numbers.back())});
+}
+
+// The exponent form of a composite number: each prime once, with its
+// exponent in power (a phrase of the prime and the exponent) when above 1.
+std::string exponentForm(const FactorWorking &working, const Phrases &phrases, const std::string &power)
+{
+    std::string powers;
+    for (const PrimePower &factor : working.powers) {
+        if (!powers.empty())
+            powers += phrases.times;
+        powers += factor.exponent > 1 ? Texts::fill(power, {decimal(factor.prime), decimal(factor.exponent)}) : decimal(factor.prime);
+    }
+    return decimal(working.number) + phrases.equals + powers;
 }
 
 // The decimal digits of value, with "-" for a negative one.
@@ -219,18 +242,14 @@ std::string Texts::factorsLastLine(const FactorWorking &working) const
         return phrases_.onlyAboveOne;
     if (working.isPrime())
         return fill(phrases_.isPrime, {decimal(working.number)});
-    // The exponent form: each prime once, with "^" and its exponent when above 1.
-    std::string powers;
-    for (const PrimePower &power : working.powers) {
-        if (!powers.empty())
-            powers += phrases_.times;
-        powers += decimal(power.prime);
-        if (power.exponent > 1) {
-            powers += '^';
-            powers += decimal(power.exponent);
-        }
-    }
-    return decimal(working.number) + " = " + powers;
+    return exponentForm(working, phrases_, phrases_.power);
+}
+
+std::string Texts::factorsLastLineInWords(const FactorWorking &working) const
+{
+    if (working.factors.empty() || working.isPrime())
+        return factorsLastLine(working);
+    return exponentForm(working, phrases_, phrases_.powerInWords);
 }
 
 std::string Texts::hcfWorking(const HcfWorking &working) const
@@ -239,7 +258,7 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
         return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.hcfOf, {joined(working.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.hcfOf, {listed(working.numbers, phrases_)}));
     for (const HcfFoldStep &step : working.steps) {
         // "HCF(h, x):" and the divisions, then "HCF(h, x) = g"; only the last
         // line when the smaller number is 0.
@@ -247,21 +266,16 @@ std::string Texts::hcfWorking(const HcfWorking &working) const
         lines.newLine();
         if (!step.divisions.empty()) {
             lines.newLine();
-            lines.append(pair + ":");
+            lines.append(fill(phrases_.heading, {pair}));
         }
-        // "a = q x b + r" (the "x" here is the ladder's, not a phrase).
+        // "a = q x b + r", in the order and signs of the language's phrase.
         for (const EuclidDivision &division : step.divisions) {
             lines.newLine();
-            lines.number(division.dividend);
-            lines.append(" = ");
-            lines.number(division.quotient);
-            lines.append(" x ");
-            lines.number(division.divisor);
-            lines.append(" + ");
-            lines.number(division.remainder);
+            lines.append(fill(phrases_.euclidLine, {decimal(division.dividend), decimal(division.quotient),
+                                                    decimal(division.divisor), decimal(division.remainder)}));
         }
         lines.newLine();
-        lines.append(pair + " = ");
+        lines.append(pair + phrases_.equals);
         lines.number(step.g);
     }
     if (working.stoppedEarly) {
@@ -280,7 +294,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
         return refusal(working.status);
     Lines lines;
     lines.newLine();
-    lines.append(fill(phrases_.lcmOf, {joined(working.numbers, phrases_.listSeparator)}));
+    lines.append(fill(phrases_.lcmOf, {listed(working.numbers, phrases_)}));
     lines.newLine();
     if (working.zero) {
         lines.newLine();
@@ -327,7 +341,7 @@ std::string Texts::lcmWorking(const LcmWorking &working) const
 
     // "LCM = 2 x 4 x 2 x 16384 = 262144"; only the value when one factor or none gives it.
     lines.newLine();
-    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_.times, lcm));
+    lines.append(sumOf(phrases_.lcmIs, working.product, phrases_, lcm));
     return lines.take();
 }
 
@@ -355,7 +369,7 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
         lines.newLine();
         lines.append(fill(phrases_.crossOutMultiples, {decimal(crossing.prime), crossing.crossed.empty()
                                                                                    ? phrases_.crossOutNone
-                                                                                   : joined(crossing.crossed, " ")}));
+                                                                                   : joined(crossing.crossed, phrases_.numberSeparator)}));
     }
     lines.newLine();
     lines.append(fill(phrases_.sieveStops, {decimal(sieve.stopPrime), decimal(sieve.stopSquare), decimal(sieve.end)}));
@@ -364,18 +378,18 @@ std::string Texts::primesWorking(const SieveWorking &sieve) const
     if (sieve.primes.empty())
         lines.append(phrases_.noPrimes);
     else
-        lines.append(fill(phrases_.primesListed(count), {joined(sieve.primes, " ")}));
+        lines.append(fill(phrases_.primesListed(count), {joined(sieve.primes, phrases_.numberSeparator)}));
     return lines.take();
 }
 
 std::string Texts::hcfSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.hcfIs, venn.hcfFactors, phrases_.times, venn.hcf.decimal());
+    return sumOf(phrases_.hcfIs, venn.hcfFactors, phrases_, venn.hcf.decimal());
 }
 
 std::string Texts::lcmSum(const VennContents &venn) const
 {
-    return sumOf(phrases_.lcmIs, venn.lcmFactors, phrases_.times, venn.lcm.decimal());
+    return sumOf(phrases_.lcmIs, venn.lcmFactors, phrases_, venn.lcm.decimal());
 }
 
 std::string Texts::treeDescription(const FactorWorking &working) const

@@ -50,7 +50,9 @@ public:
 
     // The working behind each result, laid out as school teaches it, in lines
     // separated by line feeds (no line ends with a blank, no line feed at the
-    // end); plain ASCII in English. The headers show the numbers as read, signs
+    // end); plain ASCII in English. Every piece, joins included, is a phrase:
+    // the headings' lists end with the list's end phrase, Euclid's divisions
+    // and the powers of primes are phrases of their numbers. The headers show the numbers as read, signs
     // included. A refused result's working is its refusal.
     //
     // The division ladder of the first number and its factors in exponent form.
@@ -66,6 +68,9 @@ public:
     // the exponent form ("360 = 2^3 x 3^2 x 5"), "97 is a prime number.", or
     // for a number below 2, "Only numbers above 1 have prime factors.".
     std::string factorsLastLine(const FactorWorking &working) const;
+    // The same line as a screen reader says it, each power in words ("360 =
+    // 2 to the power 3 x 3 to the power 2 x 5"), for the pictures' words.
+    std::string factorsLastLineInWords(const FactorWorking &working) const;
 
     // The sums under a Venn diagram: the factors ascending, joined into a
     // product, then " = " and its value ("HCF = 2 x 3 = 6"); only the value

@@ -35,7 +35,7 @@ numbers. Its window factorizes the first of the numbers typed, finds their HCF
 and their LCM with the division ladder, and lists the primes between two bounds.
 Started without options, it opens the window. Qt&apos;s own window options, such as
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
-        <translation>Décomposition, PGCD et PPCM des nombres : une calculatrice pour l&apos;arithmétique
+        <translation>Décomposition, PGCD et PPCM des nombres&#xa0;: une calculatrice pour l&apos;arithmétique
 des nombres entiers à l&apos;école. Sa fenêtre décompose en facteurs premiers le
 premier des nombres tapés, trouve leur PGCD et leur PPCM avec l&apos;échelle des
 divisions, et liste les nombres premiers entre deux bornes. Lancée sans option,
@@ -52,7 +52,7 @@ sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
     </message>
     <message>
         <source>Speaks the language &lt;code&gt; instead of the system&apos;s: %1 (a hyphen may stand for the underscore, as in pt-BR).</source>
-        <translation>Affiche les textes dans la langue &lt;code&gt; au lieu de celle du système : %1 (un tiret peut remplacer le tiret bas, comme dans pt-BR).</translation>
+        <translation>Affiche les textes dans la langue &lt;code&gt; au lieu de celle du système&#xa0;: %1 (un tiret peut remplacer le tiret bas, comme dans pt-BR).</translation>
     </message>
     <message>
         <source>code</source>
@@ -60,18 +60,18 @@ sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;: the program takes no file or number.</source>
-        <translation>Argument inattendu « %1 » : le programme ne prend ni fichier ni nombre.</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;»&#xa0;: le programme ne prend ni fichier ni nombre.</translation>
     </message>
     <message>
         <source>Unknown language &apos;%1&apos;. The languages are: %2.</source>
-        <translation>Langue inconnue « %1 ». Les langues sont : %2.</translation>
+        <translation>Langue inconnue «&#xa0;%1&#xa0;». Les langues sont&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Essayez « %1 --help » pour plus d&apos;informations.
+Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
 </translation>
     </message>
 </context>
@@ -80,8 +80,8 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>The command stopped because of an unexpected error: %1.
 The calculator keeps working: check the numbers and try again.</source>
-        <translation>Le calcul s&apos;est arrêté à cause d&apos;une erreur inattendue : %1.
-La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</translation>
+        <translation>Le calcul s&apos;est arrêté à cause d&apos;une erreur inattendue&#xa0;: %1.
+La calculatrice fonctionne toujours&#xa0;: vérifiez les nombres et réessayez.</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -92,246 +92,345 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation>Impossible de lancer &quot;%1&quot; dans %2.</translation>
+        <translation>Impossible de lancer «&#xa0;%1&#xa0;» dans %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
-        <translation>Facteurs ??</translation>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
+        <translation>Facteurs&#xa0;??</translation>
     </message>
     <message>
         <source>HCF ?</source>
-        <translation>PGCD ?</translation>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
+        <translation>PGCD&#xa0;?</translation>
     </message>
     <message>
         <source>LCM ?</source>
-        <translation>PPCM ?</translation>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>PPCM&#xa0;?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation>Facteurs du PPCM ??</translation>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
+        <translation>Facteurs du PPCM&#xa0;??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
         <translation>Patientez...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
-        <translation>Premiers ?</translation>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
+        <translation>Premiers&#xa0;?</translation>
     </message>
     <message>
         <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
         <translation>Recherche...</translation>
     </message>
     <message>
         <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
         <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>Facteurs premiers du 1er nombre</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>Facteurs premiers de %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, &quot; = &quot; and its value (&quot;2 x 3 = 6&quot;).</extracomment>
         <translation>PGCD = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, &quot; = &quot; and its value.</extracomment>
         <translation>PPCM = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
-        <translation>Facteurs du PPCM :%1</translation>
-    </message>
-    <message>
-        <source>%1 Primes</source>
-        <translation>%1 premiers</translation>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (&quot; 2 x 2 x 3&quot;), so write no blank before it.</extracomment>
+        <translation>Facteurs du PPCM&#xa0;:%1</translation>
     </message>
     <message>
         <source> x </source>
-        <translation> x </translation>
+        <extracomment>The times sign that joins the factors of a product (&quot;2 x 2 x 3&quot;), with its blanks on both sides. Use the sign your school writes (&quot; × &quot; or &quot; · &quot;).</extracomment>
+        <translation> × </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (Facteurs)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (PGCD)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (PPCM)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (Premiers)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation>&quot;%1&quot; n&apos;est pas un nombre.</translation>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then &quot;...&quot;). Use your language&apos;s quotation marks.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation>&quot;%1&quot; est hors limites : tapez des nombres de -2147483648 à 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation>Tapez au plus 101 nombres.</translation>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language&apos;s quotation marks; keep the two limits as digits.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est hors limites&#xa0;: tapez des nombres de -2147483648 à 2147483647.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
         <translation>Tapez au moins un nombre.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
         <translation>Il faut au moins deux nombres pour calculer le PGCD.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
         <translation>Tapez un nombre positif valide dans la case %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
+        <extracomment>Heading of the factors&apos; working. %1: the number.</extracomment>
         <translation>Décomposition de %1 en facteurs premiers</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
         <translation>Seuls les nombres supérieurs à 1 ont des facteurs premiers.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
         <translation>%1 est un nombre premier.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>PGCD de %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by &quot;:&quot; (a heading) or &quot; = &quot; and the HCF.</extracomment>
         <translation>PGCD(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
-        <translation>Le PGCD vaut déjà 1 : les autres nombres ne peuvent plus le changer.</translation>
+        <extracomment>The line after the HCF&apos;s working when the fold reached 1 before the last number.</extracomment>
+        <translation>Le PGCD vaut déjà 1&#xa0;: les autres nombres ne peuvent plus le changer.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>PPCM de %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
         <translation>L&apos;un des nombres est 0, donc le PPCM est 0.</translation>
     </message>
     <message>
         <source>, </source>
+        <extracomment>Joins the numbers of a list (&quot;12, 18, 30&quot;), with its blank after it.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes&apos; working. %1, %2: the bounds.</extracomment>
         <translation>Nombres premiers entre %1 et %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
-        <translation>On barre 1 : ce n&apos;est pas un nombre premier.</translation>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
+        <translation>On barre 1&#xa0;: ce n&apos;est pas un nombre premier.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
-        <translation>On barre les multiples de %1 : %2</translation>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for &quot;none&quot;.</extracomment>
+        <translation>On barre les multiples de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none (&quot;Cross out the multiples of 7: none&quot;).</extracomment>
         <translation>aucun</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation>%1 x %1 = %2 dépasse %3 : les nombres restants sont premiers.</translation>
+        <extracomment>The sieve&apos;s last step. %1: a prime, %2: its square, %3: the upper bound. &quot;x&quot; is the times sign.</extracomment>
+        <translation>%1 × %1 = %2 dépasse %3&#xa0;: les nombres restants sont premiers.</translation>
     </message>
     <message>
         <source>No primes.</source>
+        <extracomment>The sieve&apos;s result when no prime is left.</extracomment>
         <translation>Aucun nombre premier.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation>1 nombre premier : %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation>%1 nombres premiers : %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve&apos;s steps, for a wide range.</extracomment>
         <translation>Le crible n&apos;est affiché que pour des intervalles de 1000 nombres au plus.</translation>
     </message>
     <message>
-        <source>%1 primes.</source>
-        <translation>%1 nombres premiers.</translation>
-    </message>
-    <message>
         <source>The numbers have changed: run a command to see its working.</source>
-        <translation>Les nombres ont changé : lancez un calcul pour en voir les étapes.</translation>
+        <extracomment>The Working window&apos;s notice after an edit of the numbers.</extracomment>
+        <translation>Les nombres ont changé&#xa0;: lancez un calcul pour en voir les étapes.</translation>
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
         <translation>Un diagramme de Venn n&apos;est tracé que pour deux ou trois nombres, tous différents de 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
         <translation>La grille n&apos;est tracée que pour des intervalles de 1000 nombres au plus.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
-        <translation>Arbre de décomposition de %1 : %2</translation>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
+        <translation>Arbre de décomposition de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation>%1 = %2 x %3</translation>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 × %3</translation>
     </message>
     <message>
         <source>; </source>
+        <extracomment>Joins the parts of a picture&apos;s description for screen readers, with its blank.</extracomment>
         <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
-        <translation>Diagramme de Venn de %1 : %2</translation>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers (&quot;8, 12 and 18&quot;), %2: the regions that hold factors (joined by the part separator).</extracomment>
+        <translation>Diagramme de Venn de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one (&quot;8, 12&quot; and &quot;18&quot;).</extracomment>
         <translation>%1 et %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
-        <translation>seulement dans %1 : %2</translation>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
+        <translation>seulement dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
-        <translation>dans %1 : %2</translation>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it (&quot;12 and 18&quot;), %2: its factors.</extracomment>
+        <translation>dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
         <translation>aucun facteur premier</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
-        <translation>Grille de %1 à %2 : %3</translation>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
+        <translation>Grille de %1 à %2&#xa0;: %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the primes are %1</source>
-        <translation>les nombres premiers sont %1</translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation>le seul nombre premier est %1</translation>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>le seul nombre premier est %1</numerusform>
+            <numerusform>les nombres premiers sont %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
         <translation>aucun nombre premier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n premier</numerusform>
+            <numerusform>%n premiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value (&quot;2 x 3 = 6&quot;, &quot;360 = 2^3 x 3^2 x 5&quot;), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>Tapez au plus %n nombre.</numerusform>
+            <numerusform>Tapez au plus %n nombres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors&apos; exponent form (&quot;2^3&quot; in &quot;360 = 2^3 x 3^2 x 5&quot;). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 puissance %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. &quot;HCF(12, 18)&quot;. French writes a no-break space before the colon.</extracomment>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid&apos;s method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder (&quot;18 = 1 x 12 + 6&quot;). Write it in your school&apos;s order and signs; the placeholders may stand in any order (&quot;%1 : %3 = %2 R %4&quot;).</extracomment>
+        <translation>%1 = %3 × %2 + %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working&apos;s headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes &quot;12, 18, 30&quot;; write &quot;%1 and %2&quot; where your language ends a list so.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found (&quot;4 6 8 10&quot;), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve&apos;s result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%n nombre premier&#xa0;: %1</numerusform>
+            <numerusform>%n nombres premiers&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%n nombre premier.</numerusform>
+            <numerusform>%n nombres premiers.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,7 +535,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;enregistrer les étapes sous &quot;%1&quot; : %2.</translation>
+        <translation>Impossible d&apos;enregistrer les étapes sous «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>
@@ -444,14 +543,14 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>Printing is not available: %1</source>
-        <translation>L’impression n’est pas disponible : %1</translation>
+        <translation>L’impression n’est pas disponible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>frmLCM</name>
     <message>
         <source>Contact: kids@numeria.example</source>
-        <translation>Contact : kids@numeria.example</translation>
+        <translation>Contact&#xa0;: kids@numeria.example</translation>
     </message>
     <message>
         <source>Visit this website for more downloads</source>
@@ -459,7 +558,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>Visit: numeria.example</source>
-        <translation>Site : numeria.example</translation>
+        <translation>Site&#xa0;: numeria.example</translation>
     </message>
     <message>
         <source>© 2026 Numeria Learning. Free for schools.</source>
@@ -495,7 +594,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>Factors ??</source>
-        <translation>Facteurs ??</translation>
+        <translation>Facteurs&#xa0;??</translation>
     </message>
     <message>
         <source>LCM (Lowest Common Multiple)</source>
@@ -507,7 +606,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>LCM Factors ??</source>
-        <translation>Facteurs du PPCM ??</translation>
+        <translation>Facteurs du PPCM&#xa0;??</translation>
     </message>
     <message>
         <source>LCM</source>
@@ -515,7 +614,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>LCM = ?</source>
-        <translation>PPCM = ?</translation>
+        <translation>PPCM =&#xa0;?</translation>
     </message>
     <message>
         <source>Find the LCM of the numbers</source>
@@ -523,7 +622,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>LCM ?</source>
-        <translation>PPCM ?</translation>
+        <translation>PPCM&#xa0;?</translation>
     </message>
     <message>
         <source>HCF (Highest Common Factor)</source>
@@ -535,7 +634,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>HCF = ?</source>
-        <translation>PGCD = ?</translation>
+        <translation>PGCD =&#xa0;?</translation>
     </message>
     <message>
         <source>Find the HCF of the numbers</source>
@@ -543,7 +642,7 @@ La calculatrice fonctionne toujours : vérifiez les nombres et réessayez.</tran
     </message>
     <message>
         <source>HCF ?</source>
-        <translation>PGCD ?</translation>
+        <translation>PGCD&#xa0;?</translation>
     </message>
     <message>
         <source>(For finding Factors, HCF and LCM)</source>

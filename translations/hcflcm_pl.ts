@@ -91,246 +91,350 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
     <name>GameLauncher</name>
     <message>
         <source>Could not start &quot;%1&quot; in %2.</source>
-        <translation>Nie można uruchomić &quot;%1&quot; w %2.</translation>
+        <translation>Nie można uruchomić „%1” w %2.</translation>
     </message>
 </context>
 <context>
     <name>Phrases</name>
     <message>
         <source>Factors ??</source>
+        <extracomment>Factors caption while the factors are being found (and after an edit of the numbers). Keep it short: it fits a small caption.</extracomment>
         <translation>Czynniki ??</translation>
     </message>
     <message>
         <source>HCF ?</source>
+        <extracomment>HCF caption before the HCF is found (and after an edit). Keep it short.</extracomment>
         <translation>NWD ?</translation>
     </message>
     <message>
         <source>LCM ?</source>
+        <extracomment>LCM caption before the LCM is found (and after an edit). Keep it short.</extracomment>
         <translation>NWW ?</translation>
     </message>
     <message>
         <source>LCM Factors ??</source>
+        <extracomment>LCM factors caption before the LCM is found (and after an edit). Keep it short.</extracomment>
         <translation>Czynniki NWW ??</translation>
     </message>
     <message>
         <source>Pl. wait...</source>
+        <extracomment>Status line while a command works. Keep it short: it fits a small caption.</extracomment>
         <translation>Czekaj...</translation>
     </message>
     <message>
         <source>Prime Time?</source>
+        <extracomment>Time caption while the primes are being found. Keep it short.</extracomment>
         <translation>Pierwsze?</translation>
     </message>
     <message>
         <source>Finding...</source>
+        <extracomment>Prime count caption while the primes are being found. Keep it short.</extracomment>
         <translation>Szukam...</translation>
     </message>
     <message>
         <source>..</source>
+        <extracomment>Status line after the numbers were edited: the results shown no longer hold.</extracomment>
         <translation>..</translation>
     </message>
     <message>
         <source>Factors of the 1st number</source>
+        <extracomment>Title of the frame of the factors before a number was factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>Czynniki pierwsze 1. liczby</translation>
     </message>
     <message>
         <source>Factors of the no. %1</source>
+        <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame&apos;s width.</extracomment>
         <translation>Czynniki pierwsze liczby %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>
+        <extracomment>HCF caption, and the last line of the HCF working. %1: the HCF, or its factors joined by the times sign, &quot; = &quot; and its value (&quot;2 x 3 = 6&quot;).</extracomment>
         <translation>NWD = %1</translation>
     </message>
     <message>
         <source>LCM = %1</source>
+        <extracomment>LCM caption, and the last line of the LCM working. %1: the LCM (it may have hundreds of digits), or its factors joined by the times sign, &quot; = &quot; and its value.</extracomment>
         <translation>NWW = %1</translation>
     </message>
     <message>
         <source>LCM Factors: %1</source>
+        <extracomment>LCM factors caption. %1: the factors joined by the times sign, and %1 STARTS WITH A BLANK (&quot; 2 x 2 x 3&quot;), so write no blank before it.</extracomment>
         <translation>Czynniki NWW:%1</translation>
     </message>
     <message>
-        <source>%1 Primes</source>
-        <translation>Razem: %1</translation>
-    </message>
-    <message>
         <source> x </source>
-        <translation> x </translation>
+        <extracomment>The times sign that joins the factors of a product (&quot;2 x 2 x 3&quot;), with its blanks on both sides. Use the sign your school writes (&quot; × &quot; or &quot; · &quot;).</extracomment>
+        <translation> · </translation>
     </message>
     <message>
         <source>%1 ms (Factor)</source>
+        <extracomment>Time caption of the factors. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (Czynniki)</translation>
     </message>
     <message>
         <source>%1 ms (HCF)</source>
+        <extracomment>Time caption of the HCF. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (NWD)</translation>
     </message>
     <message>
         <source>%1 ms (LCM)</source>
+        <extracomment>Time caption of the LCM. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (NWW)</translation>
     </message>
     <message>
         <source>%1 ms (Prime)</source>
+        <extracomment>Time caption of the primes. %1: whole milliseconds. Keep it short.</extracomment>
         <translation>%1 ms (Pierwsze)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.</source>
-        <translation>&quot;%1&quot; nie jest liczbą.</translation>
+        <extracomment>Refusal. %1: the word typed that is not a number (at most 40 characters, then &quot;...&quot;). Use your language&apos;s quotation marks.</extracomment>
+        <translation>„%1” nie jest liczbą.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is out of range: enter numbers from -2147483648 to 2147483647.</source>
-        <translation>&quot;%1&quot; jest poza zakresem: wpisz liczby od -2147483648 do 2147483647.</translation>
-    </message>
-    <message>
-        <source>Enter at most 101 numbers.</source>
-        <translation>Wpisz co najwyżej 101 liczb.</translation>
+        <extracomment>Refusal. %1: the number typed that is too large or too small. Use your language&apos;s quotation marks; keep the two limits as digits.</extracomment>
+        <translation>„%1” jest poza zakresem: wpisz liczby od -2147483648 do 2147483647.</translation>
     </message>
     <message>
         <source>Enter at least one number.</source>
+        <extracomment>Refusal when the numbers box is empty.</extracomment>
         <translation>Wpisz co najmniej jedną liczbę.</translation>
     </message>
     <message>
         <source>You must have two numbers to Find HCF.</source>
+        <extracomment>Refusal when the HCF is asked of one number.</extracomment>
         <translation>Do obliczenia NWD potrzebne są co najmniej dwie liczby.</translation>
     </message>
     <message>
         <source>Enter positive valid number in Box %1.</source>
+        <extracomment>Refusal of a prime bound. %1: which box, 1 (from) or 2 (to).</extracomment>
         <translation>Wpisz poprawną liczbę dodatnią w polu %1.</translation>
     </message>
     <message>
         <source>Factors of %1</source>
+        <extracomment>Heading of the factors&apos; working. %1: the number.</extracomment>
         <translation>Rozkład liczby %1 na czynniki pierwsze</translation>
     </message>
     <message>
         <source>Only numbers above 1 have prime factors.</source>
+        <extracomment>The working of a number below 2, and the notice instead of its factor tree.</extracomment>
         <translation>Tylko liczby większe od 1 mają czynniki pierwsze.</translation>
     </message>
     <message>
         <source>%1 is a prime number.</source>
+        <extracomment>%1: a prime number (the last line of its working, and what its factor tree says).</extracomment>
         <translation>%1 jest liczbą pierwszą.</translation>
     </message>
     <message>
         <source>HCF of %1</source>
+        <extracomment>Heading of the HCF working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>NWD liczb %1</translation>
     </message>
     <message>
         <source>HCF(%1, %2)</source>
+        <extracomment>The HCF of two numbers, in the working. %1, %2: the two numbers. Followed by &quot;:&quot; (a heading) or &quot; = &quot; and the HCF.</extracomment>
         <translation>NWD(%1, %2)</translation>
     </message>
     <message>
         <source>The HCF is already 1: the other numbers cannot change it.</source>
+        <extracomment>The line after the HCF&apos;s working when the fold reached 1 before the last number.</extracomment>
         <translation>NWD wynosi już 1: pozostałe liczby go nie zmienią.</translation>
     </message>
     <message>
         <source>LCM of %1</source>
+        <extracomment>Heading of the LCM working. %1: the numbers, joined by the list separators.</extracomment>
         <translation>NWW liczb %1</translation>
     </message>
     <message>
         <source>One of the numbers is 0, so the LCM is 0.</source>
+        <extracomment>The LCM working when a number is 0.</extracomment>
         <translation>Jedna z liczb to 0, więc NWW wynosi 0.</translation>
     </message>
     <message>
         <source>, </source>
+        <extracomment>Joins the numbers of a list (&quot;12, 18, 30&quot;), with its blank after it.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>Primes between %1 and %2</source>
+        <extracomment>Heading of the primes&apos; working. %1, %2: the bounds.</extracomment>
         <translation>Liczby pierwsze między %1 a %2</translation>
     </message>
     <message>
         <source>Cross out 1: it is not a prime number.</source>
+        <extracomment>A step of the sieve of Eratosthenes.</extracomment>
         <translation>Skreśl 1: nie jest liczbą pierwszą.</translation>
     </message>
     <message>
         <source>Cross out the multiples of %1: %2</source>
+        <extracomment>A step of the sieve of Eratosthenes. %1: a prime, %2: its multiples crossed out (joined by the number separator), or the word for &quot;none&quot;.</extracomment>
         <translation>Skreśl wielokrotności liczby %1: %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for the multiples crossed out when there are none (&quot;Cross out the multiples of 7: none&quot;).</extracomment>
         <translation>brak</translation>
     </message>
     <message>
         <source>%1 x %1 = %2 is above %3: the numbers left are prime.</source>
-        <translation>%1 x %1 = %2 to więcej niż %3: pozostałe liczby są pierwsze.</translation>
+        <extracomment>The sieve&apos;s last step. %1: a prime, %2: its square, %3: the upper bound. &quot;x&quot; is the times sign.</extracomment>
+        <translation>%1 · %1 = %2 to więcej niż %3: pozostałe liczby są pierwsze.</translation>
     </message>
     <message>
         <source>No primes.</source>
+        <extracomment>The sieve&apos;s result when no prime is left.</extracomment>
         <translation>Brak liczb pierwszych.</translation>
     </message>
     <message>
-        <source>1 prime: %1</source>
-        <translation>1 liczba pierwsza: %1</translation>
-    </message>
-    <message>
-        <source>%1 primes: %2</source>
-        <translation>Liczby pierwsze (łącznie %1): %2</translation>
-    </message>
-    <message>
         <source>The sieve is shown for ranges of up to 1000 numbers.</source>
+        <extracomment>Instead of the sieve&apos;s steps, for a wide range.</extracomment>
         <translation>Sito jest pokazywane dla przedziałów do 1000 liczb.</translation>
     </message>
     <message>
-        <source>%1 primes.</source>
-        <translation>Liczb pierwszych: %1.</translation>
-    </message>
-    <message>
         <source>The numbers have changed: run a command to see its working.</source>
+        <extracomment>The Working window&apos;s notice after an edit of the numbers.</extracomment>
         <translation>Liczby się zmieniły: uruchom obliczenie, aby zobaczyć rozwiązanie.</translation>
     </message>
     <message>
         <source>A Venn diagram is drawn for two or three numbers, none of them 0.</source>
+        <extracomment>The notice instead of a Venn diagram.</extracomment>
         <translation>Diagram Venna rysuje się dla dwóch lub trzech liczb różnych od 0.</translation>
     </message>
     <message>
         <source>The grid is drawn for ranges of up to 1000 numbers.</source>
+        <extracomment>The notice instead of the sieve grid.</extracomment>
         <translation>Tablica liczb jest rysowana dla przedziałów do 1000 liczb.</translation>
     </message>
     <message>
         <source>Factor tree of %1: %2</source>
+        <extracomment>A factor tree in words, for screen readers. %1: the number, %2: each split (joined by the part separator), or that the number is prime.</extracomment>
         <translation>Drzewo czynników liczby %1: %2</translation>
     </message>
     <message>
         <source>%1 = %2 x %3</source>
-        <translation>%1 = %2 x %3</translation>
+        <extracomment>One split of the factor tree, in words. %1: the number, %2 and %3: its two children.</extracomment>
+        <translation>%1 = %2 · %3</translation>
     </message>
     <message>
         <source>; </source>
+        <extracomment>Joins the parts of a picture&apos;s description for screen readers, with its blank.</extracomment>
         <translation>; </translation>
     </message>
     <message>
         <source>Venn diagram of %1: %2</source>
+        <extracomment>A Venn diagram in words, for screen readers. %1: the numbers (&quot;8, 12 and 18&quot;), %2: the regions that hold factors (joined by the part separator).</extracomment>
         <translation>Diagram Venna liczb %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
+        <extracomment>The end of a list said in words. %1: the numbers before the last one (joined by the list separator), %2: the last one (&quot;8, 12&quot; and &quot;18&quot;).</extracomment>
         <translation>%1 i %2</translation>
     </message>
     <message>
         <source>in %1 only: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the number whose circle alone holds it, %2: its factors (joined by the list separator).</extracomment>
         <translation>tylko w rozkładzie liczby %1: %2</translation>
     </message>
     <message>
         <source>in %1: %2</source>
+        <extracomment>A region of a Venn diagram in words. %1: the numbers whose circles hold it (&quot;12 and 18&quot;), %2: its factors.</extracomment>
         <translation>wspólne dla liczb %1: %2</translation>
     </message>
     <message>
         <source>no prime factors</source>
+        <extracomment>A Venn diagram in words when no circle holds a factor.</extracomment>
         <translation>brak czynników pierwszych</translation>
     </message>
     <message>
         <source>Grid of %1 to %2: %3</source>
+        <extracomment>The sieve grid in words, for screen readers. %1, %2: the bounds, %3: the primes or that there are none.</extracomment>
         <translation>Tablica liczb od %1 do %2: %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>the primes are %1</source>
-        <translation>liczby pierwsze to %1</translation>
-    </message>
-    <message>
-        <source>the prime is %1</source>
-        <translation>jedyna liczba pierwsza to %1</translation>
+        <extracomment>The primes of the sieve grid in words. %n: how many (1 or more), %1: the primes, joined by the list separator.</extracomment>
+        <translation>
+            <numerusform>jedyna liczba pierwsza to %1</numerusform>
+            <numerusform>liczby pierwsze to %1</numerusform>
+            <numerusform>liczby pierwsze to %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>no primes</source>
+        <extracomment>The sieve grid in words when it holds no prime.</extracomment>
         <translation>brak liczb pierwszych</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Primes</source>
+        <extracomment>Prime count caption. %n: the number of primes found. English keeps &quot;1 Primes&quot; as the window has always shown it; write your language&apos;s correct forms. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n liczba</numerusform>
+            <numerusform>%n liczby</numerusform>
+            <numerusform>%n liczb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> = </source>
+        <extracomment>The equals sign between a product and its value (&quot;2 x 3 = 6&quot;, &quot;360 = 2^3 x 3^2 x 5&quot;), with its blanks on both sides.</extracomment>
+        <translation> = </translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter at most %n numbers.</source>
+        <extracomment>Refusal when more numbers are typed than the program takes. %n: the most numbers it takes (101).</extracomment>
+        <translation>
+            <numerusform>Wpisz co najwyżej %n liczbę.</numerusform>
+            <numerusform>Wpisz co najwyżej %n liczby.</numerusform>
+            <numerusform>Wpisz co najwyżej %n liczb.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1^%2</source>
+        <extracomment>A prime and its exponent in the factors&apos; exponent form (&quot;2^3&quot; in &quot;360 = 2^3 x 3^2 x 5&quot;). %1: the prime, %2: the exponent (2 or more). The Steps text is plain text, so keep a form that needs no raised digits.</extracomment>
+        <translation>%1^%2</translation>
+    </message>
+    <message>
+        <source>%1 to the power %2</source>
+        <extracomment>A prime and its exponent in words, as a screen reader says it. %1: the prime, %2: the exponent (2 or more).</extracomment>
+        <translation>%1 do potęgi %2</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A heading line, followed by its working on the next lines. %1: what it heads, e.g. &quot;HCF(12, 18)&quot;. French writes a no-break space before the colon.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 = %2 x %3 + %4</source>
+        <extracomment>One division of Euclid&apos;s method. %1: the dividend, %2: the quotient, %3: the divisor, %4: the remainder (&quot;18 = 1 x 12 + 6&quot;). Write it in your school&apos;s order and signs; the placeholders may stand in any order (&quot;%1 : %3 = %2 R %4&quot;).</extracomment>
+        <translation>%1 : %3 = %2 r. %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The end of a list of numbers in the working&apos;s headings. %1: the numbers before the last one (joined by the list separator), %2: the last one. English writes &quot;12, 18, 30&quot;; write &quot;%1 and %2&quot; where your language ends a list so.</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Joins the numbers of the sieve and of the primes found (&quot;4 6 8 10&quot;), with its blanks.</extracomment>
+        <translation> </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes: %1</source>
+        <extracomment>The sieve&apos;s result. %n: how many primes (1 or more), %1: the primes, joined by the number separator.</extracomment>
+        <translation>
+            <numerusform>%n liczba pierwsza: %1</numerusform>
+            <numerusform>%n liczby pierwsze: %1</numerusform>
+            <numerusform>%n liczb pierwszych: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n primes.</source>
+        <extracomment>The result of a wide range, whose primes are not listed. %n: how many primes.</extracomment>
+        <translation>
+            <numerusform>%n liczba pierwsza.</numerusform>
+            <numerusform>%n liczby pierwsze.</numerusform>
+            <numerusform>%n liczb pierwszych.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -435,7 +539,7 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>The working could not be saved as &quot;%1&quot;: %2.</source>
-        <translation>Nie udało się zapisać rozwiązania jako &quot;%1&quot;: %2.</translation>
+        <translation>Nie udało się zapisać rozwiązania jako „%1”: %2.</translation>
     </message>
     <message>
         <source>Save the Working</source>

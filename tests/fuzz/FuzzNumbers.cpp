@@ -1,11 +1,12 @@
-// libFuzzer target: any bytes as the numbers box, and as two prime bound boxes
-// (split at the first '|'). Checks the results, not only the absence of crashes:
+// libFuzzer target: any bytes as the numbers box, as two prime bound boxes
+// (split at the first '|'), and as a pupil's answer to a practice question. Checks the results, not only the absence of crashes:
 // the working texts are plain ASCII with no blank at a line's end, and a
 // refusal message is well-formed UTF-8 whatever bytes came in.
 #include "Factorizer.h"
 #include "Hcf.h"
 #include "InputReader.h"
 #include "LcmLadder.h"
+#include "Practice.h"
 #include "PrimeRange.h"
 #include "Utf8Text.h"
 #include "Texts.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <string_view>
 
 using namespace numbers;
@@ -101,6 +103,37 @@ void runListCommands(std::span<const std::int32_t> values)
     }
 }
 
+// The answer reader and checker: the text as an answer to a question drawn
+// from its first byte (kind, level and seed). A verdict's text is well-formed
+// UTF-8, and a right verdict names the right value.
+void checkPracticeAnswer(std::string_view text)
+{
+    const auto first = text.empty() ? 0u : static_cast<unsigned char>(text[0]);
+    const PracticeKind kinds[] = {static_cast<PracticeKind>(first % 4)};
+    const std::vector<Question> sheet = Practice::sheet(first, kinds, static_cast<int>(first / 4 % 3) + 1, 1);
+    check(sheet.size() == 1);
+    const Question &question = sheet.front();
+    const Verdict verdict = Practice::check(question, text, "Premi\u00E8re");
+    const std::string said = texts.verdictText(verdict);
+    check(!said.empty());
+    checkWellFormed(said);
+    if (verdict.isRight()) {
+        std::uint64_t h = 0, l = 1;
+        for (const std::uint32_t x : question.numbers) {
+            h = std::gcd(h, std::uint64_t{x});
+            l = std::lcm(l, std::uint64_t{x});
+        }
+        if (question.kind == PracticeKind::Hcf)
+            check(verdict.numbers.at(0) == h);
+        if (question.kind == PracticeKind::Lcm)
+            check(verdict.numbers.at(0) == l);
+    }
+    const std::vector<HintStep> hints = Practice::hints(question);
+    check(!hints.empty());
+    for (const HintStep &step : hints)
+        checkWellFormed(texts.hintLine(step));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -114,6 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(!texts.refusal(reading.status).empty());
         checkWellFormed(texts.refusal(reading.status));
     }
+
+    checkPracticeAnswer(text);
 
     const std::size_t bar = text.find('|');
     if (bar != std::string_view::npos) {

@@ -93,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Practice, VerdictTest, testing::Values(
     AnswerRow{"OneNumberOnly", primeOrNot(91), "91", "Write \"prime\", or write 91 as a product of two smaller numbers."},
     // Anything else.
     AnswerRow{"Letter", factorsOf(360), "2y3", "I can't read \"2y3\"."},
+    AnswerRow{"NothingTyped", factorsOf(360), " \t ", "Type your answer first."},
+    AnswerRow{"OnlyAnEquals", hcfOf({12, 18}), "= 6", "I can't read \"= 6\"."},
     AnswerRow{"LetterInHcf", hcfOf({12, 18}), "2 x 3 = six", "I can't read \"six\"."},
     AnswerRow{"TrailingTimes", factorsOf(360), "2^3 x", "I can't read \"2^3 x\"."},
     AnswerRow{"CaretWithoutExponent", lcmOf({4, 6}), "2^ x 3", "I can't read \"2^\"."},
