@@ -2,7 +2,6 @@
 
 #include "AppNames.h"
 #include "TranslatedPhrases.h"
-#include "WorkingOutput.h"
 #include "WorkingPicture.h"
 #include "WorksheetPages.h"
 #include "Working.h"
@@ -12,6 +11,7 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QLocale>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextCursor>
@@ -75,6 +75,18 @@ QTextCharFormat textFormat(double points, bool bold = false)
 QString lineToWriteOn(const std::string &word)
 {
     return qt(word) + QLatin1Char(' ') + QString(24, QLatin1Char('_'));
+}
+
+// A key's picture at its scene size, on white: sharp enough at the size it is
+// shown, and a quarter of the pixels to compress of the Working window's PNG.
+QImage pictureImage(QGraphicsScene &scene)
+{
+    QImage image(scene.sceneRect().size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), scene.sceneRect().size()), scene.sceneRect());
+    return image;
 }
 
 void writePdf(QIODevice &file, const WorksheetDocument &sheet)
@@ -230,7 +242,7 @@ void WorksheetFile::fillDocument(QTextDocument &document, const WorksheetDocumen
         if (!sheet.options.picturesInKey || !drawKeyPicture(scene, item.question, sheet.texts))
             continue;
         const QUrl name(QStringLiteral("picture%1.png").arg(&item - words.items.data() + 1));
-        document.addResource(QTextDocument::ImageResource, name, WorkingOutput::image(scene));
+        document.addResource(QTextDocument::ImageResource, name, pictureImage(scene));
         QTextImageFormat image;
         image.setName(name.toString());
         image.setWidth(std::min(170.0, scene.sceneRect().width() * 0.6));
