@@ -59,6 +59,8 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     count_->setValue(numbers::WorksheetOptions().count);
     seed_->setObjectName(QStringLiteral("Seed"));
     seed_->setText(QString::number(QRandomGenerator::system()->generate64()));
+    // Room for the largest seed's 20 digits.
+    seed_->setMinimumWidth(seed_->fontMetrics().horizontalAdvance(QString(22, QLatin1Char('0'))));
     picturesInKey_->setObjectName(QStringLiteral("PicturesInKey"));
     picturesInKey_->setChecked(true);
     preview_->setObjectName(QStringLiteral("Preview"));
