@@ -190,7 +190,7 @@ void PracticeWindow::Check_Click()
         return;
     const numbers::Verdict verdict = round_->check(answer_->text().toStdString(), texts_.phrases().primeWord,
                                                    PracticeRound::Clock::now());
-    feedback_->setText(qt(texts_.verdictText(verdict)));
+    feedback_->setCaption(qt(texts_.verdictText(verdict)));
     if (!verdict.isRight()) {
         // Left in the box, selected, to mend.
         answer_->setFocus();
@@ -248,9 +248,9 @@ void PracticeWindow::startRound()
 
 void PracticeWindow::showQuestion()
 {
-    question_->setText(qt(texts_.questionText(round_->question())));
+    question_->setCaption(qt(texts_.questionText(round_->question())));
     answer_->clear();
-    feedback_->setText(QString());
+    feedback_->setCaption(QString());
     hints_->clear();
     hint_->setEnabled(round_->hasMoreHints());
     showScore();
