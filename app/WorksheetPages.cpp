@@ -13,8 +13,8 @@
 
 namespace {
 
-// The paper's margins, in millimetres, on every page.
-constexpr double MarginMm = 18;
+// The paper's margins, in millimetres, on every page: those of the Working window's PDF.
+constexpr double MarginMm = 15;
 // Scene units of the pictures are pixels at 96 dots per inch.
 constexpr double SceneDpi = 96;
 
