@@ -367,6 +367,8 @@ void openPractice(frmLCM &window)
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QWidget *practice = control<QWidget>(window, "Practice");
     expect(QTest::qWaitForWindowExposed(practice), "Practice window shown");
+    // Shown again, a window may keep what it painted before: ask for its paint.
+    practice->update();
     waitForPaint(practice);
 }
 

@@ -309,7 +309,7 @@ void PracticeWindowTest::roundCountsRightFirstTime_data()
         << QStringList{"wrong", "hint", "working"} << "Question 3 of 10 · 0 right first time";
     QTest::newRow("round over")
         << QStringList{"right", "right", "skip", "right", "right", "right", "right", "right", "right", "skip"}
-        << "Round over: 8 of 10 right first time in 0 s.";
+        << "Round over: 8 of 10 right first time in *";
 }
 
 void PracticeWindowTest::roundCountsRightFirstTime()
@@ -333,7 +333,12 @@ void PracticeWindowTest::roundCountsRightFirstTime()
         if (i + 1 < moves.size() || moves[i] == QStringLiteral("skip"))
             QTest::mouseClick(next, Qt::LeftButton);
     }
-    QCOMPARE(part<QLabel>(QStringLiteral("Score"))->text(), score);
+    // The round's time is the machine's: a closing "*" stands for it.
+    const QString shown = part<QLabel>(QStringLiteral("Score"))->text();
+    if (score.endsWith(QLatin1Char('*')))
+        QVERIFY2(shown.startsWith(score.chopped(1)), qPrintable(shown));
+    else
+        QCOMPARE(shown, score);
 }
 
 void PracticeWindowTest::sameSeedSameQuestions_data()
