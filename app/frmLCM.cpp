@@ -60,7 +60,7 @@ frmLCM::frmLCM(QWidget *parent)
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 
     numbersBox_ = ui_->Text1;
-    Text2_ = {ui_->Text2_0, ui_->Text2_1};
+    boundBoxes_ = {ui_->Text2_0, ui_->Text2_1};
     factorsFrame_ = ui_->Frame2;
     factorsCaption_ = ui_->Label1;
     hcfCaption_ = ui_->Label8;
@@ -115,7 +115,7 @@ frmLCM::frmLCM(QWidget *parent)
     connect(ui_->Find_HCF, &QPushButton::clicked, this, &frmLCM::Find_HCF_Click);
     connect(ui_->Find_LCM, &QPushButton::clicked, this, &frmLCM::Find_LCM_Click);
     connect(ui_->FindPrime, &QPushButton::clicked, this, &frmLCM::FindPrime_Click);
-    for (QLineEdit *boundBox : Text2_) // Enter in a bound box runs FIND, as its click does
+    for (QLineEdit *boundBox : boundBoxes_) // Enter in a bound box runs FIND, as its click does
         connect(boundBox, &QLineEdit::returnPressed, this, &frmLCM::FindPrime_Click);
     connect(numbersBox_, &QLineEdit::textChanged, this, &frmLCM::Text1_Change);
     connect(ui_->Exit, &QAction::triggered, this, &frmLCM::Exit_Click);
@@ -232,17 +232,17 @@ void frmLCM::FindPrime_Click()
         statusLine_->setCaption(qt(texts_.phrases().primeTimeWaiting));
         primeCountCaption_->setCaption(qt(texts_.phrases().primesFinding));
         shell_->startClock();
-        std::array<std::int32_t, 2> PrimeBounds{};
-        for (std::size_t box = 0; box < Text2_.size(); ++box) {
+        std::array<std::int32_t, 2> bounds{};
+        for (std::size_t box = 0; box < boundBoxes_.size(); ++box) {
             const numbers::BoundReading reading =
-                numbers::PrimeRange::readBound(Text2_[box]->text().toStdString(), static_cast<int>(box) + 1);
+                numbers::PrimeRange::readBound(boundBoxes_[box]->text().toStdString(), static_cast<int>(box) + 1);
             if (!reading.status.isOk())
-                Text2_[box]->setText(QStringLiteral("1"));
+                boundBoxes_[box]->setText(QStringLiteral("1"));
             if (!accepted(reading.status))
                 return;
-            PrimeBounds[box] = reading.bound;
+            bounds[box] = reading.bound;
         }
-        numbers::PrimesResult result = ListPrimes(PrimeBounds);
+        numbers::PrimesResult result = ListPrimes(bounds);
         primeList_->showPrimes(result.primes);
         primeCountCaption_->setCaption(qt(texts_.primeCountCaption(result)));
         statusLine_->setCaption(qt(texts_.elapsedCaption(Command::Primes, shell_->elapsedMilliseconds())));
@@ -262,14 +262,20 @@ void frmLCM::Form_QueryUnload()
 
 void frmLCM::Text1_Change()
 {
-    const numbers::Phrases &phrases = texts_.phrases();
-    factorsCaption_->setCaption(qt(phrases.factorsWaiting));
-    lcmCaption_->setCaption(qt(phrases.lcmWaiting));
-    lcmFactorsCaption_->setCaption(qt(phrases.lcmFactorsWaiting));
-    factorsFrame_->setTitle(qt(phrases.factorsFrame));
-    statusLine_->setCaption(qt(phrases.numbersEdited));
-    hcfCaption_->setCaption(qt(phrases.hcfWaiting));
     results_->numbersEdited();
+    // The captions of the results the edit took away go back to waiting.
+    const numbers::Phrases &phrases = texts_.phrases();
+    if (!results_->has(Command::Factors)) {
+        factorsCaption_->setCaption(qt(phrases.factorsWaiting));
+        factorsFrame_->setTitle(qt(phrases.factorsFrame));
+    }
+    if (!results_->has(Command::Lcm)) {
+        lcmCaption_->setCaption(qt(phrases.lcmWaiting));
+        lcmFactorsCaption_->setCaption(qt(phrases.lcmFactorsWaiting));
+    }
+    statusLine_->setCaption(qt(phrases.numbersEdited));
+    if (!results_->has(Command::Hcf))
+        hcfCaption_->setCaption(qt(phrases.hcfWaiting));
 }
 
 bool frmLCM::accepted(const numbers::Status &status)

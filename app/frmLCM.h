@@ -11,8 +11,9 @@
 // result and the elapsed time, and ends by handing the result to
 // LatestResults. A refusal is shown in a box and ends the command with no
 // result kept. Whatever offers a result afterwards (the Show Working entries,
-// Ctrl+Shift+W, the Working window) asks LatestResults; an edit of Text1 puts
-// the captions back to their waiting texts and clears the results read from it.
+// Ctrl+Shift+W, the Working window) asks LatestResults; an edit of Text1 tells
+// LatestResults, which clears the results read from it, and puts the captions
+// of the results it no longer keeps back to their waiting texts.
 
 #include "LcmLadder.h"
 #include "NumberList.h"
@@ -104,7 +105,7 @@ private:
 
     // The controls by their roles.
     QLineEdit *numbersBox_;
-    std::array<QLineEdit *, 2> Text2_;
+    std::array<QLineEdit *, 2> boundBoxes_;
     QGroupBox *factorsFrame_;
     CaptionLabel *factorsCaption_;
     CaptionLabel *hcfCaption_;

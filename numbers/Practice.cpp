@@ -372,22 +372,17 @@ public:
                 if (!number(base))
                     return refusedAs(VerdictReason::TooBig, text_.substr(start, at_ - start));
                 std::uint64_t exponent = 1;
-                if (const std::optional<Verdict> refusal = power(exponent))
+                bool raised = false;
+                if (const std::optional<Verdict> refusal = power(exponent, raised))
                     return *refusal;
                 if (exponent == 0 || exponent > LargestExponent) {
                     const std::string_view written = text_.substr(start, at_ - start);
                     return exponent == 0 ? unreadableAt(start) : refusedAs(VerdictReason::TooBig, written);
                 }
                 terms.push_back({base, static_cast<std::uint32_t>(exponent)});
-                joined = false;
+                joined = raised; // "2³3²5": a raised exponent ends its factor
                 afterTimes = false;
-                // A '.' between digits joins two factors.
-                if (at_ + 1 < text_.size() && text_[at_] == '.' && isDigit(text_[at_ + 1])) {
-                    ++at_;
-                    joined = true;
-                    afterTimes = true;
-                }
-            } else if (c.wellFormed && isTimes(c.code)) {
+            } else if ((c.wellFormed && isTimes(c.code)) || (text_[at_] == '.' && digitFollows(at_ + 1))) {
                 if (terms.empty() || afterTimes)
                     return unreadable();
                 at_ += c.length;
@@ -429,8 +424,17 @@ private:
         return fits;
     }
 
-    // "^3", "^ 3" or superscript digits after a base; exponent stays 1 when none.
-    std::optional<Verdict> power(std::uint64_t &exponent)
+    // Whether a digit comes next after byte at, blanks skipped: a '.' before
+    // one joins two factors ("2.2.3", "2^3 . 5"); any other is not read.
+    bool digitFollows(std::size_t at) const
+    {
+        while (const std::size_t length = NumericText::separatorAt(text_, at))
+            at += length;
+        return at < text_.size() && isDigit(text_[at]);
+    }
+
+    // "^3", "^ 3" or superscript digits (raised) after a base; exponent stays 1 when none.
+    std::optional<Verdict> power(std::uint64_t &exponent, bool &raised)
     {
         std::size_t look = at_;
         while (const std::size_t length = NumericText::separatorAt(text_, look))
@@ -458,6 +462,7 @@ private:
         }
         if (any)
             exponent = value;
+        raised = any;
         return std::nullopt;
     }
 
@@ -742,9 +747,12 @@ std::vector<HintStep> Practice::hints(const Question &question)
     }
     case PracticeKind::Hcf: {
         const HcfWorking working = hcfWorking(values);
-        for (const HcfFoldStep &fold : working.steps)
+        for (const HcfFoldStep &fold : working.steps) {
             for (const EuclidDivision &division : fold.divisions)
                 step(HintKind::EuclidDivision, {division.dividend, division.quotient, division.divisor, division.remainder});
+            if (&fold != &working.steps.back()) // three numbers: the first pair's HCF meets the third number
+                step(HintKind::PairHcf, {fold.h, fold.x, fold.g});
+        }
         step(HintKind::HcfIs, {static_cast<std::uint64_t>(working.value)});
         break;
     }

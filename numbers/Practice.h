@@ -73,7 +73,7 @@ struct Verdict {
     VerdictReason reason = VerdictReason::Unreadable;
     std::vector<std::uint64_t> numbers;
     std::vector<Term> terms;
-    std::string quoted;     // as typed, for Unreadable and TooBig
+    std::string quoted;     // for Unreadable and TooBig: as typed (other scripts' digits in ASCII), cut to 40 characters
     bool tooLarge = false;  // a product beyond 64 bits: "far more than" n
 
     bool isRight() const { return reason == VerdictReason::Right; }
@@ -85,6 +85,7 @@ enum class HintKind {
     LadderRung,     // numbers {m, p, m / p}           "360 ÷ 2 = 180"
     ExponentForm,   // numbers {n}; terms: primes ascending   "360 = 2^3 x 3^2 x 5"
     EuclidDivision, // numbers {a, q, b, r}            "18 = 1 x 12 + 6"
+    PairHcf,        // numbers {h, x, g}, before the next number's divisions   "HCF(12, 18) = 6"
     HcfIs,          // numbers {h}                     "HCF = 6"
     LcmRow,         // numbers {divisor, the row's numbers...}   "2 | 4  6  10"
     LcmRemains,     // numbers {the row that remains...}         "  | 1  3  5"

@@ -128,6 +128,8 @@ std::string Texts::hintLine(const HintStep &step) const
         return number(0) + phrases_.equals + productOf(step.terms, phrases_);
     case HintKind::EuclidDivision:
         return fill(phrases_.euclidLine, {number(0), number(1), number(2), number(3)});
+    case HintKind::PairHcf:
+        return fill(phrases_.hcfOfPair, {number(0), number(1)}) + phrases_.equals + number(2);
     case HintKind::HcfIs:
         return fill(phrases_.hcfIs, {number(0)});
     case HintKind::LcmRow:

@@ -1,6 +1,5 @@
 #include "Texts.h"
 
-#include "Magnitude.h"
 #include "NumberList.h"
 #include "Utf8Text.h"
 

@@ -144,7 +144,7 @@ The calculator keeps working: check the numbers and try again.</translation>
     <message>
         <source>Factors of the no. %1</source>
         <extracomment>Title of the frame of the factors. %1: the number factorized. It must fit the frame&apos;s width.</extracomment>
-        <translation>Factors of the no. %1</translation>
+        <translation>Prime factors of %1</translation>
     </message>
     <message>
         <source>HCF = %1</source>

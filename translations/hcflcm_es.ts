@@ -37,7 +37,7 @@ Started without options, it opens the window. Qt&apos;s own window options, such
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Factorización, MCD y mcm de números: una calculadora para la aritmética escolar
 de números enteros. Su ventana descompone en factores primos el primero de los
-números escritos, halla su MCD y su mcm con la escalera de divisiones y enumera
+números escritos, halla su MCD y su mcm por divisiones sucesivas y enumera
 los números primos entre dos límites. Iniciada sin opciones, abre la ventana.
 También acepta las opciones de ventana propias de Qt, como -platform y -style
 (véase la página de manual hcflcm(1)).</translation>

@@ -37,10 +37,10 @@ Started without options, it opens the window. Qt&apos;s own window options, such
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Décomposition, PGCD et PPCM des nombres&#xa0;: une calculatrice pour l&apos;arithmétique
 des nombres entiers à l&apos;école. Sa fenêtre décompose en facteurs premiers le
-premier des nombres tapés, trouve leur PGCD et leur PPCM avec l&apos;échelle des
-divisions, et liste les nombres premiers entre deux bornes. Lancée sans option,
-elle ouvre sa fenêtre. Les options de fenêtre de Qt, comme -platform et -style,
-sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
+premier des nombres tapés, trouve leur PGCD et leur PPCM par divisions
+successives, et liste les nombres premiers entre deux bornes. Lancée sans
+option, elle ouvre sa fenêtre. Les options de fenêtre de Qt, comme -platform
+et -style, sont acceptées aussi (voir la page de manuel hcflcm(1)).</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>

@@ -37,7 +37,7 @@ Started without options, it opens the window. Qt&apos;s own window options, such
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Scomposizione, MCD e mcm di numeri: una calcolatrice per l&apos;aritmetica scolastica
 dei numeri interi. La sua finestra scompone in fattori primi il primo dei numeri
-scritti, trova il loro MCD e il loro mcm con la scala delle divisioni ed elenca
+scritti, trova il loro MCD e il loro mcm con le divisioni successive ed elenca
 i numeri primi tra due estremi. Avviata senza opzioni, apre la finestra. Accetta
 anche le opzioni di finestra proprie di Qt, come -platform e -style (vedi la
 pagina di manuale hcflcm(1)).</translation>

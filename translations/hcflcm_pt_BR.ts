@@ -37,7 +37,7 @@ Started without options, it opens the window. Qt&apos;s own window options, such
 -platform and -style, are taken too (see the manual page hcflcm(1)).</source>
         <translation>Fatoração, MDC e MMC de números: uma calculadora para a aritmética escolar de
 números inteiros. Sua janela decompõe em fatores primos o primeiro dos números
-digitados, encontra o MDC e o MMC deles pela escada de divisões e lista os
+digitados, encontra o MDC e o MMC deles pela decomposição simultânea e lista os
 números primos entre dois limites. Iniciada sem opções, abre a janela. Também
 aceita as opções de janela do próprio Qt, como -platform e -style (veja a página
 de manual hcflcm(1)).</translation>

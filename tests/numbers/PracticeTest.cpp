@@ -48,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Practice, VerdictTest, testing::Values(
     AnswerRow{"TimesSign", factorsOf(360), "2 \u00D7 2 \u00D7 2 \u00D7 3 \u00D7 3 \u00D7 5", right360},
     AnswerRow{"MiddleDots", factorsOf(360), "2\u00B72\u00B72\u00B73\u00B73\u00B75", right360},
     AnswerRow{"FullStops", factorsOf(360), "2.2.2.3.3.5", right360},
+    AnswerRow{"FullStopsBetweenPowers", factorsOf(360), "2^3 . 3^2 . 5", right360},
+    AnswerRow{"RaisedExponentsWithoutSigns", factorsOf(360), "2\u00B33\u00B25", right360},
     AnswerRow{"Blanks", factorsOf(360), "2 2 2 3 3 5", right360},
     AnswerRow{"Carets", factorsOf(360), "2^3 x 3^2 x 5", right360},
     AnswerRow{"Superscripts", factorsOf(360), "2\u00B3 \u00D7 3\u00B2 \u00D7 5", right360},
@@ -96,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Practice, VerdictTest, testing::Values(
     AnswerRow{"NothingTyped", factorsOf(360), " \t ", "Type your answer first."},
     AnswerRow{"OnlyAnEquals", hcfOf({12, 18}), "= 6", "I can't read \"= 6\"."},
     AnswerRow{"LetterInHcf", hcfOf({12, 18}), "2 x 3 = six", "I can't read \"six\"."},
+    AnswerRow{"FullStopAtTheEnd", hcfOf({12, 18}), "6.", "I can't read \"6.\"."},
     AnswerRow{"TrailingTimes", factorsOf(360), "2^3 x", "I can't read \"2^3 x\"."},
     AnswerRow{"CaretWithoutExponent", lcmOf({4, 6}), "2^ x 3", "I can't read \"2^\"."},
     AnswerRow{"PrimeWordForHcf", hcfOf({12, 18}), "prime", "I can't read \"prime\"."},
@@ -266,10 +269,12 @@ INSTANTIATE_TEST_SUITE_P(Practice, HintTest, testing::Values(
     HintRow{"PrimeOrNotTwo", primeOrNot(2), "No prime is at most \u221A2.", "2 is a prime number."}),
     [](const testing::TestParamInfo<HintRow> &info) { return std::string(info.param.name); });
 
-TEST(PracticeHints, LcmRemainsBeforeTheValueAndTrialsStopAtTheFirstFactor)
+TEST(PracticeHints, MiddleStepsOfTheLadderTheFoldAndTheTrials)
 {
     const std::vector<HintStep> lcm = Practice::hints(lcmOf({4, 6, 10}));
     EXPECT_EQ(english.hintLine(lcm[lcm.size() - 2]), "What remains: 2  3  5");
+    const std::vector<HintStep> three = Practice::hints(hcfOf({84, 126, 210}));
+    EXPECT_EQ(english.hintLine(three[2]), "HCF(84, 126) = 42");
     const std::vector<HintStep> trials = Practice::hints(primeOrNot(91));
     EXPECT_EQ(english.hintLine(trials[1]), "91 \u00F7 2 = 45 r 1");
     EXPECT_EQ(trials.size(), 1u + 4u + 1u);

@@ -269,6 +269,8 @@ TEST(PictureTexts, SayTheSumsAndThePictureInWords)
         {"LCM sum of none", texts.lcmSum(none), "LCM = 1"},
         {"tree of 360", treeWords(360), "Factor tree of 360: 360 = 18 x 20; 18 = 3 x 6; 6 = 2 x 3; 20 = 4 x 5; 4 = 2 x 2"},
         {"tree of a prime", treeWords(97), "Factor tree of 97: 97 is a prime number."},
+        {"powers in words", texts.factorsLastLineInWords(factorWorking(360)), "360 = 2 to the power 3 x 3 to the power 2 x 5"},
+        {"a prime in words", texts.factorsLastLineInWords(factorWorking(97)), "97 is a prime number."},
         {"tree below 2: the notice", treeWords(1), "Only numbers above 1 have prime factors."},
         {"Venn of two", vennWords({12, 18}), "Venn diagram of 12 and 18: in 12 only: 2; in 12 and 18: 2, 3; in 18 only: 3"},
         {"Venn of three", vennWords({8, 12, 18}),
