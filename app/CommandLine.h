@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Worksheet.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,16 @@ public:
     bool practice() const;
     // The seed --seed gives the questions; none when it is not given.
     std::optional<std::uint64_t> seed() const;
+    // True when --worksheet asks for a worksheet written to a file, with no window.
+    bool writesWorksheet() const;
+    // The worksheet's options as given, the others as their defaults (a new
+    // seed when none is given).
+    numbers::WorksheetOptions worksheetOptions() const;
+    // Writes the worksheet to the file --worksheet names, says so on standard
+    // output ("Wrote sheet.pdf: 20 questions, level 2, seed 4711.") and gives
+    // 0; or says why not on standard error and gives UsageError. Call with a
+    // QApplication alive and language()'s translation installed.
+    int writeWorksheet() const;
     // The code of the language to speak (see Language): the one --language
     // names, else the system's.
     QString language() const;

@@ -3,6 +3,7 @@
 #include "AppNames.h"
 #include "CaptionLabel.h"
 #include "Texts.h"
+#include "WorksheetDialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -69,6 +70,7 @@ PracticeWindow::PracticeWindow(const numbers::Texts &texts, std::uint64_t seed, 
       check_(newButton("Check", tr("&Check"), tr("Check"))), hint_(newButton("Hint", tr("&Hint"), tr("Hint"))),
       showWorking_(newButton("ShowWorking", tr("Show &Working"), tr("Show Working"))),
       next_(newButton("Next", tr("&Next"), tr("Next"))),
+      worksheet_(newButton("WorksheetButton", tr("Wor&ksheet…"), tr("Worksheet"))),
       feedback_(newAnnouncedLabel("Feedback", tr("Feedback"))), hints_(new QPlainTextEdit), score_(new QLabel)
 {
     setObjectName(QStringLiteral("Practice"));
@@ -123,6 +125,7 @@ PracticeWindow::PracticeWindow(const numbers::Texts &texts, std::uint64_t seed, 
     buttons->addWidget(showWorking_);
     buttons->addStretch(1);
     buttons->addWidget(next_);
+    buttons->addWidget(worksheet_);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -139,13 +142,15 @@ PracticeWindow::PracticeWindow(const numbers::Texts &texts, std::uint64_t seed, 
     setTabOrder(check_, hint_);
     setTabOrder(hint_, showWorking_);
     setTabOrder(showWorking_, next_);
-    setTabOrder(next_, hints_);
+    setTabOrder(next_, worksheet_);
+    setTabOrder(worksheet_, hints_);
 
     connect(check_, &QPushButton::clicked, this, &PracticeWindow::Check_Click);
     connect(answer_, &QLineEdit::returnPressed, this, &PracticeWindow::Check_Click);
     connect(hint_, &QPushButton::clicked, this, &PracticeWindow::Hint_Click);
     connect(showWorking_, &QPushButton::clicked, this, &PracticeWindow::ShowWorking_Click);
     connect(next_, &QPushButton::clicked, this, &PracticeWindow::Next_Click);
+    connect(worksheet_, &QPushButton::clicked, this, &PracticeWindow::WorksheetButton_Click);
     connect(kind_, &QComboBox::currentIndexChanged, this, &PracticeWindow::startRound);
     connect(level_, &QComboBox::currentIndexChanged, this, &PracticeWindow::startRound);
 
@@ -192,6 +197,13 @@ void PracticeWindow::Check_Click()
         answer_->selectAll();
     }
     showScore();
+}
+
+void PracticeWindow::WorksheetButton_Click()
+{
+    auto *dialog = new WorksheetDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void PracticeWindow::Hint_Click()

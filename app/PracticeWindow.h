@@ -48,6 +48,8 @@ private:
     void Hint_Click();
     void ShowWorking_Click();
     void Next_Click();
+    // Opens the worksheet dialog: the same questions on paper.
+    void WorksheetButton_Click();
     // Starts a new round of the kind and level chosen.
     void startRound();
     // Shows the question on show, with an empty answer, feedback and hints.
@@ -67,6 +69,7 @@ private:
     QPushButton *hint_;
     QPushButton *showWorking_;
     QPushButton *next_;
+    QPushButton *worksheet_;
     CaptionLabel *feedback_;
     QPlainTextEdit *hints_;
     QLabel *score_;

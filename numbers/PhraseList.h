@@ -233,3 +233,21 @@ COUNTED(score, QT_TRANSLATE_N_NOOP("Phrases", "Question %1 of %2 · %n right fir
 COUNTED(roundOver, QT_TRANSLATE_N_NOOP("Phrases", "Round over: %n of %1 right first time in %2 min %3 s."), "Round over: %n of %1 right first time in %2 min %3 s.")
 //: The score at a round's end under a minute. %n: the questions right first time, %1: the questions in a round, %2: seconds.
 COUNTED(roundOverSeconds, QT_TRANSLATE_N_NOOP("Phrases", "Round over: %n of %1 right first time in %2 s."), "Round over: %n of %1 right first time in %2 s.")
+
+// Worksheets: the sheet of questions and its answer key.
+//: The title of a worksheet, the same for every choice of kinds.
+PHRASE(sheetTitle, QT_TRANSLATE_NOOP("Phrases", "Worksheet: prime factors, HCF and LCM"))
+//: On a worksheet, before a line where the pupil writes their name.
+PHRASE(sheetName, QT_TRANSLATE_NOOP("Phrases", "Name:"))
+//: On a worksheet, before a line where the pupil writes the date.
+PHRASE(sheetDate, QT_TRANSLATE_NOOP("Phrases", "Date:"))
+//: Under a worksheet's title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.
+PHRASE(sheetLevelSeed, QT_TRANSLATE_NOOP("Phrases", "Level %1 · seed %2"))
+//: The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.
+PHRASE(sheetFooter, QT_TRANSLATE_NOOP("Phrases", "Level %1 · seed %2 · page %3 of %4"))
+//: The number of a question on a worksheet, and of its answer. %1: the number.
+PHRASE(sheetNumber, QT_TRANSLATE_NOOP("Phrases", "%1."))
+//: The heading of a worksheet's answer key.
+PHRASE(sheetAnswers, QT_TRANSLATE_NOOP("Phrases", "Answers"))
+//: In a worksheet's answer key: a number that is not prime. %1: the number split in two, "91 = 7 x 13".
+PHRASE(notPrimeAnswer, QT_TRANSLATE_NOOP("Phrases", "%1, not prime"))

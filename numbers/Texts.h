@@ -6,6 +6,7 @@
 #include "Practice.h"
 #include "Results.h"
 #include "Status.h"
+#include "Worksheet.h"
 #include "Working.h"
 
 #include <cstdint>
@@ -134,6 +135,15 @@ public:
     std::string scoreText(int questionNumber, int questionCount, int rightFirstTime) const;
     // "Round over: 8 of 10 right first time in 4 min 12 s." (seconds rounded down by the caller).
     std::string roundOverText(int rightFirstTime, int questionCount, std::int64_t seconds) const;
+
+    // Worksheets (made in WorksheetTexts.cpp). The sheet of the questions in
+    // words: title, numbered questions, the answer key's lines.
+    WorksheetText worksheet(const WorksheetOptions &options, std::span<const Question> questions) const;
+    // The footer of every page: "Level 2 \u00B7 seed 4711 \u00B7 page 1 of 3".
+    std::string worksheetFooter(const WorksheetOptions &options, int page, int pages) const;
+    // A line of the key as plain text, each raised exponent written with its
+    // base in the power phrase ("2^3"), as the Steps text writes powers.
+    std::string plainLine(const RichLine &line) const;
 
 private:
     // pattern ("HCF = %1") filled with the factors' product and its value.

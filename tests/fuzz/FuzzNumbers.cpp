@@ -11,6 +11,7 @@
 #include "Utf8Text.h"
 #include "Texts.h"
 #include "Working.h"
+#include "Worksheet.h"
 
 #include <gmpxx.h>
 
@@ -136,6 +137,25 @@ void checkPracticeAnswer(std::string_view text)
 
 } // namespace
 
+// The worksheet's option readers: what they accept is within its bounds, a
+// seed is its digits read back, and kinds name each kind once, in turn order.
+void checkWorksheetOptions(std::string_view text)
+{
+    if (const auto level = Worksheet::readLevel(text))
+        check(*level >= Practice::LowestLevel && *level <= Practice::HighestLevel);
+    if (const auto count = Worksheet::readCount(text))
+        check(*count >= Worksheet::FewestQuestions && *count <= Worksheet::MostQuestions);
+    if (const auto seed = Worksheet::readSeed(text)) {
+        check(!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos);
+        const std::size_t first = std::min(text.find_first_not_of('0'), text.size() - 1);
+        check(std::to_string(*seed) == text.substr(first));
+    }
+    if (const auto kinds = Worksheet::readKinds(text)) {
+        check(!kinds->empty() && kinds->size() <= 4 && std::is_sorted(kinds->begin(), kinds->end()));
+        check(std::adjacent_find(kinds->begin(), kinds->end()) == kinds->end());
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
@@ -149,6 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     checkPracticeAnswer(text);
+    checkWorksheetOptions(text);
 
     const std::size_t bar = text.find('|');
     if (bar != std::string_view::npos) {

@@ -1,0 +1,107 @@
+// The worksheet dialog: opened from the Practice window, Save… and Print…
+// only for a sheet that can be made, and a preview on the language's paper.
+
+#include "PracticeWindow.h"
+#include "WindowFixture.h"
+#include "WindowSuiteMain.h"
+#include "WorksheetDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+class WorksheetDialogTest : public WindowFixture {
+    Q_OBJECT
+
+private slots:
+    void opensFromPractice();
+    void offersSaveOnlyForASheet_data();
+    void offersSaveOnlyForASheet();
+    void previewsOnTheLanguagesPaper_data();
+    void previewsOnTheLanguagesPaper();
+
+private:
+    // Opens the dialog by the Practice window's button.
+    WorksheetDialog *openDialog();
+};
+
+WorksheetDialog *WorksheetDialogTest::openDialog()
+{
+    window->openPractice(1);
+    auto *practice = window->findChild<PracticeWindow *>(QStringLiteral("Practice"));
+    if (practice == nullptr)
+        return nullptr;
+    QTest::mouseClick(practice->findChild<QPushButton *>(QStringLiteral("WorksheetButton")), Qt::LeftButton);
+    return practice->findChild<WorksheetDialog *>(QStringLiteral("Worksheet"));
+}
+
+void WorksheetDialogTest::opensFromPractice()
+{
+    WorksheetDialog *dialog = openDialog();
+    QVERIFY(dialog != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("Preview"))->pixmap().isNull());
+    QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("Save"))->isEnabled());
+}
+
+void WorksheetDialogTest::offersSaveOnlyForASheet_data()
+{
+    QTest::addColumn<QStringList>("unchecked");
+    QTest::addColumn<QString>("seed");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("one kind left") << QStringList{"KindFactors", "KindHcf", "KindLcm"} << QStringLiteral("0") << true;
+    QTest::newRow("no kind") << QStringList{"KindFactors", "KindHcf", "KindLcm", "KindPrime"} << QStringLiteral("5") << false;
+    QTest::newRow("largest seed") << QStringList{} << QStringLiteral("18446744073709551615") << true;
+    QTest::newRow("seed past 2^64-1") << QStringList{} << QStringLiteral("18446744073709551616") << false;
+    QTest::newRow("seed with a letter") << QStringList{} << QStringLiteral("12a") << false;
+    QTest::newRow("no seed") << QStringList{} << QString() << false;
+}
+
+void WorksheetDialogTest::offersSaveOnlyForASheet()
+{
+    QFETCH(QStringList, unchecked);
+    QFETCH(QString, seed);
+    QFETCH(bool, offered);
+    WorksheetDialog *dialog = openDialog();
+    QVERIFY(dialog != nullptr);
+    for (const QString &kind : unchecked)
+        dialog->findChild<QCheckBox *>(kind)->setChecked(false);
+    dialog->findChild<QLineEdit *>(QStringLiteral("Seed"))->setText(seed);
+    QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("Save"))->isEnabled(), offered);
+    QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("Print"))->isEnabled(), offered);
+    const QLabel *preview = dialog->findChild<QLabel *>(QStringLiteral("Preview"));
+    QCOMPARE(preview->pixmap().isNull(), !offered);
+    QCOMPARE(preview->text().isEmpty(), offered); // says why there is no sheet
+}
+
+void WorksheetDialogTest::previewsOnTheLanguagesPaper_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("heightByWidth");
+    QTest::newRow("British English: A4") << QStringLiteral("en_GB") << 297.0 / 210.0;
+    QTest::newRow("American English: Letter") << QStringLiteral("en_US") << 11.0 / 8.5;
+    QTest::newRow("German: A4") << QStringLiteral("de") << 297.0 / 210.0;
+}
+
+void WorksheetDialogTest::previewsOnTheLanguagesPaper()
+{
+    QFETCH(QString, language);
+    QFETCH(double, heightByWidth);
+    const QLocale before;
+    QLocale::setDefault(QLocale(language));
+    WorksheetDialog *dialog = openDialog();
+    QLocale::setDefault(before);
+    QVERIFY(dialog != nullptr);
+    const QPixmap page = dialog->findChild<QLabel *>(QStringLiteral("Preview"))->pixmap();
+    QVERIFY(qAbs(static_cast<double>(page.height()) / page.width() - heightByWidth) < 0.01);
+}
+
+int main(int argc, char *argv[])
+{
+    return runWindowSuite<WorksheetDialogTest>(argc, argv);
+}
+
+#include "WorksheetDialogTest.moc"
