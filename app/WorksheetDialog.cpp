@@ -161,7 +161,8 @@ void WorksheetDialog::Save_Click()
 void WorksheetDialog::Print_Click()
 {
     const WorksheetDocument printed = sheet();
-    if (!OptionalOutput::print(this, [&printed](QPagedPaintDevice &device) { WorksheetPages::render(device, printed); }))
+    if (!OptionalOutput::print(this, QString::fromStdString(printed.text.title),
+                               [&printed](QPagedPaintDevice &device) { WorksheetPages::render(device, printed); }))
         //: %1: why printing is not available
         QMessageBox::warning(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(OptionalOutput::reason()));
 }
