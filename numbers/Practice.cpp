@@ -490,25 +490,69 @@ private:
     std::size_t at_ = 0;
 };
 
-// Simple case folding for the letters of the prime word in Latin, Greek and
-// Cyrillic scripts: enough to compare a word in any letter case.
+// Folds a letter of the prime word so that a word compares equal in any
+// letter case and as pupils type it: Latin (Latin-1, Extended-A, the
+// Vietnamese letters), Greek (with or without its accents, final sigma as
+// sigma), Cyrillic, and the Arabic and Persian letters typed in more than one
+// form (alef with or without hamza, Arabic and Persian yeh and kaf).
 char32_t folded(char32_t code)
 {
-    if ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7) || (code >= 0x391 && code <= 0x3AB) ||
-        (code >= 0x410 && code <= 0x42F))
+    if ((code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7) || (code >= 0x410 && code <= 0x42F))
         return code + 0x20;
     if (code >= 0x400 && code <= 0x40F)
         return code + 0x50;
-    if (code >= 0x100 && code <= 0x17F && code % 2 == 0 && code != 0x130 && code != 0x138)
+    // Latin Extended-A: capitals on even code points, but on odd ones from
+    // U+0139 to U+0148 and from U+0179 to U+017E; U+0178 is the capital of U+00FF.
+    if (code == 0x178)
+        return 0xFF;
+    if ((code >= 0x139 && code <= 0x148) || (code >= 0x179 && code <= 0x17E))
+        return code % 2 == 1 ? code + 1 : code;
+    if (code >= 0x100 && code <= 0x17F && code != 0x130 && code != 0x138 && code != 0x149)
+        return code % 2 == 0 ? code + 1 : code;
+    // Vietnamese: O and U with horn, and Latin Extended Additional (capitals on even code points).
+    if (code == 0x1A0 || code == 0x1AF)
         return code + 1;
+    if (code >= 0x1E00 && code <= 0x1EFF && code % 2 == 0)
+        return code + 1;
+    // Greek: capitals to small letters, accented letters to plain ones (a word
+    // in capitals drops its accents), final sigma to sigma.
+    switch (code) {
+    case 0x386: case 0x3AC: return 0x3B1;
+    case 0x388: case 0x3AD: return 0x3B5;
+    case 0x389: case 0x3AE: return 0x3B7;
+    case 0x38A: case 0x3AF: case 0x3AA: case 0x3CA: case 0x390: return 0x3B9;
+    case 0x38C: case 0x3CC: return 0x3BF;
+    case 0x38E: case 0x3CD: case 0x3AB: case 0x3CB: case 0x3B0: return 0x3C5;
+    case 0x38F: case 0x3CE: return 0x3C9;
+    case 0x3C2: return 0x3C3;
+    // Arabic and Persian.
+    case 0x622: case 0x623: case 0x625: case 0x671: return 0x627;
+    case 0x649: case 0x6CC: return 0x64A;
+    case 0x643: return 0x6A9;
+    default: break;
+    }
+    if (code >= 0x391 && code <= 0x3A9)
+        return code + 0x20;
     return code;
 }
 
+// Whether a and b are one word in any letter case; a run of blanks inside
+// counts as one blank.
 bool sameWord(std::string_view a, std::string_view b)
 {
     std::size_t i = 0;
     std::size_t j = 0;
+    const auto skipBlanks = [](std::string_view text, std::size_t &at) {
+        bool skipped = false;
+        for (std::size_t length; at < text.size() && (length = NumericText::separatorAt(text, at)) != 0; at += length)
+            skipped = true;
+        return skipped;
+    };
     while (i < a.size() && j < b.size()) {
+        if (skipBlanks(a, i) != skipBlanks(b, j))
+            return false;
+        if (i == a.size() || j == b.size())
+            break;
         const Utf8Text::Character x = Utf8Text::at(a, i);
         const Utf8Text::Character y = Utf8Text::at(b, j);
         if (folded(x.code) != folded(y.code))

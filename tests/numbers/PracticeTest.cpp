@@ -107,6 +107,39 @@ INSTANTIATE_TEST_SUITE_P(Practice, VerdictTest, testing::Values(
     AnswerRow{"HugeExponent", factorsOf(360), "2^123456", "\"2^123456\" is too big for this question."}),
     [](const testing::TestParamInfo<AnswerRow> &info) { return std::string(info.param.name); });
 
+struct WordRow {
+    const char *name;
+    const char *primeWord; // the language's word
+    const char *answer;    // as a pupil types it
+};
+
+class PrimeWordTest : public testing::TestWithParam<WordRow> {};
+
+// The language's word for prime is read in any letter case, with or without
+// the accents capitals drop, and in the letter forms keyboards give.
+TEST_P(PrimeWordTest, IsReadAsTyped)
+{
+    EXPECT_TRUE(Practice::check(primeOrNot(97), GetParam().answer, GetParam().primeWord).isRight());
+}
+
+INSTANTIATE_TEST_SUITE_P(Practice, PrimeWordTest, testing::Values(
+    WordRow{"PolishCapitalL", "\u0142", "\u0141"},
+    WordRow{"CzechCapitalZ", "\u017Ar", "\u0179R"},
+    WordRow{"VietnameseCapitals", "nguy\u00EAn t\u1ED1", "NGUY\u00CAN T\u1ED0"},
+    WordRow{"VietnameseTwoBlanks", "nguy\u00EAn t\u1ED1", "nguy\u00EAn  t\u1ED1"},
+    WordRow{"GreekCapitals", "\u03C0\u03C1\u03CE\u03C4\u03BF\u03C2", "\u03A0\u03A1\u03A9\u03A4\u039F\u03A3"},
+    WordRow{"GreekWithoutAccent", "\u03C0\u03C1\u03CE\u03C4\u03BF\u03C2", "\u03C0\u03C1\u03C9\u03C4\u03BF\u03C2"},
+    WordRow{"ArabicWithoutHamza", "\u0623\u0648\u0644\u064A", "\u0627\u0648\u0644\u064A"},
+    WordRow{"PersianYeh", "\u0627\u0648\u0644\u06CC", "\u0627\u0648\u0644\u064A"}),
+    [](const testing::TestParamInfo<WordRow> &info) { return std::string(info.param.name); });
+
+TEST(PracticeReading, OtherWordsAreNotThePrimeWord)
+{
+    // "ł" is not "Ń", nor is one word two.
+    EXPECT_FALSE(Practice::check(primeOrNot(97), "\u0143", "\u0142").isRight());
+    EXPECT_FALSE(Practice::check(primeOrNot(97), "nguy\u00EAnt\u1ED1", "nguy\u00EAn t\u1ED1").isRight());
+}
+
 TEST(PracticeReading, LongAnswersAreRefusedQuickly)
 {
     const std::string thousands(100000, '2');
