@@ -1,6 +1,7 @@
 // The window in every language: each school's names for the HCF and the LCM,
 // and every fixed text fitting its control at the form's fixed geometry.
 #include "BoxWatcher.h"
+#include "Formula.h"
 #include "Language.h"
 #include "Texts.h"
 #include "TranslatedPhrases.h"
@@ -503,6 +504,31 @@ private slots:
         const std::string text = working == QLatin1String("hcf") ? texts.hcfWorking(numbers::hcfWorking(std::array{12, 18}))
                                                                  : texts.factorsWorking(numbers::factorWorking(360));
         QVERIFY2(QString::fromStdString(text).contains(expected), text.c_str());
+    }
+
+    void pictureLineTakesTheSchoolsTypography_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString &code : Language::codes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+
+    // The line under the factor tree of 360 in every language: raised
+    // exponents, never "^", and the school's times sign (German "·").
+    void pictureLineTakesTheSchoolsTypography()
+    {
+        QFETCH(QString, code);
+        const Language::Translation translation(code);
+        const numbers::Texts texts(translatedPhrases());
+        QString line;
+        for (const numbers::FormulaRun &run : texts.factorsPictureLine(numbers::factorWorking(360))) {
+            const QString text = QString::fromStdString(run.text);
+            line += run.kind == numbers::FormulaRun::Kind::Exponent ? QStringLiteral("[%1]").arg(text) : text;
+        }
+        QVERIFY2(!line.contains(QLatin1Char('^')) && line.contains(QLatin1String("2[3]")) && line.contains(QLatin1String("3[2]")),
+                 qPrintable(line));
+        if (code == QLatin1String("de"))
+            QCOMPARE(line, QStringLiteral("360 = 2[3] · 3[2] · 5"));
     }
 
     // Untranslated, the window's phrase table is the English one, phrase for
