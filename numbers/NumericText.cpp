@@ -11,20 +11,6 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimmed(std::string_view text)
-{
-    std::size_t start = 0;
-    while (const std::size_t length = NumericText::separatorAt(text, start))
-        start += length;
-    std::size_t end = start; // just after the last character that is not a separator
-    for (std::size_t i = start; i < text.size();) {
-        const std::size_t separator = NumericText::separatorAt(text, i);
-        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
-        if (separator == 0)
-            end = i;
-    }
-    return text.substr(start, end - start);
-}
 
 int digitValue(char c)
 {
@@ -168,6 +154,21 @@ bool NumericText::isSeparator(char32_t code)
     default:
         return code >= 0x2000 && code <= 0x200A;
     }
+}
+
+std::string_view NumericText::trimmed(std::string_view text)
+{
+    std::size_t start = 0;
+    while (const std::size_t length = NumericText::separatorAt(text, start))
+        start += length;
+    std::size_t end = start; // just after the last character that is not a separator
+    for (std::size_t i = start; i < text.size();) {
+        const std::size_t separator = NumericText::separatorAt(text, i);
+        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
+        if (separator == 0)
+            end = i;
+    }
+    return text.substr(start, end - start);
 }
 
 std::size_t NumericText::separatorAt(std::string_view text, std::size_t at)

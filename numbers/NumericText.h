@@ -25,6 +25,8 @@ namespace NumericText {
 bool isSeparator(char32_t code);
 // The length in bytes of the separator that starts at byte at of UTF-8 text; 0 when none does.
 std::size_t separatorAt(std::string_view text, std::size_t at);
+// text without the separators around it.
+std::string_view trimmed(std::string_view text);
 
 // text as it is read: the characters a user cannot see inside a number
 // (zero-width space U+200B, byte-order mark U+FEFF, word joiner U+2060, soft

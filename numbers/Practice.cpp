@@ -334,21 +334,7 @@ bool isTimes(char32_t code)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// text without the blanks around it.
-std::string_view trimmed(std::string_view text)
-{
-    std::size_t start = 0;
-    while (const std::size_t length = NumericText::separatorAt(text, start))
-        start += length;
-    std::size_t end = start;
-    for (std::size_t i = start; i < text.size();) {
-        const std::size_t separator = NumericText::separatorAt(text, i);
-        i += separator > 0 ? separator : Utf8Text::lengthAt(text, i);
-        if (separator == 0)
-            end = i;
-    }
-    return text.substr(start, end - start);
-}
+using NumericText::trimmed;
 
 // Reads one side of an answer: terms joined by a times sign or blanks.
 class SideReader {

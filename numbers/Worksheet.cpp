@@ -1,20 +1,14 @@
 #include "Worksheet.h"
 
+#include "NumericText.h"
+
 #include <array>
 #include <charconv>
 
 namespace numbers::Worksheet {
 namespace {
 
-constexpr std::string_view Blanks = " \t";
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
+using NumericText::trimmed;
 
 // The whole of text as a decimal number of type T, digits only.
 template <typename T> std::optional<T> decimal(std::string_view text)
