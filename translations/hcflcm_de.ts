@@ -79,17 +79,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Öffnet das Übungsfenster über dem Hauptfenster: Aufgaben zu Primfaktoren, ggT, kgV und Primzahlen, mit Tipps aus dem Rechenweg.</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">Mit --practice: beginnt die Aufgaben mit dem Startwert &lt;Zahl&gt;, einer ganzen Zahl von 0 bis %1; derselbe Startwert ergibt dieselben Aufgaben.</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>Zahl</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">Die Option --seed geht nur zusammen mit --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -99,90 +90,95 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Option --%1 geht nur zusammen mit --worksheet.</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen --practice und --worksheet gehen nicht zusammen.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: Der Name muss auf .pdf, .odt oder .txt enden.</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Aufgabenarten „%1“: Gib eine oder mehrere von factors, hcf, lcm, prime an, durch Kommas getrennt.</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Stufe „%1“: Gib eine ganze Zahl von %2 bis %3 an.</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anzahl der Aufgaben „%1“: Gib eine ganze Zahl von %2 bis %3 an.</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit --practice oder --worksheet: beginnt die Aufgaben mit dem Startwert &lt;Zahl&gt;, einer ganzen Zahl von 0 bis %1; derselbe Startwert ergibt dieselben Aufgaben.</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt ein Arbeitsblatt mit Aufgaben und Lösungen in &lt;Datei&gt;, ohne Fenster: ein PDF-Dokument (.pdf), ein ODF-Textdokument (.odt) oder reinen Text (.txt).</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --worksheet: die Aufgabenarten, abwechselnd gestellt, aus factors, hcf, lcm und prime, durch Kommas getrennt (ohne Angabe alle vier).</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --worksheet: die Stufe der Aufgaben, 1 bis 3 (ohne Angabe 1).</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --worksheet: die Anzahl der Aufgaben, 1 bis 60 (ohne Angabe 20).</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --worksheet: keine Faktorenbäume und keine Venn-Diagramme neben den Lösungen.</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option --seed geht nur zusammen mit --practice oder --worksheet.</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ kann nicht geschrieben werden: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geschrieben: %n Aufgabe, Stufe %2, Startwert %3.
+</numerusform>
+            <numerusform>%1 geschrieben: %n Aufgaben, Stufe %2, Startwert %3.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geschrieben: %n Aufgabe, Stufe %2, Startwert %3.
+</numerusform>
+            <numerusform>%1 geschrieben: %n Aufgaben, Stufe %2, Startwert %3.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -681,7 +677,7 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <message>
         <source>%1 | %2</source>
         <extracomment>A hint: one row of the LCM ladder. %1: the divisor, %2: the numbers of the row, two blanks apart.</extracomment>
-        <translation>Teile durch %1: %2</translation>
+        <translation>%1 | %2</translation>
     </message>
     <message>
         <source>What remains: %1</source>
@@ -730,65 +726,65 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Fortsetzung)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primzahlen zwischen %1 und %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Primzahl</numerusform>
+            <numerusform>%n Primzahlen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Statt %1 wird mit %2 gerechnet.</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt: Primfaktoren, ggT und kgV</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vor- und Nachname:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 · Startwert %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 · Startwert %2 · Seite %3 von %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, also keine Primzahl</translation>
     </message>
 </context>
 <context>
@@ -899,11 +895,11 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeits&amp;blatt…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
 </context>
 <context>
@@ -936,45 +932,41 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
         <translation>Text (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">der Name endet nicht auf .png, .svg, .pdf oder .txt</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Bild (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>primfaktoren</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ggt</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kgv</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>primzahlen</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Name hat keine dieser Endungen: %1</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Bild zu speichern – speichere die Schritte als .pdf oder .txt</translation>
     </message>
 </context>
 <context>
@@ -1068,99 +1060,99 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primfaktoren</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ggT</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;kgV</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Primzahl &amp;oder nicht</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder in den Lösungen</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">&amp;Speichern…</translation>
+        <translation>&amp;Speichern…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der ersten Seite</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenarten</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">&amp;Stufe:</translation>
+        <translation>St&amp;ufe:</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Aufgaben:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;wert:</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert ist eine ganze Zahl von 0 bis 18446744073709551615.</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle mindestens eine Aufgabenart.</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">Drucken ist nicht möglich: %1</translation>
+        <translation>Drucken ist nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">PDF-Dokument (*.pdf)</translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODF-Textdokument (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">Text (*.txt)</translation>
+        <translation>Text (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name endet nicht auf .pdf, .odt oder .txt</translation>
     </message>
 </context>
 <context>
