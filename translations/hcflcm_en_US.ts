@@ -778,7 +778,7 @@ The calculator keeps working: check the numbers and try again.</translation>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation>Answer Key</translation>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>%1, not prime</source>

@@ -145,7 +145,7 @@ TEXTS.update({
     'Level %1 · seed %2': 'Level %1 · seed %2',
     'Level %1 · seed %2 · page %3 of %4': 'Level %1 · seed %2 · page %3 of %4',
     '%1.': '%1.',
-    'Answers': 'Answer Key',
+    'Answers': 'Answers',
     '%1, not prime': '%1, not prime',
 
     # The Practice window's button.
