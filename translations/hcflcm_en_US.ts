@@ -78,17 +78,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Opens the Practice window over the main window: questions on prime factors, the GCF, the LCM and primes, with hints from the working.</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>number</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">The option --seed needs --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -98,90 +89,95 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The option --%1 needs --worksheet.</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>The options --practice and --worksheet cannot be used together.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt, or .txt.</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, separated by commas.</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt), or plain text (.txt).</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>With --worksheet: the kinds of question, taken in turn, from factors, hcf, lcm, and prime, separated by commas (all four unless given).</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>list</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>With --worksheet: the number of questions, 1 to 60 (20 unless given).</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>With --worksheet: no factor trees or Venn diagrams next to the answers.</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The option --seed needs --practice or --worksheet.</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Cannot write &apos;%2&apos;: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wrote %1: %n question, level %2, seed %3.
+</numerusform>
+            <numerusform>Wrote %1: %n questions, level %2, seed %3.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wrote %1: %n question, level %2, seed %3.
+</numerusform>
+            <numerusform>Wrote %1: %n questions, level %2, seed %3.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -729,65 +725,65 @@ The calculator keeps working: check the numbers and try again.</translation>
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(continued)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primes between %1 and %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n prime</numerusform>
+            <numerusform>%n primes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is taken as %2.</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worksheet: prime factors, GCF, and LCM</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Level %1 · seed %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Level %1 · seed %2 · page %3 of %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, not prime</translation>
     </message>
 </context>
 <context>
@@ -898,11 +894,11 @@ The calculator keeps working: check the numbers and try again.</translation>
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo&amp;rksheet…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Worksheet</translation>
     </message>
 </context>
 <context>
@@ -935,45 +931,41 @@ The calculator keeps working: check the numbers and try again.</translation>
         <translation>Text (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">the name does not end in .png, .svg, .pdf or .txt</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG picture (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>factors</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gcf</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lcm</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>primes</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the name does not end in one of %1</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no picture to save: save the steps as .pdf or .txt</translation>
     </message>
 </context>
 <context>
@@ -1067,99 +1059,99 @@ The calculator keeps working: check the numbers and try again.</translation>
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prime factors</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GCF</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;CM</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime &amp;or not</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ictures in the answer key</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">&amp;Save…</translation>
+        <translation>&amp;Save…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rint…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worksheet – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview of the first page</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinds of question</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">&amp;Level:</translation>
+        <translation>&amp;Level:</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Number of questions:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;eed:</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>The seed is a whole number from 0 to 18446744073709551615.</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose at least one kind of question.</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Worksheet</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write %1: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">Printing is not available: %1</translation>
+        <translation>Printing is not available: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">PDF document (*.pdf)</translation>
+        <translation>PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODF text document (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">Text (*.txt)</translation>
+        <translation>Text (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>the name does not end in .pdf, .odt, or .txt</translation>
     </message>
 </context>
 <context>

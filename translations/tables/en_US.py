@@ -91,3 +91,99 @@ TEXTS = {
     'Practise': 'Practice',
     'FIND': 'FIND',
 }
+
+# The worksheet, its dialog and --worksheet; the save dialog's additions; the
+# pictures' captions: GCF for HCF, the serial comma. The Practice window's
+# button takes R, as K is the Kind box's. The dialog's access keys:
+# P G C O I S R L N E.
+TEXTS.update({
+    # The command line.
+    'The option --%1 needs --worksheet.': 'The option --%1 needs --worksheet.',
+    'The options --practice and --worksheet cannot be used together.':
+        'The options --practice and --worksheet cannot be used together.',
+    "Cannot write '%1': the name must end in .pdf, .odt or .txt.":
+        "Cannot write '%1': the name must end in .pdf, .odt, or .txt.",
+    "Unknown kinds '%1': give one or more of factors, hcf, lcm, prime, joined by commas.":
+        "Unknown kinds '%1': give one or more of factors, hcf, lcm, prime, separated by commas.",
+    "Invalid level '%1': give a whole number from %2 to %3.":
+        "Invalid level '%1': give a whole number from %2 to %3.",
+    "Invalid number of questions '%1': give a whole number from %2 to %3.":
+        "Invalid number of questions '%1': give a whole number from %2 to %3.",
+    'With --practice or --worksheet: starts the questions from the seed <number>, a whole number from 0 to %1; the same seed gives the same questions.':
+        'With --practice or --worksheet: starts the questions from the seed <number>, a whole number from 0 to %1; the same seed gives the same questions.',
+    'Writes a worksheet of questions with its answer key to <file>, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).':
+        'Writes a worksheet of questions with its answer key to <file>, without a window: a PDF document (.pdf), an ODF text document (.odt), or plain text (.txt).',
+    'file': 'file',
+    'With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).':
+        'With --worksheet: the kinds of question, taken in turn, from factors, hcf, lcm, and prime, separated by commas (all four unless given).',
+    'list': 'list',
+    'With --worksheet: the level of the questions, 1 to 3 (1 unless given).':
+        'With --worksheet: the level of the questions, 1 to 3 (1 unless given).',
+    'With --worksheet: the number of questions, 1 to 60 (20 unless given).':
+        'With --worksheet: the number of questions, 1 to 60 (20 unless given).',
+    'With --worksheet: no factor trees or Venn diagrams beside the answers.':
+        'With --worksheet: no factor trees or Venn diagrams next to the answers.',
+    'The option --seed needs --practice or --worksheet.': 'The option --seed needs --practice or --worksheet.',
+    "%1: Cannot write '%2': %3\n": "%1: Cannot write '%2': %3\n",
+    'Wrote %1: 1 question, level %2, seed %3.\n': [
+        'Wrote %1: %n question, level %2, seed %3.\n',
+        'Wrote %1: %n questions, level %2, seed %3.\n'],
+    'Wrote %1: %n questions, level %2, seed %3.\n': [
+        'Wrote %1: %n question, level %2, seed %3.\n',
+        'Wrote %1: %n questions, level %2, seed %3.\n'],
+
+    # The pictures.
+    '(continued)': '(continued)',
+    'Primes between %1 and %2: %3': 'Primes between %1 and %2: %3',
+    '%n primes': ['%n prime', '%n primes'],
+    '%1 is taken as %2.': '%1 is taken as %2.',
+
+    # The sheet.
+    'Worksheet: prime factors, HCF and LCM': 'Worksheet: prime factors, GCF, and LCM',
+    'Name:': 'Name:',
+    'Date:': 'Date:',
+    'Level %1 · seed %2': 'Level %1 · seed %2',
+    'Level %1 · seed %2 · page %3 of %4': 'Level %1 · seed %2 · page %3 of %4',
+    '%1.': '%1.',
+    'Answers': 'Answers',
+    '%1, not prime': '%1, not prime',
+
+    # The Practice window's button.
+    'Wor&ksheet…': 'Wo&rksheet…',
+    'Worksheet': 'Worksheet',
+
+    # The save dialog of the Working window.
+    'JPEG picture (*.jpg *.jpeg)': 'JPEG picture (*.jpg *.jpeg)',
+    'factors': 'factors',
+    'hcf': 'gcf',
+    'lcm': 'lcm',
+    'primes': 'primes',
+    'the name does not end in one of %1': 'the name does not end in one of %1',
+    'there is no picture to save: save the steps as .pdf or .txt':
+        'there is no picture to save: save the steps as .pdf or .txt',
+
+    # The Worksheet dialog.
+    '&Prime factors': '&Prime factors',
+    '&HCF': '&GCF',
+    'L&CM': 'L&CM',
+    'Prime &or not': 'Prime &or not',
+    'P&ictures in the answer key': 'P&ictures in the answer key',
+    'WorksheetDialog|&Save…': '&Save…',
+    'P&rint…': 'P&rint…',
+    'Worksheet – %1': 'Worksheet – %1',
+    'Preview of the first page': 'Preview of the first page',
+    'Kinds of question': 'Kinds of question',
+    'WorksheetDialog|&Level:': '&Level:',
+    '&Number of questions:': '&Number of questions:',
+    'S&eed:': 'S&eed:',
+    'The seed is a whole number from 0 to 18446744073709551615.':
+        'The seed is a whole number from 0 to 18446744073709551615.',
+    'Choose at least one kind of question.': 'Choose at least one kind of question.',
+    'Save Worksheet': 'Save Worksheet',
+    'Cannot write %1: %2': 'Cannot write %1: %2',
+    'WorksheetDialog|Printing is not available: %1': 'Printing is not available: %1',
+    'WorksheetFile|PDF document (*.pdf)': 'PDF document (*.pdf)',
+    'ODF text document (*.odt)': 'ODF text document (*.odt)',
+    'WorksheetFile|Text (*.txt)': 'Text (*.txt)',
+    'the name does not end in .pdf, .odt or .txt': 'the name does not end in .pdf, .odt, or .txt',
+})

@@ -44,10 +44,11 @@ TEXTS = {
     'Write "%1", or write %2 as a product of two smaller numbers.':
         'Schrijf ‘%1’, of schrijf %2 als product van twee kleinere getallen.',
 
-    # The hints: division with a colon, the ladder with the divisors on the right.
+    # The hints: division with a colon; a row of the ladder as the Working window
+    # draws it, the divisor on the left.
     '%1 ÷ %2 = %3': '%1 : %2 = %3',
     '%1 ÷ %2 = %3 r %4': '%1 : %2 = %3 rest %4',
-    '%1 | %2': '%2 | %1',
+    '%1 | %2': '%1 | %2',
     'What remains: %1': 'Wat overblijft: %1',
     'Try the primes up to √%1: %2': 'Probeer de priemgetallen tot en met √%1: %2',
     'No prime is at most √%1.': 'Er is geen priemgetal kleiner dan of gelijk aan √%1.',
@@ -92,3 +93,99 @@ TEXTS = {
     'Practise': 'Oefenen',
     'FIND': 'ZOEK',
 }
+
+# The worksheet (werkblad), its dialog and --worksheet; the save dialog's
+# additions; the pictures' captions. The kinds of question keep their English
+# names on the command line. The dialog's access keys: P G K R T O D N A S.
+TEXTS.update({
+    # The command line.
+    'The option --%1 needs --worksheet.': 'De optie --%1 werkt alleen samen met --worksheet.',
+    'The options --practice and --worksheet cannot be used together.':
+        'De opties --practice en --worksheet kunnen niet samen worden gebruikt.',
+    "Cannot write '%1': the name must end in .pdf, .odt or .txt.":
+        'Kan ‘%1’ niet opslaan: de naam moet eindigen op .pdf, .odt of .txt.',
+    "Unknown kinds '%1': give one or more of factors, hcf, lcm, prime, joined by commas.":
+        "Onbekende soorten ‘%1’: geef een of meer van factors, hcf, lcm, prime, gescheiden door komma's.",
+    "Invalid level '%1': give a whole number from %2 to %3.":
+        'Ongeldig niveau ‘%1’: geef een geheel getal van %2 tot en met %3.',
+    "Invalid number of questions '%1': give a whole number from %2 to %3.":
+        'Ongeldig aantal opgaven ‘%1’: geef een geheel getal van %2 tot en met %3.',
+    'With --practice or --worksheet: starts the questions from the seed <number>, a whole number from 0 to %1; the same seed gives the same questions.':
+        'Met --practice of --worksheet: maakt de opgaven uit de startwaarde <getal>, een geheel getal van 0 tot en met %1; dezelfde startwaarde geeft dezelfde opgaven.',
+    'Writes a worksheet of questions with its answer key to <file>, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).':
+        'Slaat een werkblad met opgaven en de antwoorden op in <bestand>, zonder venster: een PDF-document (.pdf), een ODF-tekstdocument (.odt) of platte tekst (.txt).',
+    'file': 'bestand',
+    'With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).':
+        "Met --worksheet: de soorten opgaven, om de beurt, uit factors, hcf, lcm en prime, gescheiden door komma's (zonder deze optie alle vier).",
+    'list': 'lijst',
+    'With --worksheet: the level of the questions, 1 to 3 (1 unless given).':
+        'Met --worksheet: het niveau van de opgaven, 1 tot en met 3 (zonder deze optie 1).',
+    'With --worksheet: the number of questions, 1 to 60 (20 unless given).':
+        'Met --worksheet: het aantal opgaven, 1 tot en met 60 (zonder deze optie 20).',
+    'With --worksheet: no factor trees or Venn diagrams beside the answers.':
+        'Met --worksheet: geen factorbomen of Venndiagrammen naast de antwoorden.',
+    'The option --seed needs --practice or --worksheet.':
+        'De optie --seed werkt alleen samen met --practice of --worksheet.',
+    "%1: Cannot write '%2': %3\n": '%1: Kan ‘%2’ niet opslaan: %3\n',
+    'Wrote %1: 1 question, level %2, seed %3.\n': [
+        '%1 opgeslagen: %n opgave, niveau %2, startwaarde %3.\n',
+        '%1 opgeslagen: %n opgaven, niveau %2, startwaarde %3.\n'],
+    'Wrote %1: %n questions, level %2, seed %3.\n': [
+        '%1 opgeslagen: %n opgave, niveau %2, startwaarde %3.\n',
+        '%1 opgeslagen: %n opgaven, niveau %2, startwaarde %3.\n'],
+
+    # The pictures.
+    '(continued)': '(vervolg)',
+    'Primes between %1 and %2: %3': 'Priemgetallen tussen %1 en %2: %3',
+    '%n primes': ['%n priemgetal', '%n priemgetallen'],
+    '%1 is taken as %2.': 'In plaats van %1 rekenen we met %2.',
+
+    # The sheet.
+    'Worksheet: prime factors, HCF and LCM': 'Werkblad: priemfactoren, GGD en KGV',
+    'Name:': 'Naam:',
+    'Date:': 'Datum:',
+    'Level %1 · seed %2': 'Niveau %1 · startwaarde %2',
+    'Level %1 · seed %2 · page %3 of %4': 'Niveau %1 · startwaarde %2 · pagina %3 van %4',
+    '%1.': '%1.',
+    'Answers': 'Antwoorden',
+    '%1, not prime': '%1, geen priemgetal',
+
+    # The Practice window's button.
+    'Wor&ksheet…': '&Werkblad…',
+    'Worksheet': 'Werkblad',
+
+    # The save dialog of the Working window.
+    'JPEG picture (*.jpg *.jpeg)': 'JPEG-afbeelding (*.jpg *.jpeg)',
+    'factors': 'factoren',
+    'hcf': 'ggd',
+    'lcm': 'kgv',
+    'primes': 'priemgetallen',
+    'the name does not end in one of %1': 'de naam eindigt niet op een van %1',
+    'there is no picture to save: save the steps as .pdf or .txt':
+        'er is geen tekening om op te slaan: sla de stappen op als .pdf of .txt',
+
+    # The Worksheet dialog.
+    '&Prime factors': '&Priemfactoren',
+    '&HCF': '&GGD',
+    'L&CM': '&KGV',
+    'Prime &or not': 'P&riemgetal of niet',
+    'P&ictures in the answer key': '&Tekeningen bij de antwoorden',
+    'WorksheetDialog|&Save…': '&Opslaan…',
+    'P&rint…': 'Af&drukken…',
+    'Worksheet – %1': 'Werkblad – %1',
+    'Preview of the first page': 'Voorbeeld van de eerste pagina',
+    'Kinds of question': 'Soorten opgaven',
+    'WorksheetDialog|&Level:': '&Niveau:',
+    '&Number of questions:': '&Aantal opgaven:',
+    'S&eed:': '&Startwaarde:',
+    'The seed is a whole number from 0 to 18446744073709551615.':
+        'De startwaarde is een geheel getal van 0 tot en met 18446744073709551615.',
+    'Choose at least one kind of question.': 'Kies minstens één soort opgave.',
+    'Save Worksheet': 'Werkblad opslaan',
+    'Cannot write %1: %2': 'Kan %1 niet opslaan: %2',
+    'WorksheetDialog|Printing is not available: %1': 'Afdrukken is niet beschikbaar: %1',
+    'WorksheetFile|PDF document (*.pdf)': 'PDF-document (*.pdf)',
+    'ODF text document (*.odt)': 'ODF-tekstdocument (*.odt)',
+    'WorksheetFile|Text (*.txt)': 'Tekst (*.txt)',
+    'the name does not end in .pdf, .odt or .txt': 'de naam eindigt niet op .pdf, .odt of .txt',
+})

@@ -44,10 +44,11 @@ TEXTS = {
     'Write "%1", or write %2 as a product of two smaller numbers.':
         'Напишите «%1» или запишите %2 в виде произведения двух меньших чисел.',
 
-    # The hints: division with a colon, the column with the divisors on the right.
+    # The hints: division with a colon; a row of the ladder as the Working window
+    # draws it, the divisor on the left.
     '%1 ÷ %2 = %3': '%1 : %2 = %3',
     '%1 ÷ %2 = %3 r %4': '%1 : %2 = %3 (ост. %4)',
-    '%1 | %2': '%2 | %1',
+    '%1 | %2': '%1 | %2',
     'What remains: %1': 'Осталось: %1',
     'Try the primes up to √%1: %2': 'Попробуйте делить на простые числа до √%1: %2',
     'No prime is at most √%1.': 'Простых чисел, не больших √%1, нет.',
@@ -96,3 +97,101 @@ TEXTS = {
     'Practise': 'Тренировка',
     'FIND': 'НАЙТИ',
 }
+
+# The worksheet (лист заданий), its dialog and --worksheet; the save dialog's
+# additions; the pictures' captions. The kinds of question keep their English
+# names on the command line. The dialog's access keys: М Д К Р И С П У Ч Н.
+TEXTS.update({
+    # The command line.
+    'The option --%1 needs --worksheet.': 'Параметр --%1 действует только вместе с --worksheet.',
+    'The options --practice and --worksheet cannot be used together.':
+        'Параметры --practice и --worksheet нельзя использовать вместе.',
+    "Cannot write '%1': the name must end in .pdf, .odt or .txt.":
+        'Не удалось записать «%1»: имя должно оканчиваться на .pdf, .odt или .txt.',
+    "Unknown kinds '%1': give one or more of factors, hcf, lcm, prime, joined by commas.":
+        'Неизвестные типы заданий «%1»: укажите один или несколько из factors, hcf, lcm, prime через запятую.',
+    "Invalid level '%1': give a whole number from %2 to %3.":
+        'Неверный уровень «%1»: укажите целое число от %2 до %3.',
+    "Invalid number of questions '%1': give a whole number from %2 to %3.":
+        'Неверное число заданий «%1»: укажите целое число от %2 до %3.',
+    'With --practice or --worksheet: starts the questions from the seed <number>, a whole number from 0 to %1; the same seed gives the same questions.':
+        'Вместе с --practice или --worksheet: задания строятся из начального числа <число> — целого числа от 0 до %1; одно и то же начальное число даёт одни и те же задания.',
+    'Writes a worksheet of questions with its answer key to <file>, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).':
+        'Записывает лист заданий с ответами в <файл>, не открывая окна: документ PDF (.pdf), текстовый документ ODF (.odt) или простой текст (.txt).',
+    'file': 'файл',
+    'With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).':
+        'Вместе с --worksheet: типы заданий, которые идут по очереди, из factors, hcf, lcm и prime через запятую (по умолчанию все четыре).',
+    'list': 'список',
+    'With --worksheet: the level of the questions, 1 to 3 (1 unless given).':
+        'Вместе с --worksheet: уровень заданий, от 1 до 3 (по умолчанию 1).',
+    'With --worksheet: the number of questions, 1 to 60 (20 unless given).':
+        'Вместе с --worksheet: число заданий, от 1 до 60 (по умолчанию 20).',
+    'With --worksheet: no factor trees or Venn diagrams beside the answers.':
+        'Вместе с --worksheet: без деревьев множителей и диаграмм Венна рядом с ответами.',
+    'The option --seed needs --practice or --worksheet.':
+        'Параметр --seed действует только вместе с --practice или --worksheet.',
+    "%1: Cannot write '%2': %3\n": '%1: Не удалось записать «%2»: %3\n',
+    'Wrote %1: 1 question, level %2, seed %3.\n': [
+        'Записан файл %1: %n задание, уровень %2, начальное число %3.\n',
+        'Записан файл %1: %n задания, уровень %2, начальное число %3.\n',
+        'Записан файл %1: %n заданий, уровень %2, начальное число %3.\n'],
+    'Wrote %1: %n questions, level %2, seed %3.\n': [
+        'Записан файл %1: %n задание, уровень %2, начальное число %3.\n',
+        'Записан файл %1: %n задания, уровень %2, начальное число %3.\n',
+        'Записан файл %1: %n заданий, уровень %2, начальное число %3.\n'],
+
+    # The pictures.
+    '(continued)': '(продолжение)',
+    'Primes between %1 and %2: %3': 'Простые числа от %1 до %2: %3',
+    '%n primes': ['%n простое число', '%n простых числа', '%n простых чисел'],
+    '%1 is taken as %2.': 'Вместо %1 берём %2.',
+
+    # The sheet.
+    'Worksheet: prime factors, HCF and LCM': 'Лист заданий: разложение на простые множители, НОД и НОК',
+    'Name:': 'Фамилия, имя:',
+    'Date:': 'Дата:',
+    'Level %1 · seed %2': 'Уровень %1 · начальное число %2',
+    'Level %1 · seed %2 · page %3 of %4': 'Уровень %1 · начальное число %2 · страница %3 из %4',
+    '%1.': '%1.',
+    'Answers': 'Ответы',
+    '%1, not prime': '%1 — составное число',
+
+    # The Practice window's button.
+    'Wor&ksheet…': '&Лист заданий…',
+    'Worksheet': 'Лист заданий',
+
+    # The save dialog of the Working window.
+    'JPEG picture (*.jpg *.jpeg)': 'Изображение JPEG (*.jpg *.jpeg)',
+    'factors': 'множители',
+    'hcf': 'нод',
+    'lcm': 'нок',
+    'primes': 'простые',
+    'the name does not end in one of %1': 'имя не оканчивается ни на одно из расширений %1',
+    'there is no picture to save: save the steps as .pdf or .txt':
+        'рисунка для сохранения нет: сохраните шаги как .pdf или .txt',
+
+    # The Worksheet dialog.
+    '&Prime factors': 'Простые &множители',
+    '&HCF': 'НО&Д',
+    'L&CM': 'НО&К',
+    'Prime &or not': 'П&ростое или составное',
+    'P&ictures in the answer key': 'Р&исунки в ответах',
+    'WorksheetDialog|&Save…': '&Сохранить…',
+    'P&rint…': '&Печать…',
+    'Worksheet – %1': 'Лист заданий – %1',
+    'Preview of the first page': 'Просмотр первой страницы',
+    'Kinds of question': 'Типы заданий',
+    'WorksheetDialog|&Level:': '&Уровень:',
+    '&Number of questions:': '&Число заданий:',
+    'S&eed:': '&Начальное число:',
+    'The seed is a whole number from 0 to 18446744073709551615.':
+        'Начальное число — целое число от 0 до 18446744073709551615.',
+    'Choose at least one kind of question.': 'Выберите хотя бы один тип заданий.',
+    'Save Worksheet': 'Сохранить лист заданий',
+    'Cannot write %1: %2': 'Не удалось записать %1: %2',
+    'WorksheetDialog|Printing is not available: %1': 'Печать недоступна: %1',
+    'WorksheetFile|PDF document (*.pdf)': 'Документ PDF (*.pdf)',
+    'ODF text document (*.odt)': 'Текстовый документ ODF (*.odt)',
+    'WorksheetFile|Text (*.txt)': 'Текст (*.txt)',
+    'the name does not end in .pdf, .odt or .txt': 'имя не оканчивается на .pdf, .odt или .txt',
+})
