@@ -389,7 +389,10 @@ void Pages::columns(const PageLayout::Columns &columns)
 void Pages::text(const PageLayout::Text &text)
 {
     const double width = columnWidth();
-    const double indent = millimetres(text.indentMillimetres);
+    // The text starts at its indent, or after its label where that is wider.
+    const QFontMetricsF metrics(text.font, &device_);
+    const double indent = std::max(millimetres(text.indentMillimetres),
+                                   text.label.isEmpty() ? 0 : metrics.horizontalAdvance(text.label + QLatin1Char(' ')));
     // The picture beside the text, as large as its box allows.
     QSizeF pictureSize;
     double pictureBox = 0;
@@ -426,7 +429,7 @@ void Pages::text(const PageLayout::Text &text)
         const double x = columnLeft();
         if (!text.label.isEmpty()) {
             painter_->setFont(text.font);
-            painter_->drawText(QPointF(x, y_ + QFontMetricsF(text.font, &device_).ascent()), text.label);
+            painter_->drawText(QPointF(x, y_ + metrics.ascent()), text.label);
         }
         layout.draw(painter_, QPointF(x + indent, y_));
         if (!pictureSize.isEmpty())

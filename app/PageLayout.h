@@ -73,7 +73,7 @@ struct Text {
     QFont font;
     QList<std::pair<int, int>> raised; // start and length of each exponent
     QString label;
-    double indentMillimetres = 0; // where the text starts, the label before it
+    double indentMillimetres = 0; // where the text starts, the label before it; further for a wider label
     double roomMillimetres = 0;
     std::shared_ptr<QGraphicsScene> picture;
     QSizeF pictureMillimetres;
