@@ -1,5 +1,6 @@
 #include "PageLayout.h"
 
+#include "AppNames.h"
 #include "Texts.h"
 
 #include <QFontMetricsF>
@@ -7,6 +8,8 @@
 #include <QGraphicsSimpleTextItem>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -17,6 +20,9 @@ using PageLayout::Block;
 constexpr double PointsPerInch = 72;
 constexpr double SceneDpi = 96; // scene units are pixels at 96 dots per inch
 constexpr double TableGapLines = 0.5; // between the parts of a table continued below
+constexpr double MillimetresPerInch = 25.4;
+constexpr double FooterGapMillimetres = 4; // between the blocks and the footer
+constexpr double PictureShrink = 0.6; // a picture beside a text at most this of its size on screen
 
 // A word of a paragraph: where it starts in the text and how long it is.
 struct Word {
@@ -64,12 +70,14 @@ QString rightTrimmed(QString text)
     return text;
 }
 
-// Draws the blocks one under another, starting a new page when the next line
-// does not fit on this one.
+// Draws the blocks one under another, starting a new column or page when
+// the next line does not fit on this one. Without a painter it only counts
+// the pages; on a device that is not paged (a preview) it draws the first.
 class Pages {
 public:
-    Pages(QPagedPaintDevice &device, QPainter &painter, const PageLayout::Document &document)
-        : device_(device), painter_(painter), document_(document)
+    Pages(QPaintDevice &device, QPagedPaintDevice *paged, const QPageLayout &paper, QPainter *painter,
+          const PageLayout::Document &document, int pages)
+        : device_(device), paged_(paged), paper_(paper), painter_(painter), document_(document), pages_(pages)
     {
         startPage();
     }
@@ -77,48 +85,98 @@ public:
     void paragraph(const QString &text, const QFont &font);
     void table(const PageLayout::Table &table, QFont font);
     void picture(const PageLayout::Picture &picture);
+    void text(const PageLayout::Text &text);
+    void columns(const PageLayout::Columns &columns);
+    void pageBreak()
+    {
+        if (y_ > 0 || column_ > 0)
+            newPage();
+        columns({});
+    }
+    int page() const { return page_; }
 
 private:
-    void startPage()
+    double millimetres(double mm) const { return mm * device_.logicalDpiY() / MillimetresPerInch; }
+    // The part of a page inside the margins, in device pixels.
+    QRectF areaOf(QPageLayout::Orientation orientation) const
     {
-        area_ = QRectF(0, 0, device_.width(), device_.height());
+        if (paged_ != nullptr && painter_ != nullptr)
+            return QRectF(0, 0, device_.width(), device_.height());
+        QPageLayout layout = paper_;
+        layout.setOrientation(orientation);
+        return QRectF(QPointF(0, 0), QRectF(layout.paintRectPixels(device_.logicalDpiX())).size());
+    }
+    void startPage(QPageLayout::Orientation orientation = QPageLayout::Portrait)
+    {
+        area_ = areaOf(orientation);
         y_ = 0;
+        top_ = 0;
+        column_ = 0;
         ++page_;
-        if (document_.decorate) {
-            painter_.save();
-            document_.decorate(painter_, area_, page_);
-            painter_.restore();
-        }
+        bottom_ = area_.height();
+        if (!document_.footer)
+            return;
+        const QFontMetricsF metrics(document_.footerFont, &device_);
+        bottom_ -= metrics.lineSpacing() + millimetres(FooterGapMillimetres);
+        if (painter_ == nullptr)
+            return;
+        painter_->setFont(document_.footerFont);
+        painter_->drawText(QRectF(0, area_.height() - metrics.lineSpacing(), area_.width(), metrics.lineSpacing()),
+                           Qt::AlignHCenter | Qt::AlignBottom, document_.footer(page_, pages_));
     }
     void newPage(QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
-        device_.setPageOrientation(orientation);
-        device_.newPage();
-        startPage();
+        if (paged_ == nullptr)
+            painter_ = nullptr; // a preview draws the first page only
+        if (painter_ != nullptr) {
+            paged_->setPageOrientation(orientation);
+            paged_->newPage();
+        }
+        startPage(orientation);
     }
-    // Draws a line of text at x in font, on a new page when it does not fit.
+    // The next column, or the first column of a new page.
+    void nextColumn()
+    {
+        if (++column_ < columnCount_) {
+            y_ = top_;
+            return;
+        }
+        newPage();
+    }
+    double columnLeft() const { return column_ * (columnWidth() + gap_); }
+    double columnWidth() const { return (area_.width() - gap_ * (columnCount_ - 1)) / columnCount_; }
+    // Draws a line of text at x in font, in the next column when it does not fit.
     void line(const QString &text, double x, const QFontMetricsF &metrics)
     {
-        if (y_ > 0 && y_ + metrics.height() > area_.height())
-            newPage();
-        if (!text.isEmpty())
-            painter_.drawText(QPointF(x, y_ + metrics.ascent()), text);
+        if (y_ > top_ && y_ + metrics.height() > bottom_)
+            nextColumn();
+        if (!text.isEmpty() && painter_ != nullptr)
+            painter_->drawText(QPointF(columnLeft() + x, y_ + metrics.ascent()), text);
         y_ += metrics.lineSpacing();
     }
 
-    QPagedPaintDevice &device_;
-    QPainter &painter_;
+    QPaintDevice &device_;
+    QPagedPaintDevice *paged_;
+    QPageLayout paper_;
+    QPainter *painter_;
     const PageLayout::Document &document_;
+    int pages_;
     QRectF area_;
     double y_ = 0;
+    double top_ = 0;    // where the columns start on this page
+    double bottom_ = 0; // where the blocks end, above the footer
     int page_ = 0;
+    int columnCount_ = 1;
+    int column_ = 0;
+    double gap_ = 0;
 };
 
 void Pages::paragraph(const QString &text, const QFont &font)
 {
-    painter_.setFont(font);
+    if (painter_ != nullptr)
+        painter_->setFont(font);
     const QFontMetricsF metrics(font, &device_);
-    const double width = area_.width();
+    const double width = columnWidth();
     const QList<Word> words = wordsOf(text);
     double indent = metrics.horizontalAdvance(text.left(continuationStart(text, words)));
     if (indent > width / 2)
@@ -161,7 +219,8 @@ void Pages::table(const PageLayout::Table &table, QFont font)
     const auto advance = [&](const QFont &f) { return QFontMetricsF(f, &device_).horizontalAdvance(QString(widest, QLatin1Char('0'))); };
     if (advance(font) > area_.width())
         font.setPointSizeF(std::max(PageLayout::MinTablePoints, font.pointSizeF() * area_.width() / advance(font)));
-    painter_.setFont(font);
+    if (painter_ != nullptr)
+        painter_->setFont(font);
     const QFontMetricsF metrics(font, &device_);
     const auto perLine = std::max<qsizetype>(table.labelWidth + 1, static_cast<qsizetype>(area_.width() / metrics.horizontalAdvance(QLatin1Char('0'))));
 
@@ -246,7 +305,7 @@ void Pages::picture(const PageLayout::Picture &picture)
     const auto areaOf = [&](QPageLayout::Orientation orientation) {
         if (y_ == 0)
             return area_.size();
-        QPageLayout layout = device_.pageLayout();
+        QPageLayout layout = paper_;
         layout.setOrientation(orientation);
         return QRectF(layout.paintRectPixels(device_.logicalDpiX())).size();
     };
@@ -297,18 +356,130 @@ void Pages::picture(const PageLayout::Picture &picture)
         for (qsizetype c = 0; c + 1 < across.size(); ++c) {
             if (!first)
                 newPage(orientation);
-            if (!first) {
-                painter_.setFont(document_.font);
-                painter_.drawText(QPointF(0, metrics.ascent()), picture.continued);
+            if (!first && painter_ != nullptr) {
+                painter_->setFont(document_.font);
+                painter_->drawText(QPointF(0, metrics.ascent()), picture.continued);
             }
             const QRectF piece(QPointF(across[c], down[r]), QPointF(across[c + 1], down[r + 1]));
             const QSizeF size = piece.size() * scale;
-            scene.render(&painter_, QRectF(QPointF((area_.width() - size.width()) / 2, heading), size), piece,
+            if (painter_ != nullptr)
+                scene.render(painter_, QRectF(QPointF((area_.width() - size.width()) / 2, heading), size), piece,
                          Qt::IgnoreAspectRatio);
             first = false;
         }
     }
     y_ = area_.height(); // what follows starts on a new page
+}
+
+void Pages::columns(const PageLayout::Columns &columns)
+{
+    if (column_ > 0) { // below the longest column so far
+        y_ = bottom_;
+        nextColumn();
+    }
+    gap_ = millimetres(columns.gapMillimetres);
+    const double least = millimetres(columns.minimumMillimetres);
+    columnCount_ = std::max(1, columns.count);
+    while (columnCount_ > 1 && columnWidth() < least)
+        --columnCount_;
+    column_ = 0;
+    top_ = y_;
+}
+
+void Pages::text(const PageLayout::Text &text)
+{
+    const double width = columnWidth();
+    // The text starts at its indent, or after its label where that is wider.
+    const QFontMetricsF metrics(text.font, &device_);
+    const double indent = std::max(millimetres(text.indentMillimetres),
+                                   text.label.isEmpty() ? 0 : metrics.horizontalAdvance(text.label + QLatin1Char(' ')));
+    // The picture beside the text, as large as its box allows.
+    QSizeF pictureSize;
+    double pictureBox = 0;
+    if (text.picture) {
+        const QSizeF box(millimetres(text.pictureMillimetres.width()), millimetres(text.pictureMillimetres.height()));
+        const QSizeF natural = text.picture->sceneRect().size() * (device_.logicalDpiY() / SceneDpi);
+        if (!natural.isEmpty())
+            pictureSize = natural * std::min({PictureShrink, box.width() / natural.width(), box.height() / natural.height()});
+        pictureBox = box.width();
+    }
+    QTextLayout layout(text.text, text.font, &device_);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QList<QTextLayout::FormatRange> formats;
+    for (const auto &[start, length] : text.raised) {
+        QTextCharFormat raised;
+        raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        formats.append({start, length, raised});
+    }
+    layout.setFormats(formats);
+    layout.beginLayout();
+    double height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(1.0, width - indent - pictureBox));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    const double whole = std::max(height, pictureSize.height()) + millimetres(text.roomMillimetres);
+    if (y_ > top_ && y_ + whole > bottom_)
+        nextColumn();
+    if (painter_ != nullptr) {
+        const double x = columnLeft();
+        if (!text.label.isEmpty()) {
+            painter_->setFont(text.font);
+            painter_->drawText(QPointF(x, y_ + metrics.ascent()), text.label);
+        }
+        layout.draw(painter_, QPointF(x + indent, y_));
+        if (!pictureSize.isEmpty())
+            text.picture->render(painter_, QRectF(QPointF(x + width - pictureBox, y_), pictureSize),
+                                 text.picture->sceneRect());
+    }
+    y_ += whole;
+}
+
+// Lays the document out on the pages of device, drawing them with painter,
+// or only counting them without one; the number of pages.
+int layOut(QPaintDevice &device, QPagedPaintDevice *paged, const QPageLayout &paper, QPainter *painter,
+           const PageLayout::Document &document, int pages)
+{
+    QFont font = document.font;
+    font.setPointSizeF(std::max(PageLayout::MinTextPoints, font.pointSizeF()));
+    Pages on(device, paged, paper, painter, document, pages);
+    for (const Block &block : document.blocks) {
+        if (const auto *paragraph = std::get_if<PageLayout::Paragraph>(&block))
+            on.paragraph(paragraph->text, font);
+        else if (const auto *table = std::get_if<PageLayout::Table>(&block))
+            on.table(*table, font);
+        else if (const auto *picture = std::get_if<PageLayout::Picture>(&block))
+            on.picture(*picture);
+        else if (const auto *text = std::get_if<PageLayout::Text>(&block))
+            on.text(*text);
+        else if (const auto *columns = std::get_if<PageLayout::Columns>(&block))
+            on.columns(*columns);
+        else
+            on.pageBreak();
+    }
+    return on.page();
+}
+
+// Draws the document with painter: the pages counted first where a footer names their number.
+void draw(QPaintDevice &device, QPagedPaintDevice *paged, const QPageLayout &paper, QPainter &painter,
+          const PageLayout::Document &document)
+{
+    const int pages = document.footer ? layOut(device, paged, paper, nullptr, document, 0) : 0;
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+    layOut(device, paged, paper, &painter, document, pages);
+}
+
+QPageLayout paperLayout(const QPageSize &paper)
+{
+    using PageLayout::MarginMillimetres;
+    return QPageLayout(paper, QPageLayout::Portrait,
+                       QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
+                       QPageLayout::Millimeter);
 }
 
 } // namespace
@@ -340,17 +511,29 @@ void PageLayout::print(QPagedPaintDevice &device, const Document &document)
     QPainter painter(&device);
     if (!painter.isActive())
         return;
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(Qt::black);
-    QFont font = document.font;
-    font.setPointSizeF(std::max(MinTextPoints, font.pointSizeF()));
-    Pages pages(device, painter, document);
-    for (const Block &block : document.blocks) {
-        if (const auto *paragraph = std::get_if<Paragraph>(&block))
-            pages.paragraph(paragraph->text, font);
-        else if (const auto *table = std::get_if<Table>(&block))
-            pages.table(*table, font);
-        else
-            pages.picture(std::get<Picture>(block));
-    }
+    draw(device, &device, device.pageLayout(), painter, document);
+}
+
+void PageLayout::writePdf(QIODevice &file, const Document &document, const QPageSize &paper)
+{
+    QPdfWriter pdf(&file);
+    pdf.setTitle(document.title);
+    pdf.setCreator(AppNames::windowCaption());
+    pdf.setPageSize(paper);
+    print(pdf, document);
+}
+
+QImage PageLayout::firstPage(const Document &document, const QPageSize &paper, int width)
+{
+    const QSizeF size = paper.size(QPageSize::Millimeter);
+    const double dotsPerMm = width / size.width();
+    QImage image(QSizeF(size * dotsPerMm).toSize(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+    image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const double margin = MarginMillimetres * dotsPerMm;
+    painter.translate(margin, margin);
+    draw(image, nullptr, paperLayout(paper), painter, document);
+    return image;
 }

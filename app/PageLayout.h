@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QList>
+#include <QPageSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <utility>
 #include <variant>
 
 class QGraphicsScene;
+class QIODevice;
 class QPagedPaintDevice;
-class QPainter;
-class QRectF;
 
 namespace numbers {
 struct WorkingText;
@@ -58,15 +62,45 @@ struct Picture {
     QString continued;
 };
 
-using Block = std::variant<Paragraph, Table, Picture>;
+// A paragraph in a font of its own, wrapped between words by Qt's text
+// layout, the ranges in raised set as exponents, and kept whole on one page
+// (or in one column) with what it carries: a label hung before it (a
+// question's number), blank room below it to work in, a picture beside it on
+// the right, at most pictureMillimetres large and never larger than 0.6 of its
+// size on screen.
+struct Text {
+    QString text;
+    QFont font;
+    QList<std::pair<int, int>> raised; // start and length of each exponent
+    QString label;
+    double indentMillimetres = 0; // where the text starts, the label before it; further for a wider label
+    double roomMillimetres = 0;
+    std::shared_ptr<QGraphicsScene> picture;
+    QSizeF pictureMillimetres;
+};
+
+// The blocks after it flow down count columns, first column first, starting
+// below what came before and going on onto the next pages; as many columns as
+// are at least minimumMillimetres wide where the page is narrower.
+struct Columns {
+    int count = 1;
+    double minimumMillimetres = 0;
+    double gapMillimetres = 0;
+};
+
+// The blocks after it start on a new page, in one column.
+struct PageBreak {};
+
+using Block = std::variant<Paragraph, Table, Picture, Text, Columns, PageBreak>;
 
 struct Document {
     QString title;  // for the PDF's title and the printer's document name
     QFont font;     // of the paragraphs and tables: fixed pitch, at least MinTextPoints on paper
     QList<Block> blocks;
-    // Draws a page's header or footer, in the margins around area (the part of
-    // the page the blocks use, in the painter's units); page counts from 1.
-    std::function<void(QPainter &painter, const QRectF &area, int page)> decorate;
+    // The footer of each page, centred at its foot in footerFont, made from
+    // the page's number (from 1) and the number of pages; none when empty.
+    std::function<QString(int page, int pages)> footer;
+    QFont footerFont;
 };
 
 // The paragraphs and tables of a working text, each line one block.
@@ -76,5 +110,12 @@ QList<Block> blocksOf(const numbers::WorkingText &working);
 // paper size the device has (the caller names it by the title: a PDF writer
 // with setTitle, a printer with setDocName).
 void print(QPagedPaintDevice &device, const Document &document);
+
+// Writes the document to file as a PDF on paper, its title and its creator
+// (the program) named.
+void writePdf(QIODevice &file, const Document &document, const QPageSize &paper);
+
+// The first page on paper, margins and all, width pixels wide, for a preview.
+QImage firstPage(const Document &document, const QPageSize &paper, int width);
 
 } // namespace PageLayout

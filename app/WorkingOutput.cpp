@@ -1,6 +1,5 @@
 #include "WorkingOutput.h"
 
-#include "AppNames.h"
 #include "OptionalOutput.h"
 #include "PageLayout.h"
 #include "Texts.h"
@@ -9,7 +8,6 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -67,16 +65,6 @@ QString offeredExtensions()
 QString titleOf(const numbers::WorkingText &steps)
 {
     return QString::fromStdString(steps.text).section(QLatin1Char('\n'), 0, 0);
-}
-
-void writePdf(QIODevice &file, const WorkingOutput::Content &content)
-{
-    QPdfWriter pdf(&file);
-    const PageLayout::Document document = WorkingOutput::document(content);
-    pdf.setTitle(document.title);
-    pdf.setCreator(AppNames::windowCaption());
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    PageLayout::print(pdf, document);
 }
 
 } // namespace
@@ -169,7 +157,7 @@ QString WorkingOutput::write(const QString &fileName, const Content &content)
         }
         break;
     case Kind::Pdf:
-        writePdf(file, content);
+        PageLayout::writePdf(file, document(content), QPageSize(QPageSize::A4));
         break;
     case Kind::Text:
         written = file.write(content.steps.text.data(), static_cast<qint64>(content.steps.text.size())) >= 0 &&
@@ -207,9 +195,8 @@ PageLayout::Document WorkingOutput::document(const Content &content)
     return document;
 }
 
-QString WorkingOutput::print(QWidget *parent, const Content &content)
+QString WorkingOutput::print(QWidget *parent, const PageLayout::Document &pages)
 {
-    const PageLayout::Document pages = document(content);
     const bool offered = OptionalOutput::print(parent, pages.title,
                                                [&pages](QPagedPaintDevice &printer) { PageLayout::print(printer, pages); });
     return offered ? QString() : OptionalOutput::reason();

@@ -68,8 +68,9 @@ QImage image(QGraphicsScene &picture);
 // picture when there is one; titled by the working's first line.
 PageLayout::Document document(const Content &content);
 // Asks for a printer in the platform's print dialog, owned by parent, and
-// prints the pages (document) when the user accepts. Gives back an empty
-// text when the dialog was offered, else why printing is not available.
-QString print(QWidget *parent, const Content &content);
+// prints the pages when the user accepts: the one way of the Working window
+// and the worksheets to the printer. Gives back an empty text when the dialog
+// was offered, else why printing is not available.
+QString print(QWidget *parent, const PageLayout::Document &pages);
 
 } // namespace WorkingOutput

@@ -2,6 +2,7 @@
 
 #include "AppNames.h"
 #include "LatestResults.h"
+#include "PageLayout.h"
 #include "PictureView.h"
 #include "Texts.h"
 #include "WorkingOutput.h"
@@ -428,7 +429,7 @@ void WorkingWindow::printWorking()
 {
     if (!shown_)
         return;
-    const QString unavailable = WorkingOutput::print(this, content());
+    const QString unavailable = WorkingOutput::print(this, WorkingOutput::document(content()));
     if (!unavailable.isEmpty())
         QMessageBox::critical(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(unavailable));
 }

@@ -1,8 +1,7 @@
 #include "WorksheetDialog.h"
 
 #include "AppNames.h"
-#include "OptionalOutput.h"
-#include "WorksheetPages.h"
+#include "WorkingOutput.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -134,7 +133,11 @@ void WorksheetDialog::showPreview()
     save_->setEnabled(ready);
     print_->setEnabled(ready);
     if (ready) {
-        preview_->setPixmap(QPixmap::fromImage(WorksheetPages::firstPage(sheet(), PreviewWidth)));
+        // The first page holds no answer: the key's pictures need not be drawn.
+        WorksheetDocument previewed = sheet();
+        previewed.options.picturesInKey = false;
+        preview_->setPixmap(QPixmap::fromImage(
+            PageLayout::firstPage(WorksheetFile::pages(previewed), previewed.pageSize, PreviewWidth)));
         return;
     }
     const bool anyKind = std::any_of(kinds_.begin(), kinds_.end(), [](const QCheckBox *kind) { return kind->isChecked(); });
@@ -160,9 +163,8 @@ void WorksheetDialog::Save_Click()
 
 void WorksheetDialog::Print_Click()
 {
-    const WorksheetDocument printed = sheet();
-    if (!OptionalOutput::print(this, QString::fromStdString(printed.text.title),
-                               [&printed](QPagedPaintDevice &device) { WorksheetPages::render(device, printed); }))
+    const QString unavailable = WorkingOutput::print(this, WorksheetFile::pages(sheet()));
+    if (!unavailable.isEmpty())
         //: %1: why printing is not available
-        QMessageBox::warning(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(OptionalOutput::reason()));
+        QMessageBox::warning(this, AppNames::shortTitle(), tr("Printing is not available: %1").arg(unavailable));
 }

@@ -1,9 +1,7 @@
 #include "WorksheetDocument.h"
 
-#include "AppNames.h"
 #include "TranslatedPhrases.h"
 #include "WorkingPicture.h"
-#include "WorksheetPages.h"
 #include "Working.h"
 
 #include <QBuffer>
@@ -12,7 +10,6 @@
 #include <QGraphicsScene>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -89,13 +86,41 @@ QImage pictureImage(QGraphicsScene &scene)
     return image;
 }
 
-void writePdf(QIODevice &file, const WorksheetDocument &sheet)
+// The room left below a question on the pages to work in, in millimetres: a
+// factor tree needs the most.
+double roomMillimetres(numbers::PracticeKind kind)
 {
-    QPdfWriter pdf(&file);
-    pdf.setTitle(qt(sheet.text.title));
-    pdf.setCreator(AppNames::windowCaption());
-    pdf.setPageSize(sheet.pageSize);
-    WorksheetPages::render(pdf, sheet);
+    switch (kind) {
+    case numbers::PracticeKind::PrimeFactors:
+        return 50;
+    case numbers::PracticeKind::Hcf:
+    case numbers::PracticeKind::Lcm:
+        return 34;
+    case numbers::PracticeKind::PrimeOrNot:
+        return 22;
+    }
+    return 34;
+}
+
+QFont pageFont(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// A line of the key on the pages: its text, its exponents raised.
+PageLayout::Text answerText(const numbers::RichLine &line)
+{
+    PageLayout::Text answer;
+    for (const numbers::LinePiece &piece : line) {
+        const QString text = qt(piece.text);
+        if (piece.raised)
+            answer.raised.append({static_cast<int>(answer.text.size()), static_cast<int>(text.size())});
+        answer.text += text;
+    }
+    return answer;
 }
 
 // The writer closes its device, which a QSaveFile must not be: it writes to memory first.
@@ -155,7 +180,7 @@ QString WorksheetFile::write(const QString &fileName, const WorksheetDocument &s
     bool written = true;
     switch (kind->kind) {
     case Kind::Pdf:
-        writePdf(file, sheet);
+        PageLayout::writePdf(file, WorksheetFile::pages(sheet), sheet.pageSize);
         break;
     case Kind::Odt:
         written = writeOdt(file, sheet);
@@ -187,6 +212,42 @@ bool WorksheetFile::drawKeyPicture(QGraphicsScene &scene, const numbers::Questio
         break;
     }
     return false;
+}
+
+PageLayout::Document WorksheetFile::pages(const WorksheetDocument &sheet)
+{
+    constexpr double NumberMillimetres = 8; // the questions' and answers' numbers hang before them
+    const numbers::WorksheetText &words = sheet.text;
+    const QFont body = pageFont(11);
+    PageLayout::Document document;
+    document.title = qt(words.title);
+    document.footerFont = pageFont(9);
+    document.footer = [sheet](int page, int pages) {
+        return qt(sheet.texts.worksheetFooter(sheet.options, page, pages));
+    };
+    document.blocks.append(PageLayout::Text{qt(words.title), pageFont(16, true), {}, {}, 0, 5, {}, {}});
+    document.blocks.append(PageLayout::Text{lineToWriteOn(words.nameLine) + QStringLiteral("    ") + lineToWriteOn(words.dateLine),
+                                            body, {}, {}, 0, 8, {}, {}});
+    document.blocks.append(PageLayout::Columns{2, 75, 10});
+    for (const numbers::WorksheetText::Item &item : words.items)
+        document.blocks.append(PageLayout::Text{qt(item.questionText), body, {}, qt(item.number), NumberMillimetres,
+                                                roomMillimetres(item.question.kind), {}, {}});
+    document.blocks.append(PageLayout::PageBreak{});
+    document.blocks.append(PageLayout::Text{qt(words.answersHeading), pageFont(14, true), {}, {}, 0, 5, {}, {}});
+    for (const numbers::WorksheetText::Item &item : words.items) {
+        PageLayout::Text answer = answerText(item.answer);
+        answer.font = body;
+        answer.label = qt(item.number);
+        answer.indentMillimetres = NumberMillimetres;
+        answer.roomMillimetres = 3;
+        auto scene = std::make_shared<QGraphicsScene>();
+        if (sheet.options.picturesInKey && drawKeyPicture(*scene, item.question, sheet.texts)) {
+            answer.picture = std::move(scene);
+            answer.pictureMillimetres = QSizeF(55, 34);
+        }
+        document.blocks.append(std::move(answer));
+    }
+    return document;
 }
 
 QString WorksheetFile::plainText(const WorksheetDocument &sheet)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageLayout.h"
 #include "Texts.h"
 #include "Worksheet.h"
 
@@ -11,7 +12,7 @@ class QTextDocument;
 
 // A worksheet ready to be written: its options, its questions and answers in
 // the language's words, and its paper. Every format writes this one sheet: the
-// pages (WorksheetPages) as PDF or on a printer, the same text as an editable
+// pages (WorksheetFile::pages) as PDF or on a printer, the same text as an editable
 // ODF document or as plain text.
 struct WorksheetDocument {
     numbers::WorksheetOptions options;
@@ -46,6 +47,13 @@ QString write(const QString &fileName, const WorksheetDocument &sheet);
 // code: the factor tree of a prime-factor question, the Venn diagram of an HCF
 // or LCM question. False, leaving scene as it was, for a question without one.
 bool drawKeyPicture(QGraphicsScene &scene, const numbers::Question &question, const numbers::Texts &texts);
+
+// The sheet on pages: the title, the lines for a name and a date, the
+// questions in two columns where the paper allows, each with room to work
+// below it (a prime-factor question the most), then the answer key from a new
+// page with a small picture beside each answer that has one (when the options
+// ask for them); every page's footer "Level 2 · seed 4711 · page 1 of 3".
+PageLayout::Document pages(const WorksheetDocument &sheet);
 
 // The sheet as plain text: the questions, a line "Answers", the key; powers as
 // "2^3"; ends with a line feed.
