@@ -78,17 +78,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>يفتح نافذة التدريب فوق النافذة الرئيسية: أسئلة عن العوامل الأولية و ق.م.أ و م.م.أ والأعداد الأولية، مع تلميحات من الحل.</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">مع --practice: يبدأ الأسئلة من البذرة &lt;عدد&gt;، وهي عدد صحيح من 0 إلى %1؛ البذرة نفسها تعطي الأسئلة نفسها.</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>عدد</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">الخيار --seed يحتاج إلى --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -98,98 +89,111 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخيار --%1 يحتاج إلى --worksheet.</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام الخيارين --practice و --worksheet معًا.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة «%1»: يجب أن ينتهي الاسم بـ .pdf أو .odt أو .txt.</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أنواع غير معروفة «%1»: اكتب نوعًا أو أكثر من factors و hcf و lcm و prime، مفصولة بفواصل (,).</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مستوى غير صالح «%1»: اكتب عددًا صحيحًا من %2 إلى %3.</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدد أسئلة غير صالح «%1»: اكتب عددًا صحيحًا من %2 إلى %3.</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مع --practice أو --worksheet: يبدأ الأسئلة من البذرة &lt;عدد&gt;، وهي عدد صحيح من 0 إلى %1؛ البذرة نفسها تعطي الأسئلة نفسها.</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب ورقة عمل من الأسئلة مع نموذج إجابتها في &lt;ملف&gt;، دون فتح نافذة: مستند PDF (.pdf) أو مستند نصي ODF (.odt) أو نص عادي (.txt).</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --worksheet: أنواع الأسئلة، تأتي بالتناوب، من factors و hcf و lcm و prime، مفصولة بفواصل (,) (الأنواع الأربعة إن لم تُحدَّد).</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --worksheet: مستوى الأسئلة، من 1 إلى 3 (المستوى 1 إن لم يُحدَّد).</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --worksheet: عدد الأسئلة، من 1 إلى 60 (20 سؤالًا إن لم يُحدَّد).</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع --worksheet: بلا أشجار عوامل ولا مخططات فن بجانب الإجابات.</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار --seed يحتاج إلى --practice أو --worksheet.</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: تعذّرت كتابة «%2»: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>كُتب %1: %n سؤال، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤال واحد، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: سؤالان، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: %n أسئلة، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: %n سؤالًا، المستوى %2، البذرة %3.
+</numerusform>
+            <numerusform>كُتب %1: %n سؤال، المستوى %2، البذرة %3.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -769,69 +773,69 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(تابع)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الأعداد الأولية بين %1 و %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا أعداد أولية</numerusform>
+            <numerusform>عدد أولي واحد</numerusform>
+            <numerusform>عددان أوليان</numerusform>
+            <numerusform>%n أعداد أولية</numerusform>
+            <numerusform>%n عددًا أوليًا</numerusform>
+            <numerusform>%n عدد أولي</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يؤخذ العدد ⁦%1⁩ على أنه %2.</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ورقة عمل: العوامل الأولية و ق.م.أ و م.م.أ</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المستوى %1 · البذرة %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المستوى %1 · البذرة %2 · الصفحة %3 من %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نموذج الإجابة</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>⁦%1⁩، ليس أوليًا</translation>
     </message>
 </context>
 <context>
@@ -942,11 +946,11 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ورقة عمل…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقة عمل</translation>
     </message>
 </context>
 <context>
@@ -979,45 +983,41 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>نص (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">الاسم لا ينتهي بـ .png أو .svg أو .pdf أو .txt</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة JPEG (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحليل</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قاسم</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مضاعف</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أوليات</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم لا ينتهي بأيٍّ من ⁦%1⁩</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد صورة لحفظها: احفظ الخطوات بصيغة .pdf أو .txt</translation>
     </message>
 </context>
 <context>
@@ -1111,99 +1111,99 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;عوامل الأولية</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ق.م.أ</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;م.م.أ</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>أولي أم &amp;لا</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;صور في نموذج الإجابة</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">&amp;حفظ…</translation>
+        <translation>&amp;حفظ…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ورقة عمل – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة الصفحة الأولى</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>أنواع الأسئلة</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">ال&amp;مستوى:</translation>
+        <translation>المس&amp;توى:</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأ&amp;سئلة:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;بذرة:</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>البذرة عدد صحيح من 0 إلى 18446744073709551615.</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر نوعًا واحدًا من الأسئلة على الأقل.</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ورقة العمل</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة «%1»: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">الطباعة غير متاحة: %1</translation>
+        <translation>الطباعة غير متاحة: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">مستند PDF (*.pdf)</translation>
+        <translation>مستند PDF (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>مستند نصي ODF (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">نص (*.txt)</translation>
+        <translation>نص (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم لا ينتهي بـ .pdf أو .odt أو .txt</translation>
     </message>
 </context>
 <context>

@@ -78,17 +78,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>মূল উইন্ডোর উপরে অনুশীলনের উইন্ডো খোলে: মৌলিক উৎপাদক, গ.সা.গু., ল.সা.গু. ও মৌলিক সংখ্যা নিয়ে প্রশ্ন, সমাধান থেকে নেওয়া ইঙ্গিতসহ।</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">--practice-এর সঙ্গে: বীজ &lt;সংখ্যা&gt; থেকে প্রশ্ন শুরু করে, যা 0 থেকে %1 পর্যন্ত একটি পূর্ণসংখ্যা; একই বীজে একই প্রশ্ন আসে।</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>সংখ্যা</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">--seed অপশনের সঙ্গে --practice-ও দিতে হয়।</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -98,90 +89,95 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 অপশনের সঙ্গে --worksheet-ও দিতে হয়।</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice ও --worksheet অপশন একসঙ্গে দেওয়া যায় না।</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; লেখা যাচ্ছে না: নামের শেষে .pdf, .odt বা .txt থাকতে হবে।</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>অজানা ধরন &apos;%1&apos;: factors, hcf, lcm, prime থেকে এক বা একাধিক দিন, কমা দিয়ে যুক্ত করে।</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>অবৈধ স্তর &apos;%1&apos;: %2 থেকে %3 পর্যন্ত একটি পূর্ণসংখ্যা দিন।</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>প্রশ্নের অবৈধ সংখ্যা &apos;%1&apos;: %2 থেকে %3 পর্যন্ত একটি পূর্ণসংখ্যা দিন।</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--practice বা --worksheet-এর সঙ্গে: বীজ &lt;সংখ্যা&gt; থেকে প্রশ্ন শুরু করে, যা 0 থেকে %1 পর্যন্ত একটি পূর্ণসংখ্যা; একই বীজে একই প্রশ্ন আসে।</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>উইন্ডো না খুলে প্রশ্নের একটি ওয়ার্কশিট উত্তরমালাসহ &lt;ফাইল&gt;-এ লেখে: PDF নথি (.pdf), ODF টেক্সট নথি (.odt) বা সাধারণ টেক্সট (.txt)।</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>ফাইল</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet-এর সঙ্গে: প্রশ্নের ধরন, পালাক্রমে নেওয়া হয়, factors, hcf, lcm ও prime থেকে, কমা দিয়ে যুক্ত করে (না দিলে চারটিই)।</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>তালিকা</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet-এর সঙ্গে: প্রশ্নের স্তর, 1 থেকে 3 (না দিলে 1)।</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet-এর সঙ্গে: প্রশ্নের সংখ্যা, 1 থেকে 60 (না দিলে 20)।</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet-এর সঙ্গে: উত্তরের পাশে উৎপাদক বৃক্ষ বা ভেন চিত্র থাকবে না।</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed অপশনের সঙ্গে --practice বা --worksheet-ও দিতে হয়।</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; লেখা যায়নি: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 লেখা হলো: 1টি প্রশ্ন, স্তর %2, বীজ %3।
+</numerusform>
+            <numerusform>%1 লেখা হলো: 1টি প্রশ্ন, স্তর %2, বীজ %3।
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 লেখা হলো: %nটি প্রশ্ন, স্তর %2, বীজ %3।
+</numerusform>
+            <numerusform>%1 লেখা হলো: %nটি প্রশ্ন, স্তর %2, বীজ %3।
+</numerusform>
         </translation>
     </message>
 </context>
@@ -729,65 +725,65 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(আগের পৃষ্ঠার পর)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ও %2-এর মধ্যে মৌলিক সংখ্যা: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%nটি মৌলিক সংখ্যা</numerusform>
+            <numerusform>%nটি মৌলিক সংখ্যা</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-কে %2 ধরা হয়েছে।</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ওয়ার্কশিট: মৌলিক উৎপাদক, গ.সা.গু. ও ল.সা.গু.</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>নাম:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>তারিখ:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>স্তর %1 · বীজ %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>স্তর %1 · বীজ %2 · পৃষ্ঠা %3 / %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>উত্তরমালা</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, মৌলিক নয়</translation>
     </message>
 </context>
 <context>
@@ -898,11 +894,11 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়ার্কশিট(&amp;K)…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়ার্কশিট</translation>
     </message>
 </context>
 <context>
@@ -935,45 +931,41 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>টেক্সট (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">নামের শেষে .png, .svg, .pdf বা .txt নেই</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG ছবি (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>উৎপাদক</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>গসাগু</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>লসাগু</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>মৌলিক</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>নামের শেষে এগুলোর কোনোটি নেই: %1</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>সংরক্ষণের মতো কোনো ছবি নেই: ধাপগুলো .pdf বা .txt হিসেবে সংরক্ষণ করো</translation>
     </message>
 </context>
 <context>
@@ -1067,99 +1059,99 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>মৌলিক উৎপাদক(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>গ.সা.গু.(&amp;H)</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ল.সা.গু.(&amp;C)</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>মৌলিক কি না(&amp;O)</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>উত্তরমালায় ছবি(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">সংরক্ষণ(&amp;S)…</translation>
+        <translation>সংরক্ষণ(&amp;S)…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রিন্ট(&amp;R)…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ওয়ার্কশিট – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রথম পৃষ্ঠার পূর্বরূপ</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রশ্নের ধরন</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">স্তর(&amp;L):</translation>
+        <translation>স্তর(&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রশ্নের সংখ্যা(&amp;N):</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>বীজ(&amp;E):</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>বীজ 0 থেকে 18446744073709551615 পর্যন্ত একটি পূর্ণসংখ্যা।</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্তত এক ধরনের প্রশ্ন বেছে নাও।</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়ার্কশিট সংরক্ষণ</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 লেখা যায়নি: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">প্রিন্ট করা যাচ্ছে না: %1</translation>
+        <translation>প্রিন্ট করা যাচ্ছে না: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">PDF নথি (*.pdf)</translation>
+        <translation>PDF নথি (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODF টেক্সট নথি (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">টেক্সট (*.txt)</translation>
+        <translation>টেক্সট (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>নামের শেষে .pdf, .odt বা .txt নেই</translation>
     </message>
 </context>
 <context>

@@ -79,17 +79,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Ανοίγει το παράθυρο της εξάσκησης πάνω από το κύριο παράθυρο: ερωτήσεις για πρώτους παράγοντες, τον ΜΚΔ, το ΕΚΠ και τους πρώτους αριθμούς, με υποδείξεις από τη λύση.</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">Με το --practice: ξεκινά τις ερωτήσεις από τον σπόρο &lt;αριθμός&gt;, έναν φυσικό αριθμό από 0 έως %1· ο ίδιος σπόρος δίνει τις ίδιες ερωτήσεις.</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>αριθμός</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">Η επιλογή --seed χρειάζεται και το --practice.</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -99,90 +90,95 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η επιλογή --%1 χρειάζεται και το --worksheet.</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι επιλογές --practice και --worksheet δεν μπορούν να δοθούν μαζί.</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατή η εγγραφή του «%1»: το όνομα πρέπει να τελειώνει σε .pdf, .odt ή .txt.</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Άγνωστα είδη «%1»: δώστε ένα ή περισσότερα από τα factors, hcf, lcm, prime, χωρισμένα με κόμμα.</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρο επίπεδο «%1»: δώστε έναν φυσικό αριθμό από %2 έως %3.</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Μη έγκυρο πλήθος ερωτήσεων «%1»: δώστε έναν φυσικό αριθμό από %2 έως %3.</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Με το --practice ή το --worksheet: ξεκινά τις ερωτήσεις από τον σπόρο &lt;αριθμός&gt;, έναν φυσικό αριθμό από 0 έως %1· ο ίδιος σπόρος δίνει τις ίδιες ερωτήσεις.</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Γράφει ένα φύλλο εργασίας με ερωτήσεις και τις απαντήσεις τους στο &lt;αρχείο&gt;, χωρίς παράθυρο: έγγραφο PDF (.pdf), έγγραφο κειμένου ODF (.odt) ή απλό κείμενο (.txt).</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>αρχείο</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Με το --worksheet: τα είδη των ερωτήσεων, με τη σειρά, από τα factors, hcf, lcm και prime, χωρισμένα με κόμμα (και τα τέσσερα, αν δεν δοθούν).</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>λίστα</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Με το --worksheet: το επίπεδο των ερωτήσεων, 1 έως 3 (1, αν δεν δοθεί).</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Με το --worksheet: το πλήθος των ερωτήσεων, 1 έως 60 (20, αν δεν δοθεί).</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Με το --worksheet: χωρίς δέντρα παραγόντων ή διαγράμματα Venn δίπλα στις απαντήσεις.</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η επιλογή --seed χρειάζεται και το --practice ή το --worksheet.</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Δεν είναι δυνατή η εγγραφή του «%2»: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Γράφτηκε το %1: 1 ερώτηση, επίπεδο %2, σπόρος %3.
+</numerusform>
+            <numerusform>Γράφτηκε το %1: 1 ερώτηση, επίπεδο %2, σπόρος %3.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Γράφτηκε το %1: %n ερώτηση, επίπεδο %2, σπόρος %3.
+</numerusform>
+            <numerusform>Γράφτηκε το %1: %n ερωτήσεις, επίπεδο %2, σπόρος %3.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -730,65 +726,65 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(συνέχεια)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Πρώτοι αριθμοί από %1 έως %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n πρώτος αριθμός</numerusform>
+            <numerusform>%n πρώτοι αριθμοί</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1 λαμβάνεται ως %2.</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Φύλλο εργασίας: πρώτοι παράγοντες, ΜΚΔ και ΕΚΠ</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ημερομηνία:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Επίπεδο %1 – σπόρος %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Επίπεδο %1 – σπόρος %2 – σελίδα %3 από %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Απαντήσεις</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, δεν είναι πρώτος</translation>
     </message>
 </context>
 <context>
@@ -899,11 +895,11 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Φύλλο εργασίας…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Φύλλο εργασίας</translation>
     </message>
 </context>
 <context>
@@ -936,45 +932,41 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>Κείμενο (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">το όνομα δεν τελειώνει σε .png, .svg, .pdf ή .txt</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Εικόνα JPEG (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ανάλυση</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>μκδ</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>εκπ</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>πρώτοι</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα δεν τελειώνει σε κάποιο από τα %1</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν υπάρχει εικόνα για αποθήκευση: αποθηκεύστε τα βήματα ως .pdf ή .txt</translation>
     </message>
 </context>
 <context>
@@ -1068,99 +1060,99 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Π&amp;ρώτοι παράγοντες</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ΜΚΔ</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ΕΚΠ</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρώτος ή ό&amp;χι</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ει&amp;κόνες στις απαντήσεις</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">&amp;Αποθήκευση…</translation>
+        <translation>&amp;Αποθήκευση…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκ&amp;τύπωση…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Φύλλο εργασίας – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπισκόπηση της πρώτης σελίδας</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>Είδη ερωτήσεων</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">Επί&amp;πεδο:</translation>
+        <translation>Επί&amp;πεδο:</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Πλή&amp;θος ερωτήσεων:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Σπόρος:</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο σπόρος είναι ένας φυσικός αριθμός από 0 έως 18446744073709551615.</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τουλάχιστον ένα είδος ερώτησης.</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση φύλλου εργασίας</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του %1: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">Η εκτύπωση δεν είναι διαθέσιμη: %1</translation>
+        <translation>Η εκτύπωση δεν είναι διαθέσιμη: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">Έγγραφο PDF (*.pdf)</translation>
+        <translation>Έγγραφο PDF (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Έγγραφο κειμένου ODF (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">Κείμενο (*.txt)</translation>
+        <translation>Κείμενο (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα δεν τελειώνει σε .pdf, .odt ή .txt</translation>
     </message>
 </context>
 <context>

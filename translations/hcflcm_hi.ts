@@ -78,17 +78,8 @@ Try &apos;%1 --help&apos; for more information.
         <translation>मुख्य विंडो के ऊपर अभ्यास की विंडो खोलता है: अभाज्य गुणनखंड, म.स., ल.स. और अभाज्य संख्याओं पर प्रश्न, हल से लिए गए संकेतों के साथ।</translation>
     </message>
     <message>
-        <source>With --practice: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
-        <extracomment>%1: the largest seed</extracomment>
-        <translation type="vanished">--practice के साथ: प्रश्न बीज &lt;संख्या&gt; से शुरू करता है, जो 0 से %1 तक की एक पूर्ण संख्या है; एक ही बीज से वही प्रश्न मिलते हैं।</translation>
-    </message>
-    <message>
         <source>number</source>
         <translation>संख्या</translation>
-    </message>
-    <message>
-        <source>The option --seed needs --practice.</source>
-        <translation type="vanished">--seed विकल्प के साथ --practice भी देना होगा।</translation>
     </message>
     <message>
         <source>Invalid seed &apos;%1&apos;: give a whole number from 0 to %2.</source>
@@ -98,90 +89,95 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The option --%1 needs --worksheet.</source>
         <extracomment>%1: an option of the worksheet, such as --level</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 विकल्प के साथ --worksheet भी देना होगा।</translation>
     </message>
     <message>
         <source>The options --practice and --worksheet cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice और --worksheet विकल्प एक साथ नहीं दिए जा सकते।</translation>
     </message>
     <message>
         <source>Cannot write &apos;%1&apos;: the name must end in .pdf, .odt or .txt.</source>
         <extracomment>%1: the file name as typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; नहीं लिखी जा सकती: नाम .pdf, .odt या .txt पर समाप्त होना चाहिए।</translation>
     </message>
     <message>
         <source>Unknown kinds &apos;%1&apos;: give one or more of factors, hcf, lcm, prime, joined by commas.</source>
         <extracomment>%1: the kinds as typed; the kinds&apos; names stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>अज्ञात प्रकार &apos;%1&apos;: factors, hcf, lcm, prime में से एक या अधिक दें, अल्पविराम से जोड़कर।</translation>
     </message>
     <message>
         <source>Invalid level &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the level as typed; %2 and %3: the lowest and highest levels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>अमान्य स्तर &apos;%1&apos;: %2 से %3 तक की एक पूर्ण संख्या दें।</translation>
     </message>
     <message>
         <source>Invalid number of questions &apos;%1&apos;: give a whole number from %2 to %3.</source>
         <extracomment>%1: the number of questions as typed; %2 and %3: the fewest and most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प्रश्नों की अमान्य संख्या &apos;%1&apos;: %2 से %3 तक की एक पूर्ण संख्या दें।</translation>
     </message>
     <message>
         <source>With --practice or --worksheet: starts the questions from the seed &lt;number&gt;, a whole number from 0 to %1; the same seed gives the same questions.</source>
         <extracomment>%1: the largest seed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--practice या --worksheet के साथ: प्रश्न बीज &lt;संख्या&gt; से शुरू करता है, जो 0 से %1 तक की एक पूर्ण संख्या है; एक ही बीज से वही प्रश्न मिलते हैं।</translation>
     </message>
     <message>
         <source>Writes a worksheet of questions with its answer key to &lt;file&gt;, without a window: a PDF document (.pdf), an ODF text document (.odt) or plain text (.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>बिना विंडो खोले, प्रश्नों का एक कार्यपत्रक उसकी उत्तरमाला के साथ &lt;फ़ाइल&gt; में लिखता है: PDF दस्तावेज़ (.pdf), ODF टेक्स्ट दस्तावेज़ (.odt) या सादा टेक्स्ट (.txt)।</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल</translation>
     </message>
     <message>
         <source>With --worksheet: the kinds of question, drawn in turn, from factors, hcf, lcm and prime, joined by commas (all four unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet के साथ: प्रश्नों के प्रकार, जो बारी-बारी से आते हैं, factors, hcf, lcm और prime में से, अल्पविराम से जोड़कर (न देने पर चारों)।</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>सूची</translation>
     </message>
     <message>
         <source>With --worksheet: the level of the questions, 1 to 3 (1 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet के साथ: प्रश्नों का स्तर, 1 से 3 (न देने पर 1)।</translation>
     </message>
     <message>
         <source>With --worksheet: the number of questions, 1 to 60 (20 unless given).</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet के साथ: प्रश्नों की संख्या, 1 से 60 (न देने पर 20)।</translation>
     </message>
     <message>
         <source>With --worksheet: no factor trees or Venn diagrams beside the answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet के साथ: उत्तरों के साथ गुणनखंड वृक्ष या वेन आरेख नहीं।</translation>
     </message>
     <message>
         <source>The option --seed needs --practice or --worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed विकल्प के साथ --practice या --worksheet भी देना होगा।</translation>
     </message>
     <message>
         <source>%1: Cannot write &apos;%2&apos;: %3
 </source>
         <extracomment>%1: the program; %2: the file name; %3: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; नहीं लिखी जा सकी: %3
+</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: 1 question, level %2, seed %3.
 </source>
         <extracomment>%1: the file; %2: the level; %3: the seed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 लिखी गई: 1 प्रश्न, स्तर %2, बीज %3।
+</numerusform>
+            <numerusform>%1 लिखी गई: 1 प्रश्न, स्तर %2, बीज %3।
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %1: %n questions, level %2, seed %3.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 लिखी गई: %n प्रश्न, स्तर %2, बीज %3।
+</numerusform>
+            <numerusform>%1 लिखी गई: %n प्रश्न, स्तर %2, बीज %3।
+</numerusform>
         </translation>
     </message>
 </context>
@@ -729,65 +725,65 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>(continued)</source>
         <extracomment>Atop each further page of a picture split across printed pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(पिछले पृष्ठ से आगे)</translation>
     </message>
     <message>
         <source>Primes between %1 and %2: %3</source>
         <extracomment>The caption above a sieve grid. %1, %2: the range&apos;s bounds, %3: the count of primes in words (primeCountInWords, &quot;25 primes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 और %2 के बीच की अभाज्य संख्याएँ: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n primes</source>
         <extracomment>A count of primes in the caption above a sieve grid (&quot;Primes between 1 and 100: 25 primes&quot;). %n: the count (0 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n अभाज्य संख्या</numerusform>
+            <numerusform>%n अभाज्य संख्याएँ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is taken as %2.</source>
         <extracomment>In the HCF and LCM working, right after the heading, and under a Venn diagram: the working uses a negative number&apos;s size. %1: the negative number (&quot;-12&quot;), %2: its size (&quot;12&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 को %2 माना गया है।</translation>
     </message>
     <message>
         <source>Worksheet: prime factors, HCF and LCM</source>
         <extracomment>The title of a worksheet, the same for every choice of kinds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कार्यपत्रक: अभाज्य गुणनखंड, म.स. और ल.स.</translation>
     </message>
     <message>
         <source>Name:</source>
         <extracomment>On a worksheet, before a line where the pupil writes their name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>नाम:</translation>
     </message>
     <message>
         <source>Date:</source>
         <extracomment>On a worksheet, before a line where the pupil writes the date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>दिनांक:</translation>
     </message>
     <message>
         <source>Level %1 · seed %2</source>
         <extracomment>Under a worksheet&apos;s title: what makes the same sheet again. %1: the level, 1 to 3, %2: the seed, a whole number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>स्तर %1 · बीज %2</translation>
     </message>
     <message>
         <source>Level %1 · seed %2 · page %3 of %4</source>
         <extracomment>The footer of every page of a worksheet. %1: the level, %2: the seed, %3: this page, %4: the pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>स्तर %1 · बीज %2 · पृष्ठ %3 / %4</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The number of a question on a worksheet, and of its answer. %1: the number.</extracomment>
-        <translation type="unfinished">%1: {1.?}</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Answers</source>
         <extracomment>The heading of a worksheet&apos;s answer key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरमाला</translation>
     </message>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, अभाज्य नहीं</translation>
     </message>
 </context>
 <context>
@@ -898,11 +894,11 @@ The calculator keeps working: check the numbers and try again.</source>
     </message>
     <message>
         <source>Wor&amp;ksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्यपत्रक(&amp;K)…</translation>
     </message>
     <message>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्यपत्रक</translation>
     </message>
 </context>
 <context>
@@ -935,45 +931,41 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>टेक्स्ट (*.txt)</translation>
     </message>
     <message>
-        <source>the name does not end in .png, .svg, .pdf or .txt</source>
-        <translation type="vanished">नाम .png, .svg, .pdf या .txt पर समाप्त नहीं होता</translation>
-    </message>
-    <message>
         <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG चित्र (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>factors</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;factors-360&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>गुणनखंड</translation>
     </message>
     <message>
         <source>hcf</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;hcf-12-18&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>मस</translation>
     </message>
     <message>
         <source>lcm</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;lcm-4-6-10&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>लस</translation>
     </message>
     <message>
         <source>primes</source>
         <comment>file name</comment>
         <extracomment>The start of a suggested file name, as &quot;primes-1-100&quot;: lower case, no blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>अभाज्य</translation>
     </message>
     <message>
         <source>the name does not end in one of %1</source>
         <extracomment>%1: the extensions offered, as &quot;.png, .svg, .pdf, .txt, .jpg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>नाम इनमें से किसी पर समाप्त नहीं होता: %1</translation>
     </message>
     <message>
         <source>there is no picture to save: save the steps as .pdf or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजने के लिए कोई चित्र नहीं है: चरणों को .pdf या .txt के रूप में सहेजें</translation>
     </message>
 </context>
 <context>
@@ -1067,99 +1059,99 @@ The calculator keeps working: check the numbers and try again.</source>
     <name>WorksheetDialog</name>
     <message>
         <source>&amp;Prime factors</source>
-        <translation type="unfinished"></translation>
+        <translation>अभाज्य गुणनखंड(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;HCF</source>
         <extracomment>The school&apos;s name of the highest common factor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>म.स.(&amp;H)</translation>
     </message>
     <message>
         <source>L&amp;CM</source>
         <extracomment>The school&apos;s name of the lowest common multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ल.स.(&amp;C)</translation>
     </message>
     <message>
         <source>Prime &amp;or not</source>
-        <translation type="unfinished"></translation>
+        <translation>अभाज्य है या नहीं(&amp;O)</translation>
     </message>
     <message>
         <source>P&amp;ictures in the answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरमाला में चित्र(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished">सहेजें(&amp;S)…</translation>
+        <translation>सहेजें(&amp;S)…</translation>
     </message>
     <message>
         <source>P&amp;rint…</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करें(&amp;R)…</translation>
     </message>
     <message>
         <source>Worksheet – %1</source>
         <extracomment>%1: the program&apos;s short title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कार्यपत्रक – %1</translation>
     </message>
     <message>
         <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
+        <translation>पहले पृष्ठ का पूर्वावलोकन</translation>
     </message>
     <message>
         <source>Kinds of question</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रश्नों के प्रकार</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">स्तर(&amp;L):</translation>
+        <translation>स्तर(&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Number of questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रश्नों की संख्या(&amp;N):</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>बीज(&amp;E):</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
-        <translation type="unfinished"></translation>
+        <translation>बीज 0 से 18446744073709551615 तक की एक पूर्ण संख्या है।</translation>
     </message>
     <message>
         <source>Choose at least one kind of question.</source>
-        <translation type="unfinished"></translation>
+        <translation>कम से कम एक प्रकार का प्रश्न चुनें।</translation>
     </message>
     <message>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्यपत्रक सहेजें</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1: the file; %2: why it could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 सहेजी नहीं जा सकी: %2</translation>
     </message>
     <message>
         <source>Printing is not available: %1</source>
         <extracomment>%1: why printing is not available</extracomment>
-        <translation type="unfinished">प्रिंट करना उपलब्ध नहीं है: %1</translation>
+        <translation>प्रिंट करना उपलब्ध नहीं है: %1</translation>
     </message>
 </context>
 <context>
     <name>WorksheetFile</name>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished">PDF दस्तावेज़ (*.pdf)</translation>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
     </message>
     <message>
         <source>ODF text document (*.odt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODF टेक्स्ट दस्तावेज़ (*.odt)</translation>
     </message>
     <message>
         <source>Text (*.txt)</source>
-        <translation type="unfinished">टेक्स्ट (*.txt)</translation>
+        <translation>टेक्स्ट (*.txt)</translation>
     </message>
     <message>
         <source>the name does not end in .pdf, .odt or .txt</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम .pdf, .odt या .txt पर समाप्त नहीं होता</translation>
     </message>
 </context>
 <context>
