@@ -770,7 +770,7 @@ The calculator keeps working: check the numbers and try again.</source>
     <message>
         <source>%1, not prime</source>
         <extracomment>In a worksheet&apos;s answer key: a number that is not prime. %1: the number split in two, &quot;91 = 7 x 13&quot;.</extracomment>
-        <translation>%1 なので、素数ではない</translation>
+        <translation>%1 なので、素数ではありません。</translation>
     </message>
 </context>
 <context>

@@ -255,7 +255,7 @@ TEXTS = table([
     'Level %1 · seed %2 · page %3 of %4': 'レベル %1 · シード %2 · %3 / %4 ページ',
     '%1.': '%1.',
     'Answers': '解答',
-    '%1, not prime': '%1 なので、素数ではない',
+    '%1, not prime': '%1 なので、素数ではありません。',
     'Wor&ksheet…': '練習プリント(&S)…',
     'Worksheet': '練習プリント',
     'JPEG picture (*.jpg *.jpeg)': 'JPEG 画像 (*.jpg *.jpeg)',

@@ -255,7 +255,7 @@ TEXTS = table([
     'Level %1 · seed %2 · page %3 of %4': '%1단계 · 시드 %2 · %3/%4쪽',
     '%1.': '%1.',
     'Answers': '정답',
-    '%1, not prime': '%1, 소수가 아님',
+    '%1, not prime': '%1이므로 소수가 아닙니다.',
     'Wor&ksheet…': '학습지(&S)…',
     'Worksheet': '학습지',
     'JPEG picture (*.jpg *.jpeg)': 'JPEG 그림 (*.jpg *.jpeg)',
