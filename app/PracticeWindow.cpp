@@ -70,7 +70,7 @@ PracticeWindow::PracticeWindow(const numbers::Texts &texts, std::uint64_t seed, 
       check_(newButton("Check", tr("&Check"), tr("Check"))), hint_(newButton("Hint", tr("&Hint"), tr("Hint"))),
       showWorking_(newButton("ShowWorking", tr("Show &Working"), tr("Show Working"))),
       next_(newButton("Next", tr("&Next"), tr("Next"))),
-      worksheet_(newButton("WorksheetButton", tr("Wor&ksheet…"), tr("Worksheet"))),
+      worksheet_(newButton("WorksheetButton", tr("Wo&rksheet…"), tr("Worksheet"))),
       feedback_(newAnnouncedLabel("Feedback", tr("Feedback"))), hints_(new QPlainTextEdit), score_(new QLabel)
 {
     setObjectName(QStringLiteral("Practice"));

@@ -945,7 +945,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>الإ&amp;جابة:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;ورقة عمل…</translation>
     </message>
     <message>

@@ -893,7 +893,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>উত্তর(&amp;A):</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>ওয়ার্কশিট(&amp;K)…</translation>
     </message>
     <message>

@@ -894,7 +894,7 @@ Der Rechner läuft weiter: Prüfe die Zahlen und versuche es noch einmal.</trans
         <translation>Antw&amp;ort:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>Arbeits&amp;blatt…</translation>
     </message>
     <message>

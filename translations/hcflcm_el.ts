@@ -894,7 +894,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>&amp;Απάντηση:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Φύλλο εργασίας…</translation>
     </message>
     <message>

@@ -893,7 +893,7 @@ The calculator keeps working: check the numbers and try again.</translation>
         <translation>&amp;Answer:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>Wo&amp;rksheet…</translation>
     </message>
     <message>

@@ -894,7 +894,7 @@ La calculadora sigue funcionando: revisa los números y vuelve a intentarlo.</tr
         <translation>&amp;Respuesta:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Ficha de ejercicios…</translation>
     </message>
     <message>

@@ -880,7 +880,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>&amp;پاسخ:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;کاربرگ…</translation>
     </message>
     <message>

@@ -894,7 +894,7 @@ La calculatrice fonctionne toujours&#xa0;: vérifiez les nombres et réessayez.<
         <translation>&amp;Réponse&#xa0;:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Fiche d&apos;exercices…</translation>
     </message>
     <message>

@@ -893,7 +893,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>उत्तर(&amp;A):</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>कार्यपत्रक(&amp;K)…</translation>
     </message>
     <message>

@@ -881,7 +881,7 @@ Kalkulator tetap bekerja: periksa bilangannya lalu coba lagi.</translation>
         <translation>Ja&amp;waban:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>L&amp;embar Kerja…</translation>
     </message>
     <message>

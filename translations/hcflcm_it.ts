@@ -894,7 +894,7 @@ La calcolatrice continua a funzionare: controlla i numeri e riprova.</translatio
         <translation>&amp;Risposta:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>S&amp;cheda di esercizi…</translation>
     </message>
     <message>

@@ -880,7 +880,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>答え(&amp;A):</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>練習プリント(&amp;S)…</translation>
     </message>
     <message>

@@ -880,7 +880,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>답(&amp;A):</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>학습지(&amp;S)…</translation>
     </message>
     <message>

@@ -894,7 +894,7 @@ De rekenmachine werkt gewoon verder: controleer de getallen en probeer het opnie
         <translation>&amp;Antwoord:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Werkblad…</translation>
     </message>
     <message>

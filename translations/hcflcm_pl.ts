@@ -906,7 +906,7 @@ Kalkulator działa dalej: sprawdź liczby i spróbuj ponownie.</translation>
         <translation>&amp;Odpowiedź:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Karta pracy…</translation>
     </message>
     <message>

@@ -894,7 +894,7 @@ A calculadora continua funcionando: confira os números e tente de novo.</transl
         <translation>R&amp;esposta:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Lista de exercícios…</translation>
     </message>
     <message>

@@ -907,7 +907,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>&amp;Ответ:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Лист заданий…</translation>
     </message>
     <message>

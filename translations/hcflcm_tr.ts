@@ -881,7 +881,7 @@ Hesap makinesi çalışmaya devam ediyor: sayıları kontrol edip yeniden deneyi
         <translation>&amp;Cevap:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>Ça&amp;lışma kâğıdı…</translation>
     </message>
     <message>

@@ -881,7 +881,7 @@ Máy tính vẫn hoạt động: hãy kiểm tra các số rồi thử lại.</t
         <translation>&amp;Trả lời:</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>&amp;Phiếu bài tập…</translation>
     </message>
     <message>

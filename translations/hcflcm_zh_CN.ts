@@ -879,7 +879,7 @@ The calculator keeps working: check the numbers and try again.</source>
         <translation>答案(&amp;A)：</translation>
     </message>
     <message>
-        <source>Wor&amp;ksheet…</source>
+        <source>Wo&amp;rksheet…</source>
         <translation>练习卷(&amp;S)…</translation>
     </message>
     <message>
