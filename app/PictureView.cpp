@@ -20,6 +20,9 @@ constexpr double MaxZoom = 8;
 PictureView::PictureView(QGraphicsScene *scene, QWidget *parent) : QGraphicsView(scene, parent)
 {
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Every item sets the pen, brush and font it draws with, so the view need
+    // not save and restore the painter around each of a grid's two thousand.
+    setOptimizationFlags(QGraphicsView::DontSavePainterState | QGraphicsView::DontAdjustForAntialiasing);
     setDragMode(QGraphicsView::ScrollHandDrag);
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -19,6 +20,9 @@ enum class Kind { Png, Svg, Pdf, Text, Jpeg };
 
 // The quality Qt's PNG writer turns into zlib's compression level 1.
 constexpr int FastPngQuality = 80;
+// The most pixels a saved or copied picture has: a picture is saved at twice
+// its size up to this, smaller beyond it, so that saving stays quick.
+constexpr double MaxImagePixels = 3.2e6;
 constexpr int JpegQuality = 90;
 // Lists of more numbers end with "-etc" in a suggested file name.
 constexpr std::size_t NamedNumbers = 4;
@@ -175,12 +179,16 @@ QString WorkingOutput::write(const QString &fileName, const Content &content)
 
 QImage WorkingOutput::image(QGraphicsScene &picture)
 {
+    // Twice the picture's size, but no more than MaxImagePixels: the grid of a
+    // thousand numbers, the largest picture, is written at about 1.5 times.
     const QRectF source = picture.sceneRect();
-    QImage image((2 * source.size()).toSize(), QImage::Format_RGB32);
+    const double area = std::max(1.0, source.width() * source.height());
+    const double scale = std::min(2.0, std::sqrt(MaxImagePixels / area));
+    QImage image((scale * source.size()).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    picture.render(&painter, QRectF(QPointF(0, 0), 2 * source.size()), source);
+    picture.render(&painter, QRectF(QPointF(0, 0), scale * source.size()), source);
     return image;
 }
 

@@ -174,8 +174,11 @@ WorkingWindow::WorkingWindow(const LatestResults &results, const numbers::Texts 
     lines.setTextDirection(Qt::LayoutDirectionAuto);
     text_->document()->setDefaultTextOption(lines);
 
-    // The picture is paper: dark on white in any colour scheme.
+    // The picture is paper: dark on white in any colour scheme. It is drawn
+    // whole and then only shown, so its items need no index: a grid of a
+    // thousand numbers is drawn faster without one.
     scene_->setBackgroundBrush(Qt::white);
+    scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
     picture_->setObjectName(QStringLiteral("Picture"));
     picture_->setAccessibleName(tr("Picture"));
 
