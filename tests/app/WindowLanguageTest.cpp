@@ -490,7 +490,6 @@ private slots:
             << "fr" << "hcf" << QStringLiteral("PGCD de 12 et 18\n\nPGCD(12, 18)\u00A0:\n18 = 12 × 1 + 6\n12 = 6 × 2 + 0\n");
         QTest::newRow("de: the division with its remainder, und") << "de" << "hcf" << QStringLiteral("ggT von 12 und 18\n\nggT(12, 18):\n18 : 12 = 1 Rest 6\n");
         QTest::newRow("de: the times sign between powers") << "de" << "factors" << QStringLiteral("360 = 2^3 · 3^2 · 5");
-        QTest::newRow("en_GB: the list without and") << "en_GB" << "hcf" << QStringLiteral("HCF of 12, 18\n\nHCF(12, 18):\n18 = 1 x 12 + 6\n");
     }
 
     // The working's joins are the language's phrases.

@@ -17,7 +17,6 @@ class WorksheetDialogTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void opensFromPractice();
     void offersSaveOnlyForASheet_data();
     void offersSaveOnlyForASheet();
     void previewsOnTheLanguagesPaper_data();
@@ -38,26 +37,16 @@ WorksheetDialog *WorksheetDialogTest::openDialog()
     return practice->findChild<WorksheetDialog *>(QStringLiteral("Worksheet"));
 }
 
-void WorksheetDialogTest::opensFromPractice()
-{
-    WorksheetDialog *dialog = openDialog();
-    QVERIFY(dialog != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("Preview"))->pixmap().isNull());
-    QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("Save"))->isEnabled());
-}
-
 void WorksheetDialogTest::offersSaveOnlyForASheet_data()
 {
     QTest::addColumn<QStringList>("unchecked");
     QTest::addColumn<QString>("seed");
     QTest::addColumn<bool>("offered");
+    // A null seed: the one the dialog opened with. Which seeds are read is WorksheetTest's.
+    QTest::newRow("as opened from Practice") << QStringList{} << QString() << true;
     QTest::newRow("one kind left") << QStringList{"KindFactors", "KindHcf", "KindLcm"} << QStringLiteral("0") << true;
     QTest::newRow("no kind") << QStringList{"KindFactors", "KindHcf", "KindLcm", "KindPrime"} << QStringLiteral("5") << false;
-    QTest::newRow("largest seed") << QStringList{} << QStringLiteral("18446744073709551615") << true;
-    QTest::newRow("seed past 2^64-1") << QStringList{} << QStringLiteral("18446744073709551616") << false;
-    QTest::newRow("seed with a letter") << QStringList{} << QStringLiteral("12a") << false;
-    QTest::newRow("no seed") << QStringList{} << QString() << false;
+    QTest::newRow("a seed not read") << QStringList{} << QStringLiteral("12a") << false;
 }
 
 void WorksheetDialogTest::offersSaveOnlyForASheet()
@@ -66,10 +55,11 @@ void WorksheetDialogTest::offersSaveOnlyForASheet()
     QFETCH(QString, seed);
     QFETCH(bool, offered);
     WorksheetDialog *dialog = openDialog();
-    QVERIFY(dialog != nullptr);
+    QVERIFY(dialog != nullptr && QTest::qWaitForWindowExposed(dialog));
     for (const QString &kind : unchecked)
         dialog->findChild<QCheckBox *>(kind)->setChecked(false);
-    dialog->findChild<QLineEdit *>(QStringLiteral("Seed"))->setText(seed);
+    if (!seed.isNull())
+        dialog->findChild<QLineEdit *>(QStringLiteral("Seed"))->setText(seed);
     QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("Save"))->isEnabled(), offered);
     QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("Print"))->isEnabled(), offered);
     const QLabel *preview = dialog->findChild<QLabel *>(QStringLiteral("Preview"));

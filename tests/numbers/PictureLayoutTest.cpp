@@ -203,15 +203,6 @@ TEST(VennLayout, PutsEachFactorInsideItsRegionWithoutOverlap)
         EXPECT_FALSE(layoutVenn(vennContents(notDrawn), measure, measure, {}, {}).isDrawn());
 }
 
-TEST(VennLayout, WritesACrowdedRegionAsOnePower)
-{
-    const VennDiagram venn = layoutVenn(vennContents(std::vector<std::int32_t>{2, 1073741824}), measure, measure, {}, {});
-    ASSERT_EQ(venn.regions.size(), 3u);
-    ASSERT_EQ(venn.regions[2].factors.size(), 1u);
-    EXPECT_EQ(venn.regions[2].factors[0].prime, 2u);
-    EXPECT_EQ(venn.regions[2].factors[0].exponent, 29);
-}
-
 TEST(FormulaLayout, PlacesRunsSideBySideWithExponentsRaised)
 {
     using enum FormulaRun::Kind;
