@@ -437,8 +437,6 @@ private slots:
             const char *caption;
             const char *listed;
         } rows[] = {
-            {"en_GB", 1, "1 Primes", "1 prime: %1"},
-            {"en_GB", 2, "2 Primes", "2 primes: %1"},
             {"fr", 1, "1 premier", "1 nombre premier\u00A0: %1"},
             {"fr", 2, "2 premiers", "2 nombres premiers\u00A0: %1"},
             {"de", 1, "1 Primzahl", "1 Primzahl: %1"},
