@@ -225,8 +225,9 @@ TEST(FormulaLayout, PlacesRunsSideBySideWithExponentsRaised)
             EXPECT_DOUBLE_EQ(run.x, x);
             x = run.right();
             EXPECT_TRUE(run.y >= 0 && run.bottom() <= places.size.height);
-            if (c.formula[i].kind == Exponent) // its middle above the plain text's middle
+            if (c.formula[i].kind == Exponent) { // its middle above the plain text's middle
                 EXPECT_LT(run.center().y, places.runs[i - 1].center().y - TextHeight / 4);
+            }
         }
         EXPECT_DOUBLE_EQ(places.size.width, x);
     }
