@@ -1,5 +1,6 @@
 // Times the number cores against the straightforward rules they must agree
 // with, then prints a table of the figures, the ratio and the goal of each.
+#include "CollectingReporter.h"
 #include "ReferenceCores.h"
 
 #include "Factorizer.h"
@@ -174,17 +175,6 @@ BENCHMARK(LcmWorkingOf)->Arg(NearTop)->Arg(LargestPrimes)->Arg(HighlyComposite)-
 BENCHMARK(Read101)->Unit(benchmark::kMicrosecond);
 
 // Collects the real time per iteration of every run, in microseconds.
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> micros;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            micros[run.benchmark_name()] = run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 void printRow(const CollectingReporter &r, const char *what, const std::string &fast, const std::string &slow, double goalMicros)
 {
     const auto f = r.micros.find(fast);

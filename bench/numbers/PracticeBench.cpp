@@ -1,6 +1,7 @@
 // Times practice as a pupil meets it: a check of a typed answer, the hint
 // list of a question and a new question, each against the goal of 5 ms, and
 // prints a table of the figures.
+#include "CollectingReporter.h"
 #include "Practice.h"
 #include "Texts.h"
 
@@ -74,17 +75,6 @@ BENCHMARK(CheckLongest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(HintList)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Round)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SheetPastUsedUp)->Arg(41)->Arg(42)->Unit(benchmark::kMicrosecond);
-
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> micros;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            micros[run.benchmark_name()] = run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
