@@ -313,6 +313,7 @@ def find_frame(title):
             child = application.get_child_at_index(frame)
             if child is not None and child.get_name() == title \
                     and child.get_state_set().contains(Atspi.StateType.SHOWING):
+                # Every read goes to the program: its events may come late.
                 application.set_cache_mask(Atspi.Cache.NONE)
                 return child
     return None
@@ -400,21 +401,7 @@ def checks():
 
 
 def find_window():
-    def on_the_bus():
-        desktop = Atspi.get_desktop(0)
-        for index in range(desktop.get_child_count()):
-            application = desktop.get_child_at_index(index)
-            if application is None:
-                continue
-            for frame in range(application.get_child_count()):
-                child = application.get_child_at_index(frame)
-                if child is not None and child.get_role() == Atspi.Role.FRAME \
-                        and child.get_name() == WINDOW_TITLE:
-                    # Every read goes to the program: its events may come late.
-                    application.set_cache_mask(Atspi.Cache.NONE)
-                    return child
-        return None
-    return wait_for(on_the_bus, f"window {WINDOW_TITLE!r} on the accessibility bus", START_SECONDS)
+    return wait_for(lambda: find_frame(WINDOW_TITLE), f"window {WINDOW_TITLE!r} on the accessibility bus", START_SECONDS)
 
 
 def print_tree(node, depth=0):
