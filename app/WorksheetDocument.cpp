@@ -158,7 +158,7 @@ QStringList WorksheetFile::fileFilters()
 
 QString WorksheetFile::withExtension(const QString &fileName, const QString &filter)
 {
-    if (isKnownKind(fileName))
+    if (isKnownKind(fileName) || !QFileInfo(fileName).suffix().isEmpty())
         return fileName;
     const qsizetype index = std::max<qsizetype>(0, fileFilters().indexOf(filter));
     return fileName + QLatin1Char('.') + QLatin1String(Kinds[static_cast<std::size_t>(index)].extension);

@@ -32,7 +32,9 @@ QPageSize pageSizeFor(const QString &language);
 
 // The file kinds a save offers, as file dialog filters: PDF, ODF text, plain text.
 QStringList fileFilters();
-// fileName with the extension of filter added when it ends in none of the three.
+// fileName with the extension of filter added when it has no extension; a
+// name with another extension stays as it is, for write() to refuse, never
+// written as another kind under a doubled name ("sheet.doc.pdf").
 QString withExtension(const QString &fileName, const QString &filter);
 // True when fileName ends in .pdf, .odt or .txt (any letter case).
 bool isKnownKind(const QString &fileName);

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 #include "WindowSuiteMain.h"
 #include "WorksheetDialog.h"
+#include "WorksheetDocument.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,6 +22,8 @@ private slots:
     void offersSaveOnlyForASheet();
     void previewsOnTheLanguagesPaper_data();
     void previewsOnTheLanguagesPaper();
+    void savedNameKeepsItsExtension_data();
+    void savedNameKeepsItsExtension();
 
 private:
     // Opens the dialog by the Practice window's button.
@@ -92,6 +95,26 @@ void WorksheetDialogTest::previewsOnTheLanguagesPaper()
 int main(int argc, char *argv[])
 {
     return runWindowSuite<WorksheetDialogTest>(argc, argv);
+}
+
+void WorksheetDialogTest::savedNameKeepsItsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension takes the chosen kind's") << "sheet" << "sheet.pdf";
+    QTest::newRow("an offered extension stays") << "sheet.txt" << "sheet.txt";
+    QTest::newRow("another extension stays, to be refused") << "sheet.doc" << "sheet.doc";
+}
+
+// A name is never given a second extension: "sheet.doc" is refused, not
+// written as a PDF named "sheet.doc.pdf".
+void WorksheetDialogTest::savedNameKeepsItsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    const QString name = WorksheetFile::withExtension(typed, WorksheetFile::fileFilters().front());
+    QCOMPARE(name, saved);
+    QCOMPARE(WorksheetFile::isKnownKind(name), saved != QLatin1String("sheet.doc"));
 }
 
 #include "WorksheetDialogTest.moc"
